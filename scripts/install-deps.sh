@@ -1,0 +1,35 @@
+#!/bin/sh
+# Installs the Debian packages Velko needs to build, run and test, and only
+# those that are missing, so a second run takes a moment.
+set -eu
+
+packages="
+cmake
+make
+g++
+qt6-base-dev
+qt6-base-dev-tools
+qt6-qpa-plugins
+qt6-svg-dev
+libgl-dev
+"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "installed" ] || missing="$missing $package"
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages:$missing" >&2
+    echo "Run this script as root, or install them with apt-get." >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+# shellcheck disable=SC2086
+apt-get install -y -qq --no-install-recommends $missing

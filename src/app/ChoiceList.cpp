@@ -1,0 +1,32 @@
+#include "app/ChoiceList.h"
+
+#include <QLineEdit>
+
+namespace velko {
+
+ChoiceList::ChoiceList(const QStringList &items, QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    addItems(items);
+    setCurrentIndex(-1);
+
+    // QComboBox chooses the item matching typed text through its completer,
+    // on Enter, and when editing finishes; none of that may happen here.
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+}
+
+ListValue ChoiceList::value() const { return {currentIndex(), currentText()}; }
+
+void ChoiceList::setValue(const ListValue &value)
+{
+    setCurrentIndex(value.index);
+    if (value.index == -1)
+        setEditText(value.text);
+}
+
+} // namespace velko

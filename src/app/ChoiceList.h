@@ -1,0 +1,22 @@
+#pragma once
+
+#include "fields/FormValue.h"
+
+#include <QComboBox>
+
+namespace velko {
+
+// An editable drop-down list where only choosing from the list chooses an
+// item: typed text stays typed text, even when it equals an item.
+class ChoiceList : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit ChoiceList(const QStringList &items, QWidget *parent = nullptr);
+
+    ListValue value() const;
+    // Index -1 leaves no item chosen and shows the given (typed) text.
+    void setValue(const ListValue &value);
+};
+
+} // namespace velko

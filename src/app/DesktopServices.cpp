@@ -1,0 +1,10 @@
+#include "app/DesktopServices.h"
+
+namespace velko {
+
+Message generalError(const QString &cause)
+{
+    return {QStringLiteral("Error"), QStringLiteral("An error has occurred!"), Buttons::Ok, cause};
+}
+
+} // namespace velko

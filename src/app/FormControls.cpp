@@ -1,0 +1,207 @@
+#include "app/FormControls.h"
+
+#include "app/ChoiceList.h"
+#include "app/TextArea.h"
+#include "fields/FormLayout.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace velko {
+
+namespace {
+
+constexpr int kShortBoxCharacters = 5;
+constexpr int kMultiLineRows = 3;
+
+QStringList itemsOf(const ListSpec &spec)
+{
+    QStringList items;
+    for (const char *item : spec.items)
+        items << QString::fromUtf8(item);
+    return items;
+}
+
+QLabel *label(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lbl") + QString(text).remove(QRegularExpression(
+                                                      QStringLiteral("[^A-Za-z]"))));
+    return label;
+}
+
+void setShortWidth(QWidget *box)
+{
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                           kShortBoxCharacters +
+                       12);
+}
+
+} // namespace
+
+FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner)
+{
+    std::array<QGridLayout *, 3> grids{};
+    for (int i = 0; i < 3; ++i) {
+        grids[i] = new QGridLayout(pages[i]);
+        grids[i]->setColumnStretch(1, 1);
+    }
+
+    QWidget *previous = nullptr;
+    auto chain = [&previous](QWidget *next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+
+    for (const FormRow &row : formRows()) {
+        const int pageIndex = int(row.page) - int(Page::General);
+        QWidget *page = pages[pageIndex];
+        QGridLayout *grid = grids[pageIndex];
+        const int gridRow = grid->rowCount();
+        const QString rowLabel = QString::fromUtf8(row.label);
+
+        auto *cell = new QHBoxLayout;
+        cell->setContentsMargins(0, 0, 0, 0);
+        for (Control control : {row.main, row.second}) {
+            if (!control)
+                continue;
+            const QString ownLabel = controlLabel(control);
+            QWidget *widget = buildControl(control, page);
+            widget->setAccessibleName(accessibleName(row, control));
+            widget->setToolTip(controlTooltip(control));
+            widget->setAccessibleDescription(controlTooltip(control));
+            if (control.kind != Control::Kind::Check && ownLabel != rowLabel) {
+                QLabel *inline_ = label(ownLabel, page);
+                inline_->setBuddy(widget);
+                cell->addWidget(inline_);
+            }
+            cell->addWidget(widget);
+            chain(widget);
+        }
+        if (*row.trailing)
+            cell->addWidget(label(QString::fromUtf8(row.trailing), page));
+        if (row.main.kind != Control::Kind::Text)
+            cell->addStretch(1);
+
+        if (!rowLabel.isEmpty()) {
+            QLabel *rowCaption = label(rowLabel, page);
+            if (row.main.kind != Control::Kind::Check && controlLabel(row.main) == rowLabel)
+                rowCaption->setBuddy(widget(row.main));
+            grid->addWidget(rowCaption, gridRow, 0, Qt::AlignLeft | Qt::AlignTop);
+        }
+        grid->addLayout(cell, gridRow, 1);
+    }
+    for (QGridLayout *grid : grids)
+        grid->setRowStretch(grid->rowCount(), 1);
+
+    // Hidden slots and the spare slot: never shown, never reached.
+    for (const FieldSpec &spec : allFields()) {
+        if (spec.page != Page::None)
+            continue;
+        auto *slot = new QLineEdit(slotOwner);
+        slot->setObjectName(fieldObjectName(spec.field));
+        slot->setAccessibleName(QString::fromUtf8(spec.name));
+        slot->hide();
+        m_lines[indexOf(spec.field)] = slot;
+    }
+}
+
+QWidget *FormControls::buildControl(Control control, QWidget *page)
+{
+    switch (control.kind) {
+    case Control::Kind::Text: {
+        const FieldSpec &spec = fieldSpec(Field(control.id));
+        if (spec.multiLine) {
+            auto *area = new TextArea(page);
+            area->setTabChangesFocus(true);
+            area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            area->setFixedHeight(area->fontMetrics().lineSpacing() * kMultiLineRows +
+                                 2 * (area->frameWidth() + 4));
+            area->setObjectName(fieldObjectName(spec.field));
+            m_areas[control.id] = area;
+            return area;
+        }
+        auto *line = new QLineEdit(page);
+        line->setObjectName(fieldObjectName(spec.field));
+        if (spec.field == Field::RefreshSeconds || spec.field == Field::OtherLanguage)
+            setShortWidth(line);
+        m_lines[control.id] = line;
+        return line;
+    }
+    case Control::Kind::List: {
+        const ListSpec &spec = listSpec(List(control.id));
+        auto *list = new ChoiceList(itemsOf(spec), page);
+        list->setObjectName(QString::fromUtf8(spec.objectName));
+        m_lists[control.id] = list;
+        return list;
+    }
+    case Control::Kind::Check: {
+        const CheckSpec &spec = checkSpec(Check(control.id));
+        auto *box = new QCheckBox(QString::fromUtf8(spec.caption), page);
+        box->setObjectName(QString::fromUtf8(spec.objectName));
+        m_checks[control.id] = box;
+        return box;
+    }
+    case Control::Kind::None:
+        break;
+    }
+    return nullptr;
+}
+
+QWidget *FormControls::widget(Control control) const
+{
+    switch (control.kind) {
+    case Control::Kind::Text:
+        if (m_areas[control.id])
+            return m_areas[control.id];
+        return m_lines[control.id];
+    case Control::Kind::List:
+        return m_lists[control.id];
+    case Control::Kind::Check:
+        return m_checks[control.id];
+    case Control::Kind::None:
+        break;
+    }
+    return nullptr;
+}
+
+FormValue FormControls::read() const
+{
+    FormValue form;
+    for (int i = 0; i < kFieldCount; ++i)
+        form.texts[i] = m_areas[i] ? m_areas[i]->text() : m_lines[i]->text();
+    for (int i = 0; i < kListCount; ++i)
+        form.lists[i] = m_lists[i]->value();
+    for (int i = 0; i < kCheckCount; ++i)
+        form.checks[i] = m_checks[i]->isChecked();
+    return form;
+}
+
+void FormControls::write(const FormValue &form)
+{
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (m_areas[i])
+            m_areas[i]->setText(form.texts[i]);
+        else
+            m_lines[i]->setText(form.texts[i]);
+    }
+    for (int i = 0; i < kListCount; ++i)
+        m_lists[i]->setValue(form.lists[i]);
+    for (int i = 0; i < kCheckCount; ++i)
+        m_checks[i]->setChecked(form.checks[i]);
+}
+
+QWidget *FormControls::firstControl(Page page) const
+{
+    for (const FormRow &row : formRows())
+        if (row.page == page)
+            return widget(row.main);
+    return nullptr;
+}
+
+} // namespace velko

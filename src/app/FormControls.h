@@ -1,0 +1,41 @@
+#pragma once
+
+#include "fields/FormLayout.h"
+#include "fields/FormValue.h"
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QWidget;
+
+namespace velko {
+
+class ChoiceList;
+class TextArea;
+
+// The controls of the tag form, built from the catalogue onto the three field
+// pages. They hold the form; read() and write() map them to a FormValue.
+class FormControls {
+public:
+    // `pages` are the "General Tags", "D.C. Tags" and "Other Tags" pages; the
+    // hidden slots become invisible children of `slotOwner`.
+    FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner);
+
+    FormValue read() const;
+    void write(const FormValue &form);
+
+    // The control that takes the focus when a field page is shown.
+    QWidget *firstControl(Page page) const;
+
+private:
+    QWidget *buildControl(Control control, QWidget *page);
+    QWidget *widget(Control control) const;
+
+    std::array<QLineEdit *, kFieldCount> m_lines{}; // single-line fields and slots
+    std::array<TextArea *, kFieldCount> m_areas{};  // multi-line fields
+    std::array<ChoiceList *, kListCount> m_lists{};
+    std::array<QCheckBox *, kCheckCount> m_checks{};
+};
+
+} // namespace velko

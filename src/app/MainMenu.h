@@ -1,0 +1,45 @@
+#pragma once
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace velko {
+
+// The menu bar's menus and items, by the names the window's commands use.
+struct MainMenu {
+    QMenu *file = nullptr;
+    QAction *fileNew = nullptr;
+    QAction *fileOpen = nullptr;
+    QAction *fileOpenWebPage = nullptr;
+    QAction *fileClose = nullptr;
+    QAction *fileSave = nullptr;
+    QAction *fileSaveAs = nullptr;
+    QAction *fileExit = nullptr;
+
+    QMenu *form = nullptr;
+    QAction *formFill = nullptr;
+    QAction *formClearAll = nullptr;
+
+    QMenu *tags = nullptr;
+    QAction *tagsGenerate = nullptr;
+    QAction *tagsInsert = nullptr;
+    QAction *tagsCopy = nullptr;
+    QAction *tagsSaveAs = nullptr;
+
+    QMenu *help = nullptr;
+    QAction *helpContents = nullptr;
+    QAction *helpCheckForUpgrade = nullptr;
+    QAction *helpVelkoHome = nullptr;
+    QAction *helpTutorial = nullptr;
+    QAction *helpPromote = nullptr;
+    QAction *helpSupportVelko = nullptr;
+    QAction *helpVelkoOnline = nullptr;
+    QAction *helpAbout = nullptr;
+};
+
+// Fills `bar` with the File, Form, Tags and Help menus: captions, access keys,
+// shortcuts and separators, every item enabled.
+MainMenu buildMainMenu(QMenuBar *bar);
+
+} // namespace velko

@@ -1,0 +1,217 @@
+#include "app/MainWindow.h"
+
+#include "app/DesktopServices.h"
+#include "app/FormControls.h"
+#include "app/MenuRules.h"
+#include "app/TextArea.h"
+#include "fields/ExampleRecord.h"
+#include "tags/TagBlock.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace velko {
+
+namespace {
+
+// The window's client area, 5385 x 6405 twips, in pixels at 96 dpi.
+constexpr QSize kClientSize(359, 427);
+
+} // namespace
+
+MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
+    : QMainWindow(parent)
+    , m_desktop(desktop)
+{
+    setObjectName(QStringLiteral("frmStartup"));
+    setWindowTitle(QStringLiteral("Velko"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+    m_menu = buildMainMenu(menuBar());
+    buildPages();
+    connectMenus();
+    qApp->installEventFilter(this);
+
+    selectPage(Page::General);
+    clearFormFields();
+    resize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    setCentralWidget(m_tabs);
+
+    std::array<QWidget *, 3> fieldPages{};
+    for (int number = 1; number <= kPageCount; ++number) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("Frame_%1").arg(number));
+        m_tabs->addTab(page, pageTitle(Page(number)));
+        if (number <= 3)
+            fieldPages[number - 1] = page;
+    }
+    m_form = std::make_unique<FormControls>(fieldPages, this);
+
+    auto makeArea = [this](Page page, const char *name, QPlainTextEdit::LineWrapMode wrap) {
+        auto *area = new TextArea;
+        area->setObjectName(QString::fromUtf8(name));
+        area->setAccessibleName(pageTitle(page));
+        area->setLineWrapMode(wrap);
+        auto *layout = new QVBoxLayout(m_tabs->widget(int(page) - 1));
+        layout->addWidget(area);
+        return area;
+    };
+    // The generated lines practically never wrap; the document wraps at the
+    // area's width.
+    m_tagsArea = makeArea(Page::GeneratedTags, "rtfTags", QPlainTextEdit::NoWrap);
+    m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
+
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
+}
+
+void MainWindow::connectMenus()
+{
+    connect(m_menu.file, &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRules);
+    connect(m_menu.form, &QMenu::aboutToShow, this, &MainWindow::applyFormMenuRules);
+    connect(m_menu.tags, &QMenu::aboutToShow, this, &MainWindow::applyTagsMenuRules);
+
+    auto onTrigger = [this](QAction *action, void (MainWindow::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    };
+    // Exit ends the program at once, asking nothing.
+    connect(m_menu.fileExit, &QAction::triggered, this, &QWidget::close);
+    onTrigger(m_menu.formFill, &MainWindow::fillInExamples);
+    onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
+    onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
+}
+
+template <typename Command> void MainWindow::run(Command command)
+{
+    try {
+        std::invoke(command, this);
+    } catch (const std::exception &failure) {
+        m_desktop.showMessage(generalError(QString::fromLocal8Bit(failure.what())));
+    }
+}
+
+void MainWindow::selectPage(Page page)
+{
+    const int tabIndex = int(page) - 1;
+    if (m_tabs->currentIndex() != tabIndex)
+        m_tabs->setCurrentIndex(tabIndex); // runs onTabSelected
+    else
+        onTabSelected(tabIndex);
+}
+
+// The page-switching procedure. Arriving on "Generated Tags" from another page
+// generates the tags; Generate Tags itself selects that page, and the nested
+// run stops here because the page is then already current.
+void MainWindow::onTabSelected(int tabIndex)
+{
+    const Page page = Page(tabIndex + 1);
+    if (page == m_currentPage)
+        return;
+    m_currentPage = page;
+
+    switch (page) {
+    case Page::GeneratedTags:
+        run(&MainWindow::generateTags);
+        m_tagsArea->setFocus();
+        break;
+    case Page::HtmlFile:
+        m_documentArea->setFocus();
+        break;
+    case Page::General:
+    case Page::DublinCore:
+    case Page::Other:
+        // Before the window is first shown this only marks the focus widget.
+        m_form->firstControl(page)->setFocus();
+        break;
+    case Page::None:
+        break;
+    }
+}
+
+FormValue MainWindow::readForm() const { return m_form->read(); }
+
+void MainWindow::writeForm(const FormValue &form) { m_form->write(form); }
+
+void MainWindow::applyFileMenuRules()
+{
+    const FileMenuState state = fileMenuRules(m_documentArea->text());
+    m_menu.fileSave->setEnabled(state.save);
+    m_menu.fileSaveAs->setEnabled(state.saveAs);
+    m_menu.fileClose->setEnabled(state.close);
+}
+
+void MainWindow::applyFormMenuRules()
+{
+    m_menu.formClearAll->setEnabled(formMenuRules(isFormEmpty(readForm())).clearAll);
+}
+
+void MainWindow::applyTagsMenuRules()
+{
+    const TagsMenuState state =
+        tagsMenuRules(isFormEmpty(readForm()), m_documentArea->text(), m_tagsArea->text());
+    m_menu.tagsGenerate->setEnabled(state.generate);
+    m_menu.tagsInsert->setEnabled(state.insert);
+    m_menu.tagsCopy->setEnabled(state.copy);
+    m_menu.tagsSaveAs->setEnabled(state.saveAs);
+}
+
+bool MainWindow::isMenuShortcut(const QKeySequence &keys) const
+{
+    for (const QMenu *menu : {m_menu.file, m_menu.form, m_menu.tags})
+        for (const QAction *action : menu->actions())
+            if (!action->shortcut().isEmpty() && action->shortcut() == keys)
+                return true;
+    return false;
+}
+
+// A shortcut acts only if its item would be enabled were its menu opened now:
+// the rules are applied just before Qt looks the key up.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isMenuShortcut(QKeySequence(key->keyCombination()))) {
+            applyFileMenuRules();
+            applyFormMenuRules();
+            applyTagsMenuRules();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::generateTags()
+{
+    m_tagsArea->setText({});
+    m_tagsArea->setText(BuildTagBlock(readForm(), DcNameCase::Capitalised));
+    Q_EMIT tagsGenerated();
+    selectPage(Page::GeneratedTags);
+}
+
+void MainWindow::fillInExamples()
+{
+    FormValue form = readForm();
+    velko::fillInExamples(form);
+    writeForm(form);
+}
+
+void MainWindow::clearFormFields()
+{
+    FormValue form = readForm();
+    clearForm(form);
+    writeForm(form);
+}
+
+} // namespace velko

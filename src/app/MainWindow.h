@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/MainMenu.h"
+#include "fields/FieldCatalogue.h"
+#include "fields/FormValue.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QTabWidget;
+
+namespace velko {
+
+class DesktopServices;
+class FormControls;
+class TextArea;
+
+// frmStartup: the tag form on three pages, the generated tags, the HTML
+// document, and the menus. The controls hold all state; each command reads
+// them into values, works on those, and writes the results back.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(DesktopServices &desktop, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Selects a tab exactly as a click on it would.
+    void selectPage(Page page);
+
+Q_SIGNALS:
+    // Emitted each time Generate Tags has put a fresh block in place.
+    void tagsGenerated();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPages();
+    void connectMenus();
+    void onTabSelected(int tabIndex);
+
+    FormValue readForm() const;
+    void writeForm(const FormValue &form);
+
+    void applyFileMenuRules();
+    void applyFormMenuRules();
+    void applyTagsMenuRules();
+    bool isMenuShortcut(const QKeySequence &keys) const;
+
+    // Runs a command; a failure it did not foresee ends it with the general
+    // error, and what it had already done stays done.
+    template <typename Command> void run(Command command);
+
+    void generateTags();
+    void fillInExamples();
+    void clearFormFields();
+
+    DesktopServices &m_desktop;
+    MainMenu m_menu;
+    QTabWidget *m_tabs = nullptr;
+    TextArea *m_tagsArea = nullptr;
+    TextArea *m_documentArea = nullptr;
+    std::unique_ptr<FormControls> m_form;
+    Page m_currentPage = Page::None;
+};
+
+} // namespace velko

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/DesktopServices.h"
+
+class QWidget;
+
+namespace velko {
+
+// The desktop as the user sees it: Qt's message boxes, dialogs and clipboard.
+class QtDesktopServices final : public DesktopServices {
+public:
+    // Dialogs are owned by (centred on) `owner`, which may be set later.
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+    Answer showMessage(const Message &message) override;
+
+private:
+    QWidget *m_owner = nullptr;
+};
+
+} // namespace velko

@@ -1,0 +1,118 @@
+#pragma once
+
+// The tag form's catalogue: every text field, choice list and check box, with
+// the page it sits on and the texts a user sees. Everything else in Velko names
+// fields through the enums below and reads their texts from these tables.
+
+#include <QString>
+
+#include <array>
+#include <span>
+
+namespace velko {
+
+// Index into the HTMLText array of text fields. Slots are hidden fields that
+// stage values read from a page for the lists, check boxes and refresh row.
+enum class Field : int {
+    Spare,
+    Title,
+    Keywords,
+    Description,
+    Author,
+    Email,
+    Copyright,
+    RevisitAfter,
+    RefreshSlot,
+    RefreshSeconds,
+    RefreshUrl,
+    Expires,
+    RobotsSlot,
+    RatingSlot,
+    ContentTypeSlot,
+    OtherLanguage,
+    DistributionSlot,
+    DCTitleSlot,
+    DCDescriptionSlot,
+    DCCreator,
+    DCSubjectSlot,
+    DCPublisher,
+    DCContributors,
+    DCDate,
+    DCType,
+    DCFormat,
+    DCIdentifier,
+    DCSource,
+    DCLanguage,
+    DCRelation,
+    DCCoverage,
+    DCRights,
+    PragmaSlot,
+    Generator,
+    WindowTarget,
+    Abstract,
+    Comments,
+};
+inline constexpr int kFieldCount = 37;
+
+enum class List : int { Distribution, Robot, Rating, Charset, Language, PageCaching };
+inline constexpr int kListCount = 6;
+
+enum class Check : int {
+    DCTitle,
+    DCDescription,
+    DCSubject,
+    TitleComments,
+    KeywordsComments,
+    DescriptionComments,
+};
+inline constexpr int kCheckCount = 6;
+
+// Tab pages, numbered from 1 as the tabs are. Hidden fields have no page.
+enum class Page : int { None, General, DublinCore, Other, GeneratedTags, HtmlFile };
+inline constexpr int kPageCount = 5;
+
+struct FieldSpec {
+    Field field;
+    const char *name;    // the field's name, also its key in form files
+    Page page;           // Page::None for the hidden slots
+    const char *label;   // text beside the control
+    const char *tooltip; // empty for the hidden slots
+    bool multiLine;
+};
+
+struct ListSpec {
+    List list;
+    const char *name;
+    const char *objectName;
+    Page page;
+    const char *label;
+    const char *tooltip;
+    std::span<const char *const> items;
+};
+
+struct CheckSpec {
+    Check check;
+    const char *objectName;
+    Page page;
+    const char *caption;
+    const char *tooltip; // empty when the box has none
+};
+
+const FieldSpec &fieldSpec(Field field);
+const ListSpec &listSpec(List list);
+const CheckSpec &checkSpec(Check check);
+
+std::span<const FieldSpec> allFields();
+std::span<const ListSpec> allLists();
+std::span<const CheckSpec> allChecks();
+
+QString pageTitle(Page page);
+
+// Object name of a text field's control: "HTMLText_<index>".
+QString fieldObjectName(Field field);
+
+constexpr int indexOf(Field field) { return static_cast<int>(field); }
+constexpr int indexOf(List list) { return static_cast<int>(list); }
+constexpr int indexOf(Check check) { return static_cast<int>(check); }
+
+} // namespace velko

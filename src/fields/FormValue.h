@@ -1,0 +1,44 @@
+#pragma once
+
+// The tag form as a value: what the window's controls hold at one moment.
+
+#include "fields/FieldCatalogue.h"
+
+#include <QString>
+
+#include <array>
+
+namespace velko {
+
+struct ListValue {
+    int index = -1; // the chosen item, -1 when none is chosen
+    QString text;   // what the edit box shows: the item's text or typed text
+
+    bool operator==(const ListValue &) const = default;
+};
+
+struct FormValue {
+    std::array<QString, kFieldCount> texts; // HTMLText, multi-line values with CR LF
+    std::array<ListValue, kListCount> lists;
+    std::array<bool, kCheckCount> checks = {};
+
+    QString &operator[](Field f) { return texts[indexOf(f)]; }
+    const QString &operator[](Field f) const { return texts[indexOf(f)]; }
+    ListValue &operator[](List l) { return lists[indexOf(l)]; }
+    const ListValue &operator[](List l) const { return lists[indexOf(l)]; }
+    bool &operator[](Check c) { return checks[indexOf(c)]; }
+    bool operator[](Check c) const { return checks[indexOf(c)]; }
+
+    bool operator==(const FormValue &) const = default;
+};
+
+// True when text fields 1 to 36 are empty, no list has a chosen item and the
+// three Dublin Core boxes are unchecked. The comment boxes, the lists' shown
+// text and the spare slot do not count.
+bool isFormEmpty(const FormValue &form);
+
+// Clear Form Fields: every text field but the spare slot emptied, no list item
+// chosen (and an empty edit box), every box unchecked.
+void clearForm(FormValue &form);
+
+} // namespace velko
