@@ -12,6 +12,7 @@ qt6-base-dev-tools
 qt6-qpa-plugins
 qt6-svg-dev
 libgl-dev
+fonts-dejavu-core
 "
 
 missing=""

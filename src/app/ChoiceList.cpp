@@ -5,8 +5,7 @@
 namespace velko {
 
 ChoiceList::ChoiceList(const QStringList &items, QWidget *parent)
-    : QComboBox(parent)
-{
+    : QComboBox(parent) {
     setEditable(true);
     addItems(items);
     setCurrentIndex(-1);
@@ -20,10 +19,11 @@ ChoiceList::ChoiceList(const QStringList &items, QWidget *parent)
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
-ListValue ChoiceList::value() const { return {currentIndex(), currentText()}; }
+ListValue ChoiceList::value() const {
+    return {currentIndex(), currentText()};
+}
 
-void ChoiceList::setValue(const ListValue &value)
-{
+void ChoiceList::setValue(const ListValue &value) {
     setCurrentIndex(value.index);
     if (value.index == -1)
         setEditText(value.text);

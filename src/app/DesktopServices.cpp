@@ -2,8 +2,7 @@
 
 namespace velko {
 
-Message generalError(const QString &cause)
-{
+Message generalError(const QString &cause) {
     return {QStringLiteral("Error"), QStringLiteral("An error has occurred!"), Buttons::Ok, cause};
 }
 

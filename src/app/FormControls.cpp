@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace velko {
 
@@ -18,33 +19,28 @@ namespace {
 constexpr int kShortBoxCharacters = 5;
 constexpr int kMultiLineRows = 3;
 
-QStringList itemsOf(const ListSpec &spec)
-{
+QStringList itemsOf(const ListSpec &spec) {
     QStringList items;
     for (const char *item : spec.items)
         items << QString::fromUtf8(item);
     return items;
 }
 
-QLabel *label(const QString &text, QWidget *parent)
-{
+QLabel *label(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("lbl") + QString(text).remove(QRegularExpression(
-                                                      QStringLiteral("[^A-Za-z]"))));
+    label->setObjectName(QStringLiteral("lbl") +
+                         QString(text).remove(QRegularExpression(QStringLiteral("[^A-Za-z]"))));
     return label;
 }
 
-void setShortWidth(QWidget *box)
-{
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
-                           kShortBoxCharacters +
-                       12);
+void setShortWidth(QWidget *box) {
+    box->setFixedWidth(
+        box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kShortBoxCharacters + 12);
 }
 
 } // namespace
 
-FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner)
-{
+FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner) {
     std::array<QGridLayout *, 3> grids{};
     for (int i = 0; i < 3; ++i) {
         grids[i] = new QGridLayout(pages[i]);
@@ -92,7 +88,10 @@ FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotO
             QLabel *rowCaption = label(rowLabel, page);
             if (row.main.kind != Control::Kind::Check && controlLabel(row.main) == rowLabel)
                 rowCaption->setBuddy(widget(row.main));
-            grid->addWidget(rowCaption, gridRow, 0, Qt::AlignLeft | Qt::AlignTop);
+            const bool tall =
+                row.main.kind == Control::Kind::Text && fieldSpec(Field(row.main.id)).multiLine;
+            grid->addWidget(rowCaption, gridRow, 0,
+                            Qt::AlignLeft | (tall ? Qt::AlignTop : Qt::AlignVCenter));
         }
         grid->addLayout(cell, gridRow, 1);
     }
@@ -111,8 +110,7 @@ FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotO
     }
 }
 
-QWidget *FormControls::buildControl(Control control, QWidget *page)
-{
+QWidget *FormControls::buildControl(Control control, QWidget *page) {
     switch (control.kind) {
     case Control::Kind::Text: {
         const FieldSpec &spec = fieldSpec(Field(control.id));
@@ -135,7 +133,12 @@ QWidget *FormControls::buildControl(Control control, QWidget *page)
     }
     case Control::Kind::List: {
         const ListSpec &spec = listSpec(List(control.id));
-        auto *list = new ChoiceList(itemsOf(spec), page);
+        const QStringList items = itemsOf(spec);
+        auto *list = new ChoiceList(items, page);
+        // Wide enough for the longest item, as typed text is often an item.
+        const auto longest = std::max_element(items.begin(), items.end(),
+                                              [](auto &a, auto &b) { return a.size() < b.size(); });
+        list->setMinimumContentsLength(int(longest->size()) + 1);
         list->setObjectName(QString::fromUtf8(spec.objectName));
         m_lists[control.id] = list;
         return list;
@@ -153,8 +156,7 @@ QWidget *FormControls::buildControl(Control control, QWidget *page)
     return nullptr;
 }
 
-QWidget *FormControls::widget(Control control) const
-{
+QWidget *FormControls::widget(Control control) const {
     switch (control.kind) {
     case Control::Kind::Text:
         if (m_areas[control.id])
@@ -170,8 +172,7 @@ QWidget *FormControls::widget(Control control) const
     return nullptr;
 }
 
-FormValue FormControls::read() const
-{
+FormValue FormControls::read() const {
     FormValue form;
     for (int i = 0; i < kFieldCount; ++i)
         form.texts[i] = m_areas[i] ? m_areas[i]->text() : m_lines[i]->text();
@@ -182,8 +183,7 @@ FormValue FormControls::read() const
     return form;
 }
 
-void FormControls::write(const FormValue &form)
-{
+void FormControls::write(const FormValue &form) {
     for (int i = 0; i < kFieldCount; ++i) {
         if (m_areas[i])
             m_areas[i]->setText(form.texts[i]);
@@ -196,8 +196,7 @@ void FormControls::write(const FormValue &form)
         m_checks[i]->setChecked(form.checks[i]);
 }
 
-QWidget *FormControls::firstControl(Page page) const
-{
+QWidget *FormControls::firstControl(Page page) const {
     for (const FormRow &row : formRows())
         if (row.page == page)
             return widget(row.main);

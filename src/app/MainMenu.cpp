@@ -53,8 +53,7 @@ constexpr MenuRow kRows[] = {
 
 } // namespace
 
-MainMenu buildMainMenu(QMenuBar *bar)
-{
+MainMenu buildMainMenu(QMenuBar *bar) {
     MainMenu menu;
     QMenu *current = nullptr;
     for (const MenuRow &row : kRows) {
@@ -65,8 +64,8 @@ MainMenu buildMainMenu(QMenuBar *bar)
             menu.*row.menu = current;
             continue;
         }
-        QAction *action = row.item ? current->addAction(QString::fromUtf8(row.caption))
-                                   : current->addSeparator();
+        QAction *action =
+            row.item ? current->addAction(QString::fromUtf8(row.caption)) : current->addSeparator();
         action->setObjectName(name);
         if (!row.item)
             continue;

@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
 #include <exception>
 
 namespace velko {
@@ -27,8 +26,7 @@ constexpr QSize kClientSize(359, 427);
 
 MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
     : QMainWindow(parent)
-    , m_desktop(desktop)
-{
+    , m_desktop(desktop) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -45,10 +43,10 @@ MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildPages()
-{
+void MainWindow::buildPages() {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->setUsesScrollButtons(false); // all five tabs stay in sight
     setCentralWidget(m_tabs);
 
     std::array<QWidget *, 3> fieldPages{};
@@ -78,8 +76,7 @@ void MainWindow::buildPages()
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
 }
 
-void MainWindow::connectMenus()
-{
+void MainWindow::connectMenus() {
     connect(m_menu.file, &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRules);
     connect(m_menu.form, &QMenu::aboutToShow, this, &MainWindow::applyFormMenuRules);
     connect(m_menu.tags, &QMenu::aboutToShow, this, &MainWindow::applyTagsMenuRules);
@@ -94,8 +91,7 @@ void MainWindow::connectMenus()
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
 }
 
-template <typename Command> void MainWindow::run(Command command)
-{
+template <typename Command> void MainWindow::run(Command command) {
     try {
         std::invoke(command, this);
     } catch (const std::exception &failure) {
@@ -103,8 +99,7 @@ template <typename Command> void MainWindow::run(Command command)
     }
 }
 
-void MainWindow::selectPage(Page page)
-{
+void MainWindow::selectPage(Page page) {
     const int tabIndex = int(page) - 1;
     if (m_tabs->currentIndex() != tabIndex)
         m_tabs->setCurrentIndex(tabIndex); // runs onTabSelected
@@ -115,8 +110,7 @@ void MainWindow::selectPage(Page page)
 // The page-switching procedure. Arriving on "Generated Tags" from another page
 // generates the tags; Generate Tags itself selects that page, and the nested
 // run stops here because the page is then already current.
-void MainWindow::onTabSelected(int tabIndex)
-{
+void MainWindow::onTabSelected(int tabIndex) {
     const Page page = Page(tabIndex + 1);
     if (page == m_currentPage)
         return;
@@ -141,25 +135,26 @@ void MainWindow::onTabSelected(int tabIndex)
     }
 }
 
-FormValue MainWindow::readForm() const { return m_form->read(); }
+FormValue MainWindow::readForm() const {
+    return m_form->read();
+}
 
-void MainWindow::writeForm(const FormValue &form) { m_form->write(form); }
+void MainWindow::writeForm(const FormValue &form) {
+    m_form->write(form);
+}
 
-void MainWindow::applyFileMenuRules()
-{
+void MainWindow::applyFileMenuRules() {
     const FileMenuState state = fileMenuRules(m_documentArea->text());
     m_menu.fileSave->setEnabled(state.save);
     m_menu.fileSaveAs->setEnabled(state.saveAs);
     m_menu.fileClose->setEnabled(state.close);
 }
 
-void MainWindow::applyFormMenuRules()
-{
+void MainWindow::applyFormMenuRules() {
     m_menu.formClearAll->setEnabled(formMenuRules(isFormEmpty(readForm())).clearAll);
 }
 
-void MainWindow::applyTagsMenuRules()
-{
+void MainWindow::applyTagsMenuRules() {
     const TagsMenuState state =
         tagsMenuRules(isFormEmpty(readForm()), m_documentArea->text(), m_tagsArea->text());
     m_menu.tagsGenerate->setEnabled(state.generate);
@@ -168,8 +163,7 @@ void MainWindow::applyTagsMenuRules()
     m_menu.tagsSaveAs->setEnabled(state.saveAs);
 }
 
-bool MainWindow::isMenuShortcut(const QKeySequence &keys) const
-{
+bool MainWindow::isMenuShortcut(const QKeySequence &keys) const {
     for (const QMenu *menu : {m_menu.file, m_menu.form, m_menu.tags})
         for (const QAction *action : menu->actions())
             if (!action->shortcut().isEmpty() && action->shortcut() == keys)
@@ -179,8 +173,7 @@ bool MainWindow::isMenuShortcut(const QKeySequence &keys) const
 
 // A shortcut acts only if its item would be enabled were its menu opened now:
 // the rules are applied just before Qt looks the key up.
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (isMenuShortcut(QKeySequence(key->keyCombination()))) {
@@ -192,23 +185,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::generateTags()
-{
+void MainWindow::generateTags() {
     m_tagsArea->setText({});
     m_tagsArea->setText(BuildTagBlock(readForm(), DcNameCase::Capitalised));
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
 }
 
-void MainWindow::fillInExamples()
-{
+void MainWindow::fillInExamples() {
     FormValue form = readForm();
     velko::fillInExamples(form);
     writeForm(form);
 }
 
-void MainWindow::clearFormFields()
-{
+void MainWindow::clearFormFields() {
     FormValue form = readForm();
     clearForm(form);
     writeForm(form);

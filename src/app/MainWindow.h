@@ -5,7 +5,6 @@
 #include "fields/FormValue.h"
 
 #include <QMainWindow>
-
 #include <memory>
 
 class QTabWidget;

@@ -4,8 +4,7 @@
 
 namespace velko {
 
-Answer QtDesktopServices::showMessage(const Message &message)
-{
+Answer QtDesktopServices::showMessage(const Message &message) {
     QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::NoButton,
                     m_owner);
     switch (message.buttons) {

@@ -7,45 +7,42 @@ namespace velko {
 namespace {
 
 // The editor separates lines with U+2029; the program's texts use CR LF.
-QString withCrLf(QString raw)
-{
+QString withCrLf(QString raw) {
     return raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
 } // namespace
 
 TextArea::TextArea(QWidget *parent)
-    : QPlainTextEdit(parent)
-{
-}
+    : QPlainTextEdit(parent) {}
 
-QString TextArea::text() const
-{
+QString TextArea::text() const {
     // toRawText keeps every character as typed; toPlainText would turn
     // no-break spaces into plain ones.
     return withCrLf(document()->toRawText());
 }
 
-void TextArea::setText(const QString &text)
-{
+void TextArea::setText(const QString &text) {
     // The editor reads CR LF, LF and CR each as one line break.
     setPlainText(text);
 }
 
-bool TextArea::isEmpty() const { return document()->isEmpty(); }
+bool TextArea::isEmpty() const {
+    return document()->isEmpty();
+}
 
-void TextArea::select(qsizetype start, qsizetype length)
-{
+void TextArea::select(qsizetype start, qsizetype length) {
     QTextCursor cursor = textCursor();
     cursor.setPosition(editorPosition(start));
     cursor.setPosition(editorPosition(start + length), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
-QString TextArea::selectedText() const { return withCrLf(textCursor().selectedText()); }
+QString TextArea::selectedText() const {
+    return withCrLf(textCursor().selectedText());
+}
 
-void TextArea::colourSelection(const QColor &colour)
-{
+void TextArea::colourSelection(const QColor &colour) {
     QTextCharFormat format;
     format.setForeground(colour);
     textCursor().mergeCharFormat(format);
@@ -53,8 +50,7 @@ void TextArea::colourSelection(const QColor &colour)
 
 // Line n of the CR LF text starts n characters later than in the editor, which
 // counts each line break as one character. Finds the line by bisection.
-int TextArea::editorPosition(qsizetype offset) const
-{
+int TextArea::editorPosition(qsizetype offset) const {
     const QTextDocument *doc = document();
     int first = 0;
     int last = doc->blockCount() - 1;
@@ -66,8 +62,8 @@ int TextArea::editorPosition(qsizetype offset) const
             last = middle - 1;
     }
     const QTextBlock block = doc->findBlockByNumber(first);
-    const qsizetype inBlock = std::clamp<qsizetype>(
-        offset - first - block.position(), 0, block.length() - 1);
+    const qsizetype inBlock =
+        std::clamp<qsizetype>(offset - first - block.position(), 0, block.length() - 1);
     return block.position() + int(inBlock);
 }
 

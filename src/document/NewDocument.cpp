@@ -2,8 +2,7 @@
 
 namespace velko {
 
-QString newDocumentSkeleton()
-{
+QString newDocumentSkeleton() {
     return QStringLiteral("<html>\r\n<head>\r\n\r\n</head>\r\n</html>");
 }
 

@@ -55,8 +55,7 @@ constexpr ExampleChoice kChoices[] = {
 
 } // namespace
 
-void fillInExamples(FormValue &form)
-{
+void fillInExamples(FormValue &form) {
     for (const auto &[field, value] : kTexts)
         form[field] = QString::fromUtf8(value);
     for (const auto &[list, index] : kChoices)

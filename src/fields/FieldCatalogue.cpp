@@ -12,15 +12,15 @@ constexpr FieldSpec kFields[] = {
      "Page description less than 200 words", true},
     {Field::Author, "Author", Page::General, "Author", "Person who authored the page", false},
     {Field::Email, "E-mail", Page::General, "E-mail", "Contact person's e-mail address", false},
-    {Field::Copyright, "Copyright", Page::General, "Copyright",
-     "Copyright year and name of holder", false},
+    {Field::Copyright, "Copyright", Page::General, "Copyright", "Copyright year and name of holder",
+     false},
     {Field::RevisitAfter, "Revisit After", Page::General, "Revisit After",
      "Frequency of a spider's return", false},
     {Field::RefreshSlot, "Refresh slot", Page::None, "", "", false},
     {Field::RefreshSeconds, "Refresh Seconds", Page::General, "after", "Seconds before transfer",
      false},
-    {Field::RefreshUrl, "Refresh URL", Page::General, "Go to",
-     "Transfers visitors to another page", false},
+    {Field::RefreshUrl, "Refresh URL", Page::General, "Go to", "Transfers visitors to another page",
+     false},
     {Field::Expires, "Expires", Page::General, "Expires", "Date content expires", false},
     {Field::RobotsSlot, "Robots slot", Page::None, "", "", false},
     {Field::RatingSlot, "Rating slot", Page::None, "", "", false},
@@ -105,8 +105,7 @@ constexpr CheckSpec kChecks[] = {
 };
 static_assert(std::size(kChecks) == kCheckCount);
 
-constexpr bool tablesFollowTheirEnums()
-{
+constexpr bool tablesFollowTheirEnums() {
     for (int i = 0; i < kFieldCount; ++i)
         if (indexOf(kFields[i].field) != i)
             return false;
@@ -122,16 +121,27 @@ static_assert(tablesFollowTheirEnums());
 
 } // namespace
 
-const FieldSpec &fieldSpec(Field field) { return kFields[indexOf(field)]; }
-const ListSpec &listSpec(List list) { return kLists[indexOf(list)]; }
-const CheckSpec &checkSpec(Check check) { return kChecks[indexOf(check)]; }
+const FieldSpec &fieldSpec(Field field) {
+    return kFields[indexOf(field)];
+}
+const ListSpec &listSpec(List list) {
+    return kLists[indexOf(list)];
+}
+const CheckSpec &checkSpec(Check check) {
+    return kChecks[indexOf(check)];
+}
 
-std::span<const FieldSpec> allFields() { return kFields; }
-std::span<const ListSpec> allLists() { return kLists; }
-std::span<const CheckSpec> allChecks() { return kChecks; }
+std::span<const FieldSpec> allFields() {
+    return kFields;
+}
+std::span<const ListSpec> allLists() {
+    return kLists;
+}
+std::span<const CheckSpec> allChecks() {
+    return kChecks;
+}
 
-QString pageTitle(Page page)
-{
+QString pageTitle(Page page) {
     switch (page) {
     case Page::General:
         return QStringLiteral("General Tags");
@@ -149,8 +159,7 @@ QString pageTitle(Page page)
     return {};
 }
 
-QString fieldObjectName(Field field)
-{
+QString fieldObjectName(Field field) {
     return QStringLiteral("HTMLText_%1").arg(indexOf(field));
 }
 

@@ -5,7 +5,6 @@
 // fields through the enums below and reads their texts from these tables.
 
 #include <QString>
-
 #include <array>
 #include <span>
 
@@ -111,8 +110,14 @@ QString pageTitle(Page page);
 // Object name of a text field's control: "HTMLText_<index>".
 QString fieldObjectName(Field field);
 
-constexpr int indexOf(Field field) { return static_cast<int>(field); }
-constexpr int indexOf(List list) { return static_cast<int>(list); }
-constexpr int indexOf(Check check) { return static_cast<int>(check); }
+constexpr int indexOf(Field field) {
+    return static_cast<int>(field);
+}
+constexpr int indexOf(List list) {
+    return static_cast<int>(list);
+}
+constexpr int indexOf(Check check) {
+    return static_cast<int>(check);
+}
 
 } // namespace velko

@@ -50,10 +50,11 @@ constexpr FormRow kRows[] = {
 
 } // namespace
 
-std::span<const FormRow> formRows() { return kRows; }
+std::span<const FormRow> formRows() {
+    return kRows;
+}
 
-QString controlLabel(Control control)
-{
+QString controlLabel(Control control) {
     switch (control.kind) {
     case Control::Kind::Text:
         return QString::fromUtf8(fieldSpec(Field(control.id)).label);
@@ -67,8 +68,7 @@ QString controlLabel(Control control)
     return {};
 }
 
-QString controlTooltip(Control control)
-{
+QString controlTooltip(Control control) {
     switch (control.kind) {
     case Control::Kind::Text:
         return QString::fromUtf8(fieldSpec(Field(control.id)).tooltip);
@@ -82,8 +82,7 @@ QString controlTooltip(Control control)
     return {};
 }
 
-QString accessibleName(const FormRow &row, Control control)
-{
+QString accessibleName(const FormRow &row, Control control) {
     const QString label = controlLabel(control);
     const QString rowLabel = QString::fromUtf8(row.label);
     if (control.kind == Control::Kind::Check || rowLabel.isEmpty() || rowLabel == label)

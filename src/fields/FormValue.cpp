@@ -4,8 +4,7 @@
 
 namespace velko {
 
-bool isFormEmpty(const FormValue &form)
-{
+bool isFormEmpty(const FormValue &form) {
     const bool textsEmpty = std::all_of(form.texts.begin() + 1, form.texts.end(),
                                         [](const QString &text) { return text.isEmpty(); });
     const bool nothingChosen = std::all_of(form.lists.begin(), form.lists.end(),
@@ -14,8 +13,7 @@ bool isFormEmpty(const FormValue &form)
            !form[Check::DCSubject];
 }
 
-void clearForm(FormValue &form)
-{
+void clearForm(FormValue &form) {
     std::fill(form.texts.begin() + 1, form.texts.end(), QString());
     form.lists.fill(ListValue{});
     form.checks.fill(false);

@@ -5,7 +5,6 @@
 #include "fields/FieldCatalogue.h"
 
 #include <QString>
-
 #include <array>
 
 namespace velko {

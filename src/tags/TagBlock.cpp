@@ -27,16 +27,13 @@ struct TagRow {
     Ending ending = Ending::Attribute;
 };
 
-constexpr TagRow text(const char *prefix, Field field)
-{
+constexpr TagRow text(const char *prefix, Field field) {
     return {prefix, Source::Text, field};
 }
-constexpr TagRow choice(const char *prefix, List list)
-{
+constexpr TagRow choice(const char *prefix, List list) {
     return {prefix, Source::Choice, Field::Spare, list};
 }
-constexpr TagRow checked(const char *prefix, Check check, Field field)
-{
+constexpr TagRow checked(const char *prefix, Check check, Field field) {
     return {prefix, Source::CheckBox, field, List::Distribution, check};
 }
 
@@ -78,14 +75,12 @@ constexpr TagRow kRows[] = {
     {"<!--", Source::Text, Field::Comments, {}, {}, Ending::Comment},
     {"<!--", Source::CheckBox, Field::Title, {}, Check::TitleComments, Ending::Comment},
     {"<!--", Source::CheckBox, Field::Keywords, {}, Check::KeywordsComments, Ending::Comment},
-    {"<!--", Source::CheckBox, Field::Description, {}, Check::DescriptionComments,
-     Ending::Comment},
+    {"<!--", Source::CheckBox, Field::Description, {}, Check::DescriptionComments, Ending::Comment},
 };
 static_assert(std::size(kRows) == 38);
 
 // The row's value, or nothing when the row is not written.
-std::optional<QString> rowValue(const TagRow &row, const FormValue &form)
-{
+std::optional<QString> rowValue(const TagRow &row, const FormValue &form) {
     switch (row.source) {
     case Source::Text:
         if (form[row.field].isEmpty())
@@ -111,8 +106,7 @@ std::optional<QString> rowValue(const TagRow &row, const FormValue &form)
     return {};
 }
 
-QString prefixFor(const TagRow &row, DcNameCase dcCase)
-{
+QString prefixFor(const TagRow &row, DcNameCase dcCase) {
     QString prefix = QString::fromUtf8(row.prefix);
     static const QString dcName = QStringLiteral("<meta name=\"DC.");
     if (dcCase == DcNameCase::LowerCase && prefix.startsWith(dcName))
@@ -122,8 +116,7 @@ QString prefixFor(const TagRow &row, DcNameCase dcCase)
 
 } // namespace
 
-QString BuildTagBlock(const FormValue &form, DcNameCase dcCase)
-{
+QString BuildTagBlock(const FormValue &form, DcNameCase dcCase) {
     static const QString kQuote = QStringLiteral("\"");
     static const QString kEscapedQuote = QStringLiteral("&quot;");
     QString block;

@@ -37,8 +37,7 @@ private Q_SLOTS:
     void exitClosesWithoutAsking();
 
 private:
-    template <typename T> T *find(const QString &name)
-    {
+    template <typename T> T *find(const QString &name) {
         T *child = m_window->findChild<T *>(name);
         if (!child)
             qFatal("no child named %s", qPrintable(name));
@@ -46,20 +45,17 @@ private:
     }
     QAction *action(const QString &name) { return find<QAction>(name); }
     // Opens a menu the way a click would, which applies its rules, and closes it.
-    void openMenu(const QString &name)
-    {
+    void openMenu(const QString &name) {
         QMenu *menu = find<QMenu>(name);
         menu->popup(QPoint(0, 0));
         menu->hide();
     }
-    void trigger(const QString &name)
-    {
+    void trigger(const QString &name) {
         QAction *item = action(name);
         QVERIFY2(item->isEnabled(), qPrintable(name));
         item->trigger();
     }
-    QString text(Field field)
-    {
+    QString text(Field field) {
         QWidget *w = find<QWidget>(fieldObjectName(field));
         if (auto *line = qobject_cast<QLineEdit *>(w))
             return line->text();
@@ -72,21 +68,18 @@ private:
     MainWindow *m_window = nullptr;
 };
 
-void TestMainWindow::init()
-{
+void TestMainWindow::init() {
     m_desktop = new test::ScriptedDesktop;
     m_window = new MainWindow(*m_desktop);
 }
 
-void TestMainWindow::cleanup()
-{
+void TestMainWindow::cleanup() {
     QCOMPARE(m_desktop->unexpected, 0);
     delete m_window;
     delete m_desktop;
 }
 
-void TestMainWindow::startUp()
-{
+void TestMainWindow::startUp() {
     QCOMPARE(m_window->windowTitle(), "Velko");
     QCOMPARE(tabs()->currentIndex(), 0);
     const QStringList captions = {"General Tags", "D.C. Tags", "Other Tags", "Generated Tags",
@@ -108,8 +101,7 @@ void TestMainWindow::startUp()
         QVERIFY2(!action(name)->isEnabled(), name);
 }
 
-void TestMainWindow::menuRulesThroughMenus()
-{
+void TestMainWindow::menuRulesThroughMenus() {
     auto *document = find<QPlainTextEdit>("rtfFile");
     document->setPlainText("x");
     openMenu("mnuFile");
@@ -142,8 +134,7 @@ void TestMainWindow::menuRulesThroughMenus()
     QVERIFY(action("mnuFormClearAll")->isEnabled());
 }
 
-void TestMainWindow::tagsMenuAfterClearingTheForm()
-{
+void TestMainWindow::tagsMenuAfterClearingTheForm() {
     find<QPlainTextEdit>("rtfFile")->setPlainText("<html><head></head></html>");
     trigger("mnuFormFill");
     trigger("mnuTagsGenerate");
@@ -155,8 +146,7 @@ void TestMainWindow::tagsMenuAfterClearingTheForm()
     QVERIFY(action("mnuTagsSaveAs")->isEnabled());
 }
 
-void TestMainWindow::fillAndClear()
-{
+void TestMainWindow::fillAndClear() {
     find<QLineEdit>(fieldObjectName(Field::OtherLanguage))->setText("pt-br");
     find<QPlainTextEdit>("rtfFile")->setPlainText("doc");
     trigger("mnuFormFill");
@@ -184,8 +174,7 @@ void TestMainWindow::fillAndClear()
     QCOMPARE(find<QPlainTextEdit>("rtfFile")->toPlainText(), "doc");
 }
 
-void TestMainWindow::generationOnPageSwitches()
-{
+void TestMainWindow::generationOnPageSwitches() {
     QSignalSpy generated(m_window, &MainWindow::tagsGenerated);
     m_window->selectPage(Page::GeneratedTags);
     QCOMPARE(generated.count(), 1);
@@ -205,8 +194,7 @@ void TestMainWindow::generationOnPageSwitches()
     QCOMPARE(generated.count(), 5);
 }
 
-void TestMainWindow::generateTagsShowsTheBlock()
-{
+void TestMainWindow::generateTagsShowsTheBlock() {
     find<QLineEdit>(fieldObjectName(Field::Title))->setText("Homepage");
     find<QPlainTextEdit>(fieldObjectName(Field::Keywords))->setPlainText("a\nb");
     trigger("mnuTagsGenerate");
@@ -224,15 +212,13 @@ void TestMainWindow::generateTagsShowsTheBlock()
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
-void TestMainWindow::typedListTextIsNotChosen_data()
-{
+void TestMainWindow::typedListTextIsNotChosen_data() {
     QTest::addColumn<bool>("pressEnter");
     QTest::newRow("Enter") << true;
     QTest::newRow("focus leaves") << false;
 }
 
-void TestMainWindow::typedListTextIsNotChosen()
-{
+void TestMainWindow::typedListTextIsNotChosen() {
     QFETCH(bool, pressEnter);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -248,8 +234,7 @@ void TestMainWindow::typedListTextIsNotChosen()
     QCOMPARE(tagsText(), "");
 }
 
-void TestMainWindow::choosingFromTheListChooses()
-{
+void TestMainWindow::choosingFromTheListChooses() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *rating = find<QComboBox>("cboRating");
@@ -263,8 +248,7 @@ void TestMainWindow::choosingFromTheListChooses()
 
 // A shortcut acts only when its item would be enabled were its menu opened at
 // that moment, whatever the menu showed when it was last open.
-void TestMainWindow::shortcutsObeyTheRules()
-{
+void TestMainWindow::shortcutsObeyTheRules() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     m_window->selectPage(Page::DublinCore);
@@ -280,8 +264,7 @@ void TestMainWindow::shortcutsObeyTheRules()
     QCOMPARE(tabs()->currentIndex(), 3);
 }
 
-void TestMainWindow::editingKeysStayInTextFields()
-{
+void TestMainWindow::editingKeysStayInTextFields() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *title = find<QLineEdit>(fieldObjectName(Field::Title));
@@ -291,8 +274,7 @@ void TestMainWindow::editingKeysStayInTextFields()
     QCOMPARE(title->selectedText(), "Homepage");
 }
 
-void TestMainWindow::accessibleNamesAndDescriptions()
-{
+void TestMainWindow::accessibleNamesAndDescriptions() {
     for (const FormRow &row : formRows()) {
         for (Control control : {row.main, row.second}) {
             if (!control)
@@ -312,8 +294,7 @@ void TestMainWindow::accessibleNamesAndDescriptions()
         }
     }
     QCOMPARE(find<QWidget>(fieldObjectName(Field::Keywords))->accessibleName(), "Keywords");
-    QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshUrl))->accessibleName(),
-             "Refresh, Go to");
+    QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshUrl))->accessibleName(), "Refresh, Go to");
     QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshSeconds))->accessibleName(),
              "Refresh, after sec.");
     QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshSeconds))->toolTip(),
@@ -322,8 +303,7 @@ void TestMainWindow::accessibleNamesAndDescriptions()
     QCOMPARE(find<QCheckBox>("chkDCTitle")->toolTip(), "Name of the resource");
 }
 
-void TestMainWindow::tabOrderFollowsTheRows()
-{
+void TestMainWindow::tabOrderFollowsTheRows() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     const QList<QList<QString>> pages = {
@@ -349,8 +329,7 @@ void TestMainWindow::tabOrderFollowsTheRows()
     }
 }
 
-void TestMainWindow::exitClosesWithoutAsking()
-{
+void TestMainWindow::exitClosesWithoutAsking() {
     m_window->show();
     trigger("mnuFormFill");
     trigger("mnuFileExit");

@@ -16,8 +16,7 @@ private Q_SLOTS:
     void tagsMenu();
 };
 
-void TestMenuRules::fileMenu_data()
-{
+void TestMenuRules::fileMenu_data() {
     QTest::addColumn<QString>("document");
     QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("close");
@@ -33,22 +32,19 @@ void TestMenuRules::fileMenu_data()
     QTest::newRow("a blank") << " " << true << true;
 }
 
-void TestMenuRules::fileMenu()
-{
+void TestMenuRules::fileMenu() {
     QFETCH(QString, document);
     QFETCH(bool, save);
     QFETCH(bool, close);
     QCOMPARE(fileMenuRules(document), (FileMenuState{save, save, close}));
 }
 
-void TestMenuRules::formMenu()
-{
+void TestMenuRules::formMenu() {
     QCOMPARE(formMenuRules(true).clearAll, false);
     QCOMPARE(formMenuRules(false).clearAll, true);
 }
 
-void TestMenuRules::tagsMenu_data()
-{
+void TestMenuRules::tagsMenu_data() {
     QTest::addColumn<bool>("formEmpty");
     QTest::addColumn<QString>("document");
     QTest::addColumn<QString>("tags");
@@ -66,8 +62,7 @@ void TestMenuRules::tagsMenu_data()
     QTest::newRow("tags but no document") << false << "" << tags << true << false << true;
 }
 
-void TestMenuRules::tagsMenu()
-{
+void TestMenuRules::tagsMenu() {
     QFETCH(bool, formEmpty);
     QFETCH(QString, document);
     QFETCH(QString, tags);

@@ -17,22 +17,26 @@ private Q_SLOTS:
     void typedLinesReadWithCrLf();
 };
 
-void TestTextArea::roundTrip_data()
-{
+void TestTextArea::roundTrip_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("readBack");
 
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("CR LF lines") << "a\r\nb\r\n" << "a\r\nb\r\n";
-    QTest::newRow("blank lines") << "\r\n\r\nx" << "\r\n\r\nx";
-    QTest::newRow("LF read as a line break") << "a\nb" << "a\r\nb";
-    QTest::newRow("lone CR read as a line break") << "a\rb" << "a\r\nb";
-    QTest::newRow("no-break space and tab kept") << QString("a\u00a0b\tc") << QString("a\u00a0b\tc");
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("CR LF lines") << "a\r\nb\r\n"
+                                 << "a\r\nb\r\n";
+    QTest::newRow("blank lines") << "\r\n\r\nx"
+                                 << "\r\n\r\nx";
+    QTest::newRow("LF read as a line break") << "a\nb"
+                                             << "a\r\nb";
+    QTest::newRow("lone CR read as a line break") << "a\rb"
+                                                  << "a\r\nb";
+    QTest::newRow("no-break space and tab kept")
+        << QString("a\u00a0b\tc") << QString("a\u00a0b\tc");
     QTest::newRow("non-Latin text") << QString("Łódź 日本 ☃") << QString("Łódź 日本 ☃");
 }
 
-void TestTextArea::roundTrip()
-{
+void TestTextArea::roundTrip() {
     QFETCH(QString, text);
     QFETCH(QString, readBack);
     TextArea area;
@@ -41,8 +45,7 @@ void TestTextArea::roundTrip()
     QCOMPARE(area.isEmpty(), readBack.isEmpty());
 }
 
-void TestTextArea::selectionCountsCrLf_data()
-{
+void TestTextArea::selectionCountsCrLf_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
@@ -55,8 +58,7 @@ void TestTextArea::selectionCountsCrLf_data()
     QTest::newRow("inside one line") << text << 1 << 4;
 }
 
-void TestTextArea::selectionCountsCrLf()
-{
+void TestTextArea::selectionCountsCrLf() {
     QFETCH(QString, text);
     QFETCH(int, start);
     QFETCH(int, length);
@@ -67,8 +69,7 @@ void TestTextArea::selectionCountsCrLf()
 }
 
 // Colour a middle range of a long document: exactly those characters change.
-void TestTextArea::colourCoversExactlyTheRange()
-{
+void TestTextArea::colourCoversExactlyTheRange() {
     QString text;
     for (int i = 0; i < 200; ++i)
         text += QStringLiteral("line %1\r\n").arg(i);
@@ -89,8 +90,7 @@ void TestTextArea::colourCoversExactlyTheRange()
     QCOMPARE(coloured, block);
 }
 
-void TestTextArea::typedLinesReadWithCrLf()
-{
+void TestTextArea::typedLinesReadWithCrLf() {
     TextArea area;
     area.show();
     QTest::keyClicks(&area, "one");

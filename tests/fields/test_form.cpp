@@ -23,8 +23,7 @@ private Q_SLOTS:
 
 // Every visible field, list and check box sits on exactly one row of its own
 // page, and the hidden slots on none.
-void TestForm::layoutPlacesEveryControlOnce()
-{
+void TestForm::layoutPlacesEveryControlOnce() {
     QMap<QPair<int, int>, int> seen;
     for (const FormRow &row : formRows()) {
         for (Control control : {row.main, row.second}) {
@@ -54,8 +53,7 @@ void TestForm::layoutPlacesEveryControlOnce()
         QCOMPARE(seen.value({int(Control::Kind::Check), indexOf(spec.check)}), 1);
 }
 
-void TestForm::formEmptyTest_data()
-{
+void TestForm::formEmptyTest_data() {
     QTest::addColumn<FormValue>("form");
     QTest::addColumn<bool>("empty");
 
@@ -82,15 +80,13 @@ void TestForm::formEmptyTest_data()
     }
 }
 
-void TestForm::formEmptyTest()
-{
+void TestForm::formEmptyTest() {
     QFETCH(FormValue, form);
     QFETCH(bool, empty);
     QCOMPARE(isFormEmpty(form), empty);
 }
 
-void TestForm::exampleRecord()
-{
+void TestForm::exampleRecord() {
     FormValue form;
     fillInExamples(form);
     QVERIFY(!isFormEmpty(form));
@@ -110,8 +106,7 @@ void TestForm::exampleRecord()
     QCOMPARE(twice, form);
 }
 
-void TestForm::exampleKeepsOtherLanguageAndSlots()
-{
+void TestForm::exampleKeepsOtherLanguageAndSlots() {
     FormValue form;
     form[Field::OtherLanguage] = "pt-br";
     form[Field::PragmaSlot] = "no-cache";
@@ -123,8 +118,7 @@ void TestForm::exampleKeepsOtherLanguageAndSlots()
     QCOMPARE(form[List::Language].text, "en");
 }
 
-void TestForm::clearAfterExamples()
-{
+void TestForm::clearAfterExamples() {
     FormValue form;
     form[Field::Spare] = "spare";
     form[Field::RobotsSlot] = "noindex";

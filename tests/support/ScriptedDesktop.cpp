@@ -2,8 +2,7 @@
 
 namespace velko::test {
 
-Answer ScriptedDesktop::showMessage(const Message &message)
-{
+Answer ScriptedDesktop::showMessage(const Message &message) {
     messages << message;
     if (!answers.isEmpty())
         return answers.dequeue();

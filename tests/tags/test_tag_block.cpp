@@ -9,8 +9,7 @@ Q_DECLARE_METATYPE(velko::FormValue)
 namespace {
 
 // A form where every one of the 38 rows holds, each with its own value.
-FormValue everyRowForm()
-{
+FormValue everyRowForm() {
     FormValue form;
     form[Field::Title] = "T";
     form[Field::Keywords] = "K";
@@ -90,8 +89,7 @@ const QStringList kEveryRowLines = {
     R"(<!--D-->)",
 };
 
-QString crlfLines(const QStringList &lines)
-{
+QString crlfLines(const QStringList &lines) {
     QString text;
     for (const QString &line : lines)
         text += line + "\r\n";
@@ -110,8 +108,7 @@ private Q_SLOTS:
     void lowerCaseDcNames();
 };
 
-void TestTagBlock::singleConditions_data()
-{
+void TestTagBlock::singleConditions_data() {
     QTest::addColumn<FormValue>("form");
     QTest::addColumn<QString>("block");
 
@@ -124,8 +121,8 @@ void TestTagBlock::singleConditions_data()
     QTest::newRow("empty form") << FormValue{} << "";
     QTest::newRow("title only") << with([](FormValue &f) { f[Field::Title] = "Homepage"; })
                                 << "<title>Homepage</title>\r\n";
-    QTest::newRow("a blank is filled") << with([](FormValue &f) { f[Field::Title] = " "; })
-                                       << "<title> </title>\r\n";
+    QTest::newRow("a blank is filled")
+        << with([](FormValue &f) { f[Field::Title] = " "; }) << "<title> </title>\r\n";
     QTest::newRow("refresh seconds alone")
         << with([](FormValue &f) { f[Field::RefreshSeconds] = "60"; }) << "";
     QTest::newRow("refresh address alone")
@@ -143,23 +140,28 @@ void TestTagBlock::singleConditions_data()
         << "<meta name=\"DC.Title\" content=\"\">\r\n";
     QTest::newRow("title comment box with empty title")
         << with([](FormValue &f) { f[Check::TitleComments] = true; }) << "<!---->\r\n";
-    QTest::newRow("title does not need its DC box") << with([](FormValue &f) {
-        f[Field::Keywords] = "k";
-        f[Check::DCDescription] = true;
-    }) << "<meta name=\"keywords\" content=\"k\">\r\n<meta name=\"DC.Description\" content=\"\">\r\n";
-    QTest::newRow("page caching item 0")
-        << with([](FormValue &f) { f[List::PageCaching] = {0, "cache (Default)"}; }) << "";
-    QTest::newRow("page caching item 1")
-        << with([](FormValue &f) { f[List::PageCaching] = {1, "no-cache"}; })
-        << "<meta http-equiv=\"pragma\" content=\"no-cache\">\r\n";
-    QTest::newRow("typed list text gives no line")
-        << with([](FormValue &f) { f[List::Robot] = {-1, "all"}; }) << "";
-    QTest::newRow("rating keeps capital and blank")
-        << with([](FormValue &f) { f[List::Rating] = {1, "14 Years"}; })
-        << "<meta name=\"rating\" content=\"14 Years\">\r\n";
-    QTest::newRow("charset inside content")
-        << with([](FormValue &f) { f[List::Charset] = {2, "iso-8859-1"}; })
-        << "<meta http-equiv=\"content-type\" content=\"text/html; charset=iso-8859-1\">\r\n";
+    QTest::newRow("title does not need its DC box")
+        << with([](FormValue &f) {
+               f[Field::Keywords] = "k";
+               f[Check::DCDescription] = true;
+           })
+        << "<meta name=\"keywords\" content=\"k\">\r\n<meta name=\"DC.Description\" "
+           "content=\"\">\r\n";
+    QTest::newRow("page caching item 0") << with([](FormValue &f) {
+        f[List::PageCaching] = {0, "cache (Default)"};
+    }) << "";
+    QTest::newRow("page caching item 1") << with([](FormValue &f) {
+        f[List::PageCaching] = {1, "no-cache"};
+    }) << "<meta http-equiv=\"pragma\" content=\"no-cache\">\r\n";
+    QTest::newRow("typed list text gives no line") << with([](FormValue &f) {
+        f[List::Robot] = {-1, "all"};
+    }) << "";
+    QTest::newRow("rating keeps capital and blank") << with([](FormValue &f) {
+        f[List::Rating] = {1, "14 Years"};
+    }) << "<meta name=\"rating\" content=\"14 Years\">\r\n";
+    QTest::newRow("charset inside content") << with([](FormValue &f) {
+        f[List::Charset] = {2, "iso-8859-1"};
+    }) << "<meta http-equiv=\"content-type\" content=\"text/html; charset=iso-8859-1\">\r\n";
     QTest::newRow("CR LF stays inside the keywords line")
         << with([](FormValue &f) { f[Field::Keywords] = "one,\r\ntwo"; })
         << "<meta name=\"keywords\" content=\"one,\r\ntwo\">\r\n";
@@ -173,42 +175,43 @@ void TestTagBlock::singleConditions_data()
         f[Field::Title] = R"(a "b")";
         f[Field::Comments] = R"("c")";
     }) << "<title>a \"b\"</title>\r\n<!--\"c\"-->\r\n";
-    QTest::newRow("quote escaped in DC subject from keywords") << with([](FormValue &f) {
-        f[Field::Keywords] = R"(")";
-        f[Check::DCSubject] = true;
-        f[Check::KeywordsComments] = true;
-    }) << "<meta name=\"keywords\" content=\"&quot;\">\r\n"
-          "<meta name=\"DC.Subject\" content=\"&quot;\">\r\n<!--\"-->\r\n";
+    QTest::newRow("quote escaped in DC subject from keywords")
+        << with([](FormValue &f) {
+               f[Field::Keywords] = R"(")";
+               f[Check::DCSubject] = true;
+               f[Check::KeywordsComments] = true;
+           })
+        << "<meta name=\"keywords\" content=\"&quot;\">\r\n"
+           "<meta name=\"DC.Subject\" content=\"&quot;\">\r\n<!--\"-->\r\n";
     QTest::newRow("existing entity left as typed")
         << with([](FormValue &f) { f[Field::Author] = "&quot;"; })
         << "<meta name=\"author\" content=\"&quot;\">\r\n";
-    QTest::newRow("two language lines, list first") << with([](FormValue &f) {
-        f[Field::OtherLanguage] = "pt-br";
-        f[List::Language] = {0, "en"};
-    }) << "<meta http-equiv=\"content-language\" content=\"en\">\r\n"
-          "<meta name=\"content-language\" content=\"pt-br\">\r\n";
+    QTest::newRow("two language lines, list first")
+        << with([](FormValue &f) {
+               f[Field::OtherLanguage] = "pt-br";
+               f[List::Language] = {0, "en"};
+           })
+        << "<meta http-equiv=\"content-language\" content=\"en\">\r\n"
+           "<meta name=\"content-language\" content=\"pt-br\">\r\n";
 }
 
-void TestTagBlock::singleConditions()
-{
+void TestTagBlock::singleConditions() {
     QFETCH(FormValue, form);
     QFETCH(QString, block);
     QCOMPARE(BuildTagBlock(form, DcNameCase::Capitalised), block);
 }
 
-void TestTagBlock::everyRowHolds()
-{
+void TestTagBlock::everyRowHolds() {
     const QString block = BuildTagBlock(everyRowForm(), DcNameCase::Capitalised);
     QCOMPARE(block, crlfLines(kEveryRowLines));
     QCOMPARE(block.count("\r\n"), 38);
 }
 
-void TestTagBlock::lowerCaseDcNames()
-{
+void TestTagBlock::lowerCaseDcNames() {
     QStringList expected = kEveryRowLines;
-    const QStringList lowerNames = {"title",     "description", "subject",    "creator",
-                                    "publisher", "contributors", "date",      "type",
-                                    "format",    "identifier",   "source",    "language",
+    const QStringList lowerNames = {"title",     "description",  "subject", "creator",
+                                    "publisher", "contributors", "date",    "type",
+                                    "format",    "identifier",   "source",  "language",
                                     "relation",  "coverage",     "rights"};
     for (int i = 0; i < lowerNames.size(); ++i) {
         const int line = 15 + i;
