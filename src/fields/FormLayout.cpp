@@ -1,5 +1,7 @@
 #include "fields/FormLayout.h"
 
+#include <utility>
+
 namespace velko {
 
 namespace {
@@ -54,32 +56,37 @@ std::span<const FormRow> formRows() {
     return kRows;
 }
 
-QString controlLabel(Control control) {
+namespace {
+
+// The catalogue's label (or caption) and tooltip of a control.
+std::pair<const char *, const char *> catalogueTexts(Control control) {
     switch (control.kind) {
-    case Control::Kind::Text:
-        return QString::fromUtf8(fieldSpec(Field(control.id)).label);
-    case Control::Kind::List:
-        return QString::fromUtf8(listSpec(List(control.id)).label);
-    case Control::Kind::Check:
-        return QString::fromUtf8(checkSpec(Check(control.id)).caption);
+    case Control::Kind::Text: {
+        const FieldSpec &spec = fieldSpec(Field(control.id));
+        return {spec.label, spec.tooltip};
+    }
+    case Control::Kind::List: {
+        const ListSpec &spec = listSpec(List(control.id));
+        return {spec.label, spec.tooltip};
+    }
+    case Control::Kind::Check: {
+        const CheckSpec &spec = checkSpec(Check(control.id));
+        return {spec.caption, spec.tooltip};
+    }
     case Control::Kind::None:
         break;
     }
-    return {};
+    return {"", ""};
+}
+
+} // namespace
+
+QString controlLabel(Control control) {
+    return QString::fromUtf8(catalogueTexts(control).first);
 }
 
 QString controlTooltip(Control control) {
-    switch (control.kind) {
-    case Control::Kind::Text:
-        return QString::fromUtf8(fieldSpec(Field(control.id)).tooltip);
-    case Control::Kind::List:
-        return QString::fromUtf8(listSpec(List(control.id)).tooltip);
-    case Control::Kind::Check:
-        return QString::fromUtf8(checkSpec(Check(control.id)).tooltip);
-    case Control::Kind::None:
-        break;
-    }
-    return {};
+    return QString::fromUtf8(catalogueTexts(control).second);
 }
 
 QString accessibleName(const FormRow &row, Control control) {
