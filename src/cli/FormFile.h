@@ -1,0 +1,29 @@
+#pragma once
+
+// Form files: the tag form as one JSON object (UTF-8), for the command line.
+//   text fields by field name ("Title", "E-mail", "Refresh slot", ...): strings
+//   lists by name ("Robot", "Page Caching", ...): {"index": N, "text": "..."},
+//       or a string, which chooses the item with exactly that text and is
+//       otherwise typed text with index -1
+//   check boxes by caption ("Use Title", ...): true or false
+// Missing keys are empty, unchosen, unchecked. The spare slot has no key.
+
+#include "fields/FormValue.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+#include <optional>
+
+namespace velko {
+
+// On failure (not JSON, not an object, an unknown key, a value of the wrong
+// type, an index out of range) returns nothing and sets `error` to a message
+// that names the key.
+std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error);
+
+// The whole form: every text field, every list as {"index", "text"}, every
+// check box. parseFormFile(toJson) gives the form back.
+QJsonObject formToJson(const FormValue &form);
+
+} // namespace velko

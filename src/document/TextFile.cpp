@@ -1,0 +1,1 @@
+#include "document/TextFile.h"
