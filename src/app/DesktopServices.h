@@ -13,12 +13,25 @@ enum class Answer { Ok, Cancel, Yes, No };
 // A message box without an icon. Details, when given, are offered under the
 // box's details button and never replace the text.
 struct Message {
-    QString title;
-    QString text;
+    QString title = {};
+    QString text = {};
     Buttons buttons = Buttons::Ok;
-    QString details;
+    QString details = {};
 
     bool operator==(const Message &) const = default;
+};
+
+// An open or save file dialog, offering HTML files first and all files second.
+// No default extension: a name is used exactly as the user gives it. The open
+// dialog accepts only existing files; the save dialog asks before it replaces
+// one.
+struct FileDialog {
+    enum class Kind { Open, Save };
+    Kind kind;
+    QString title;
+    QString fileName; // shown when the dialog opens
+
+    bool operator==(const FileDialog &) const = default;
 };
 
 class DesktopServices {
@@ -26,6 +39,10 @@ public:
     virtual ~DesktopServices() = default;
 
     virtual Answer showMessage(const Message &message) = 0;
+    // The chosen path; empty when the user cancelled.
+    virtual QString chooseFile(const FileDialog &dialog) = 0;
+    virtual void beep() = 0;
+    virtual void setClipboardText(const QString &text) = 0;
 };
 
 // "An error has occurred!": how every command reports a failure it did not

@@ -26,7 +26,10 @@ constexpr QSize kClientSize(359, 427);
 
 MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
     : QMainWindow(parent)
-    , m_desktop(desktop) {
+    , m_desktop(desktop)
+    , m_dialog(desktop)
+    , m_document(*this, desktop, m_dialog)
+    , m_export(*this, desktop, m_dialog) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -38,6 +41,8 @@ MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
 
     selectPage(Page::General);
     clearFormFields();
+    m_document.newDocument();
+    m_document.newDocument();
     resize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
 }
 
@@ -81,7 +86,7 @@ void MainWindow::connectMenus() {
     connect(m_menu.form, &QMenu::aboutToShow, this, &MainWindow::applyFormMenuRules);
     connect(m_menu.tags, &QMenu::aboutToShow, this, &MainWindow::applyTagsMenuRules);
 
-    auto onTrigger = [this](QAction *action, void (MainWindow::*command)()) {
+    auto onTrigger = [this](QAction *action, auto command) {
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     };
     // Exit ends the program at once, asking nothing.
@@ -89,11 +94,25 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.formFill, &MainWindow::fillInExamples);
     onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
+
+    auto document = [this](void (DocumentCommands::*command)()) {
+        return [this, command] { (m_document.*command)(); };
+    };
+    onTrigger(m_menu.fileNew, document(&DocumentCommands::newDocument));
+    onTrigger(m_menu.fileClose, document(&DocumentCommands::close));
+    onTrigger(m_menu.fileSave, document(&DocumentCommands::save));
+    onTrigger(m_menu.fileSaveAs, document(&DocumentCommands::saveAs));
+    onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
+    onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
+    onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
 }
 
 template <typename Command> void MainWindow::run(Command command) {
     try {
-        std::invoke(command, this);
+        if constexpr (std::is_member_function_pointer_v<Command>)
+            (this->*command)();
+        else
+            command();
     } catch (const std::exception &failure) {
         m_desktop.showMessage(generalError(QString::fromLocal8Bit(failure.what())));
     }
@@ -135,12 +154,35 @@ void MainWindow::onTabSelected(int tabIndex) {
     }
 }
 
-FormValue MainWindow::readForm() const {
+FormValue MainWindow::form() const {
     return m_form->read();
 }
 
-void MainWindow::writeForm(const FormValue &form) {
+void MainWindow::setForm(const FormValue &form) {
     m_form->write(form);
+}
+
+QString MainWindow::documentText() const {
+    return m_documentArea->text();
+}
+
+void MainWindow::setDocumentText(const QString &text) {
+    m_documentArea->setText(text);
+}
+
+void MainWindow::highlightDocumentRange(qsizetype start, qsizetype length) {
+    m_documentArea->select(start, length);
+    m_documentArea->colourSelection(QColor(128, 128, 0)); // olive
+    m_documentArea->select(0, 0);
+    m_documentArea->setFocus();
+}
+
+QString MainWindow::tagsText() const {
+    return m_tagsArea->text();
+}
+
+void MainWindow::setTagsText(const QString &text) {
+    m_tagsArea->setText(text);
 }
 
 void MainWindow::applyFileMenuRules() {
@@ -151,12 +193,12 @@ void MainWindow::applyFileMenuRules() {
 }
 
 void MainWindow::applyFormMenuRules() {
-    m_menu.formClearAll->setEnabled(formMenuRules(isFormEmpty(readForm())).clearAll);
+    m_menu.formClearAll->setEnabled(formMenuRules(isFormEmpty(form())).clearAll);
 }
 
 void MainWindow::applyTagsMenuRules() {
     const TagsMenuState state =
-        tagsMenuRules(isFormEmpty(readForm()), m_documentArea->text(), m_tagsArea->text());
+        tagsMenuRules(isFormEmpty(form()), m_documentArea->text(), m_tagsArea->text());
     m_menu.tagsGenerate->setEnabled(state.generate);
     m_menu.tagsInsert->setEnabled(state.insert);
     m_menu.tagsCopy->setEnabled(state.copy);
@@ -187,21 +229,21 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
 
 void MainWindow::generateTags() {
     m_tagsArea->setText({});
-    m_tagsArea->setText(BuildTagBlock(readForm(), DcNameCase::Capitalised));
+    m_tagsArea->setText(BuildTagBlock(form(), DcNameCase::Capitalised));
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
 }
 
 void MainWindow::fillInExamples() {
-    FormValue form = readForm();
-    velko::fillInExamples(form);
-    writeForm(form);
+    FormValue value = form();
+    velko::fillInExamples(value);
+    setForm(value);
 }
 
 void MainWindow::clearFormFields() {
-    FormValue form = readForm();
-    clearForm(form);
-    writeForm(form);
+    FormValue value = form();
+    clearForm(value);
+    setForm(value);
 }
 
 } // namespace velko

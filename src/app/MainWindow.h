@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/CommonDialog.h"
 #include "app/MainMenu.h"
+#include "app/Workspace.h"
+#include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
+#include "tags/ExportCommands.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -18,15 +22,24 @@ class TextArea;
 // frmStartup: the tag form on three pages, the generated tags, the HTML
 // document, and the menus. The controls hold all state; each command reads
 // them into values, works on those, and writes the results back.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
     explicit MainWindow(DesktopServices &desktop, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    FormValue form() const override;
+    void setForm(const FormValue &form) override;
+    QString documentText() const override;
+    void setDocumentText(const QString &text) override;
+    void highlightDocumentRange(qsizetype start, qsizetype length) override;
+    QString tagsText() const override;
+    void setTagsText(const QString &text) override;
+    void generateTags() override;
+    Page currentPage() const override { return m_currentPage; }
     // Selects a tab exactly as a click on it would.
-    void selectPage(Page page);
+    void selectPage(Page page) override;
 
 Q_SIGNALS:
     // Emitted each time Generate Tags has put a fresh block in place.
@@ -40,9 +53,6 @@ private:
     void connectMenus();
     void onTabSelected(int tabIndex);
 
-    FormValue readForm() const;
-    void writeForm(const FormValue &form);
-
     void applyFileMenuRules();
     void applyFormMenuRules();
     void applyTagsMenuRules();
@@ -52,11 +62,13 @@ private:
     // error, and what it had already done stays done.
     template <typename Command> void run(Command command);
 
-    void generateTags();
     void fillInExamples();
     void clearFormFields();
 
     DesktopServices &m_desktop;
+    CommonDialog m_dialog;
+    DocumentCommands m_document;
+    ExportCommands m_export;
     MainMenu m_menu;
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;

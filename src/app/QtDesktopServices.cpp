@@ -1,8 +1,18 @@
 #include "app/QtDesktopServices.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace velko {
+
+namespace {
+
+// "All" must show files without an extension too, so it is "*", not "*.*".
+constexpr auto kFileFilter = "HTML (*.htm *.html);;All (*)";
+
+} // namespace
 
 Answer QtDesktopServices::showMessage(const Message &message) {
     QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::NoButton,
@@ -41,6 +51,21 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         break;
     }
     return Answer::No;
+}
+
+QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
+    const QString filter = QString::fromUtf8(kFileFilter);
+    if (dialog.kind == FileDialog::Kind::Open)
+        return QFileDialog::getOpenFileName(m_owner, dialog.title, dialog.fileName, filter);
+    return QFileDialog::getSaveFileName(m_owner, dialog.title, dialog.fileName, filter);
+}
+
+void QtDesktopServices::beep() {
+    QApplication::beep();
+}
+
+void QtDesktopServices::setClipboardText(const QString &text) {
+    QApplication::clipboard()->setText(text);
 }
 
 } // namespace velko

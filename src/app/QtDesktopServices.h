@@ -13,6 +13,9 @@ public:
     void setOwner(QWidget *owner) { m_owner = owner; }
 
     Answer showMessage(const Message &message) override;
+    QString chooseFile(const FileDialog &dialog) override;
+    void beep() override;
+    void setClipboardText(const QString &text) override;
 
 private:
     QWidget *m_owner = nullptr;

@@ -12,7 +12,6 @@
 
 #include <QByteArray>
 #include <QJsonObject>
-
 #include <optional>
 
 namespace velko {

@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 namespace velko {
@@ -49,8 +48,7 @@ std::optional<DecodedText> readTextFile(const QString &path, QString *error);
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
 inline bool writeTextFile(const QString &path, const QString &text, const TextFormat &format,
-                          QString *error)
-{
+                          QString *error) {
     return writeFileAtomically(path, encodeText(text, format), error);
 }
 

@@ -1,7 +1,7 @@
 #include "app/TextArea.h"
+#include "support/TextInspection.h"
 
 #include <QTest>
-#include <QTextBlock>
 
 using namespace velko;
 
@@ -80,14 +80,7 @@ void TestTextArea::colourCoversExactlyTheRange() {
     area.select(start, block.size());
     area.colourSelection(QColor(128, 128, 0));
 
-    QString coloured;
-    const QTextDocument *doc = area.document();
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().foreground().color() == QColor(128, 128, 0))
-                coloured += it.fragment().text() + "\r\n";
-    }
-    QCOMPARE(coloured, block);
+    QCOMPARE(test::colouredText(*area.document(), QColor(128, 128, 0)), block);
 }
 
 void TestTextArea::typedLinesReadWithCrLf() {

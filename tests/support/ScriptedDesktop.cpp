@@ -4,10 +4,20 @@ namespace velko::test {
 
 Answer ScriptedDesktop::showMessage(const Message &message) {
     messages << message;
+    if (message.buttons == Buttons::Ok)
+        return Answer::Ok;
     if (!answers.isEmpty())
         return answers.dequeue();
     ++unexpected;
     return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+QString ScriptedDesktop::chooseFile(const FileDialog &dialog) {
+    fileDialogs << dialog;
+    if (!fileChoices.isEmpty())
+        return fileChoices.dequeue();
+    ++unexpected;
+    return {};
 }
 
 } // namespace velko::test

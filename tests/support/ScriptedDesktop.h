@@ -7,17 +7,25 @@
 
 namespace velko::test {
 
-// Stands in for the user at the desktop: answers message boxes from a script,
-// in turn, and records every call. A box with no scripted answer gets its
-// first button's answer (OK or Yes) and is counted as unexpected.
+// Stands in for the user at the desktop: answers message boxes and file
+// dialogs from a script, in turn, and records every call. A box with only OK
+// needs no script. A question or dialog with no scripted answer gets OK/Yes
+// or a cancel, and counts as unexpected.
 class ScriptedDesktop final : public DesktopServices {
 public:
     QQueue<Answer> answers;
+    QQueue<QString> fileChoices; // an empty path cancels the dialog
 
     QList<Message> messages;
+    QList<FileDialog> fileDialogs;
+    int beeps = 0;
+    QStringList clipboard; // every text put on the clipboard
     int unexpected = 0;
 
     Answer showMessage(const Message &message) override;
+    QString chooseFile(const FileDialog &dialog) override;
+    void beep() override { ++beeps; }
+    void setClipboardText(const QString &text) override { clipboard << text; }
 };
 
 } // namespace velko::test

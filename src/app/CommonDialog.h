@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/DesktopServices.h"
+
+namespace velko {
+
+// The file dialog that Import File, Save File As and Save Tags As share, with
+// its one current file name: the path last chosen in any of them.
+class CommonDialog {
+public:
+    explicit CommonDialog(DesktopServices &desktop)
+        : m_desktop(desktop) {}
+
+    const QString &fileName() const { return m_fileName; }
+
+    // Opens with the current name filled in; a chosen file becomes the
+    // current name, a cancel leaves it. Returns the choice, empty on cancel.
+    QString showOpen(const QString &title);
+    // Opens with an empty name, which stays the current name on cancel.
+    QString showSave(const QString &title);
+
+private:
+    DesktopServices &m_desktop;
+    QString m_fileName;
+};
+
+} // namespace velko

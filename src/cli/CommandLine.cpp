@@ -1,0 +1,175 @@
+#include "cli/CommandLine.h"
+
+#include "cli/FormFile.h"
+#include "document/TagInsertion.h"
+#include "document/TextFile.h"
+#include "tags/TagBlock.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QIODevice>
+
+namespace velko {
+
+namespace {
+
+enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2 };
+
+const QStringList kModeOptions = {"--generate", "--insert", "--help", "-h", "--version", "-v"};
+
+constexpr auto kUsageText = R"(Usage: velko [PAGE]
+       velko --generate FORM [--lowercase-dc]
+       velko --insert FORM PAGE [--output FILE]
+
+Without a mode, opens the Velko window.
+
+  --generate FORM     print the tag block for the form file FORM ("-": standard
+                      input), UTF-8 with CR LF line breaks
+  --lowercase-dc      write the Dublin Core names as DC.title, DC.creator, ...
+  --insert FORM PAGE  insert the tag block after the head tag of PAGE and print
+                      the page, in its own encoding and line breaks
+  --output FILE       write the page to FILE instead (FILE may be PAGE)
+  --help              show this help
+  --version           show the version
+
+FORM is a JSON object: text fields by name ("Title": "..."), lists by name
+("Robot": "noindex" or {"index": 1, "text": "noindex"}), check boxes by caption
+("Use Title": true).
+
+Exit status: 0 done, 1 the command failed, 2 a usage error or a bad form file.
+)";
+
+class Session {
+public:
+    Session(QIODevice &in, QIODevice &out, QIODevice &err)
+        : m_in(in)
+        , m_out(out)
+        , m_err(err) {}
+
+    int fail(int code, const QString &message) {
+        m_err.write(QByteArrayLiteral("velko: ") + message.toUtf8() + '\n');
+        return code;
+    }
+    void warn(const QString &message) { fail(kDone, message); }
+    void print(const QByteArray &bytes) { m_out.write(bytes); }
+
+    std::optional<FormValue> readForm(const QString &path) {
+        QByteArray json;
+        if (path == QLatin1String("-")) {
+            json = m_in.readAll();
+        } else {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                fail(kUsage, path + QStringLiteral(": ") + file.errorString());
+                return {};
+            }
+            json = file.readAll();
+        }
+        QString error;
+        std::optional<FormValue> form = parseFormFile(json, &error);
+        if (!form)
+            fail(kUsage, path + QStringLiteral(": ") + error);
+        return form;
+    }
+
+private:
+    QIODevice &m_in;
+    QIODevice &m_out;
+    QIODevice &m_err;
+};
+
+int generate(Session &session, const QString &formPath, DcNameCase dcCase) {
+    const std::optional<FormValue> form = session.readForm(formPath);
+    if (!form)
+        return kUsage;
+    const QString block = BuildTagBlock(*form, dcCase);
+    if (block.isEmpty())
+        return session.fail(kFailed, QStringLiteral("There are no meta tags to generate."));
+    session.print(block.toUtf8());
+    return kDone;
+}
+
+int insert(Session &session, const QString &formPath, const QString &pagePath,
+           const QString &outputPath) {
+    const std::optional<FormValue> form = session.readForm(formPath);
+    if (!form)
+        return kUsage;
+    QString error;
+    const std::optional<DecodedText> page = readTextFile(pagePath, &error);
+    if (!page)
+        return session.fail(kFailed, pagePath + QStringLiteral(": ") + error);
+
+    const qsizetype head = findHeadTag(page->text);
+    if (head < 0)
+        return session.fail(kFailed, QString::fromUtf8(insertion::kNotHtml));
+    const QString block = BuildTagBlock(*form, DcNameCase::Capitalised);
+    if (block.isEmpty())
+        return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
+    if (tagKindsOverlap(block, page->text))
+        session.warn(QString::fromUtf8(insertion::kSomeSame) + QLatin1Char(' ') +
+                     QString::fromUtf8(insertion::kMayAppear));
+
+    const QByteArray bytes =
+        encodeText(insertAfterHead(page->text, head, block).document, page->format);
+    if (outputPath.isEmpty()) {
+        session.print(bytes);
+        return kDone;
+    }
+    if (!writeFileAtomically(outputPath, bytes, &error))
+        return session.fail(kFailed, outputPath + QStringLiteral(": ") + error);
+    return kDone;
+}
+
+} // namespace
+
+bool isCommandLineMode(const QStringList &arguments) {
+    for (const QString &argument : arguments.mid(1)) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (kModeOptions.contains(option))
+            return true;
+    }
+    return false;
+}
+
+int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err) {
+    Session session(in, out, err);
+    QCommandLineParser parser;
+    const QCommandLineOption generateOption("generate", {}, "FORM");
+    const QCommandLineOption lowerCaseOption("lowercase-dc");
+    const QCommandLineOption insertOption("insert", {}, "FORM");
+    const QCommandLineOption outputOption("output", {}, "FILE");
+    const QCommandLineOption helpOption(QStringList{"h", "help"});
+    const QCommandLineOption versionOption(QStringList{"v", "version"});
+    parser.addOptions(
+        {generateOption, lowerCaseOption, insertOption, outputOption, helpOption, versionOption});
+
+    auto usageError = [&session](const QString &message) {
+        return session.fail(kUsage, message + QStringLiteral(" (see velko --help)"));
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        session.print(QByteArray(kUsageText));
+        return kDone;
+    }
+    if (parser.isSet(versionOption)) {
+        session.print(QByteArrayLiteral("Velko " VELKO_VERSION "\n"));
+        return kDone;
+    }
+
+    const QStringList pages = parser.positionalArguments();
+    if (parser.isSet(generateOption) == parser.isSet(insertOption))
+        return usageError(QStringLiteral("give one of --generate and --insert"));
+    if (parser.isSet(generateOption)) {
+        if (!pages.isEmpty() || parser.isSet(outputOption))
+            return usageError(QStringLiteral("--generate takes only a form file"));
+        return generate(session, parser.value(generateOption),
+                        parser.isSet(lowerCaseOption) ? DcNameCase::LowerCase
+                                                      : DcNameCase::Capitalised);
+    }
+    if (pages.size() != 1 || parser.isSet(lowerCaseOption))
+        return usageError(QStringLiteral("--insert takes a form file and one page"));
+    return insert(session, parser.value(insertOption), pages.first(), parser.value(outputOption));
+}
+
+} // namespace velko

@@ -1,0 +1,24 @@
+#pragma once
+
+// Letter case for HTML markup: only ASCII letters have case here. Unicode case
+// rules would let other characters match ("K", the Kelvin sign, folds to "k")
+// and change lengths ("ß" upper-cases to "SS"), which breaks offsets.
+
+#include <QLatin1StringView>
+#include <QStringView>
+
+namespace velko {
+
+constexpr char16_t asciiUpper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? c - 32 : c;
+}
+
+// Where `needle` (ASCII) first occurs in `haystack` at or after `from`,
+// ignoring ASCII letter case; -1 when it does not.
+qsizetype indexOfAsciiCaseless(QStringView haystack, QLatin1StringView needle, qsizetype from = 0);
+
+inline bool containsAsciiCaseless(QStringView haystack, QLatin1StringView needle) {
+    return indexOfAsciiCaseless(haystack, needle) >= 0;
+}
+
+} // namespace velko

@@ -1,0 +1,99 @@
+#include "document/DocumentCommands.h"
+
+#include "app/CommonDialog.h"
+#include "app/DesktopServices.h"
+#include "app/Workspace.h"
+#include "document/NewDocument.h"
+#include "document/TagInsertion.h"
+#include "tags/TagBlock.h"
+
+#include <QStringList>
+
+namespace velko {
+
+namespace {
+
+QString lines(std::initializer_list<const char *> parts) {
+    QStringList texts;
+    for (const char *part : parts)
+        texts << QString::fromUtf8(part);
+    return texts.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(Workspace &workspace, DesktopServices &desktop,
+                                   CommonDialog &dialog)
+    : m_workspace(workspace)
+    , m_desktop(desktop)
+    , m_dialog(dialog) {}
+
+void DocumentCommands::setDocumentFile(const QString &path, const TextFormat &format) {
+    m_path = path;
+    m_format = format;
+}
+
+void DocumentCommands::newDocument() {
+    m_workspace.setDocumentText(newDocumentSkeleton());
+    setDocumentFile({}, {});
+}
+
+void DocumentCommands::close() {
+    m_workspace.setDocumentText({});
+    setDocumentFile({}, {});
+}
+
+// Any failure here, a missing name included, leads to Save File As.
+void DocumentCommands::save() {
+    QString error;
+    if (m_path.isEmpty() || !writeTextFile(m_path, m_workspace.documentText(), m_format, &error))
+        saveAs();
+}
+
+void DocumentCommands::saveAs() {
+    const QString path = m_dialog.showSave(QStringLiteral("Save File As"));
+    if (path.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    m_workspace.setTagsText(BuildTagBlock(m_workspace.form(), DcNameCase::LowerCase));
+    QString error;
+    if (!writeTextFile(path, m_workspace.documentText(), m_format, &error)) {
+        m_desktop.showMessage(generalError(error));
+        return;
+    }
+    m_path = path;
+}
+
+void DocumentCommands::insertTags() {
+    using namespace insertion;
+    const QString document = m_workspace.documentText();
+    const qsizetype head = findHeadTag(document);
+    if (head < 0) {
+        m_workspace.selectPage(Page::HtmlFile);
+        m_desktop.showMessage({QStringLiteral("File Validation"), lines({kNotHtml, kCheckSyntax})});
+        return;
+    }
+
+    m_workspace.generateTags();
+    const QString block = m_workspace.tagsText();
+    if (block.isEmpty()) {
+        m_desktop.showMessage(
+            {QStringLiteral("Missing Data"), lines({kNoTags, kFillIn, kThenGenerate})});
+        return;
+    }
+
+    const QString question = tagKindsOverlap(block, document)
+                                 ? lines({kSomeSame, kMayAppear, "", kQuestion})
+                                 : QString::fromUtf8(kQuestion);
+    if (m_desktop.showMessage({QStringLiteral("Confirm"), question, Buttons::OkCancel}) !=
+        Answer::Ok)
+        return;
+
+    const Insertion insertion = insertAfterHead(document, head, block);
+    m_workspace.setDocumentText(insertion.document);
+    m_workspace.selectPage(Page::HtmlFile);
+    m_workspace.highlightDocumentRange(insertion.blockStart, insertion.blockLength);
+}
+
+} // namespace velko

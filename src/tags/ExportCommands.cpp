@@ -1,0 +1,61 @@
+#include "tags/ExportCommands.h"
+
+#include "app/CommonDialog.h"
+#include "app/DesktopServices.h"
+#include "app/Workspace.h"
+#include "document/TextFile.h"
+#include "tags/TagBlock.h"
+
+namespace velko {
+
+namespace {
+
+Message noTagsWarning(const char *first, const char *second) {
+    return {QStringLiteral("Warning"),
+            QString::fromUtf8(first) + QStringLiteral("\r\n") + QString::fromUtf8(second)};
+}
+
+} // namespace
+
+QString tagFileText(const QString &block) {
+    return QStringLiteral("<html>\r\n<head>") + block +
+           QStringLiteral("\r\n</head>\r\n</html>\r\n");
+}
+
+ExportCommands::ExportCommands(Workspace &workspace, DesktopServices &desktop, CommonDialog &dialog)
+    : m_workspace(workspace)
+    , m_desktop(desktop)
+    , m_dialog(dialog) {}
+
+void ExportCommands::copyTags() {
+    m_workspace.generateTags();
+    const QString block = m_workspace.tagsText();
+    if (block.isEmpty()) {
+        m_desktop.showMessage(noTagsWarning("There are no meta tags to copy.",
+                                            "Type some text in the tags fields, then generate "
+                                            "the tags."));
+        return;
+    }
+    m_desktop.setClipboardText(block);
+}
+
+void ExportCommands::saveTagsAs() {
+    m_workspace.generateTags();
+    if (m_workspace.tagsText().isEmpty()) {
+        m_desktop.showMessage(noTagsWarning("There are no meta tags to generate.",
+                                            "Type some text in the tags fields, then generate."));
+        return;
+    }
+    const QString path = m_dialog.showSave(QStringLiteral("Save Tags As"));
+    if (path.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    const QString block = BuildTagBlock(m_workspace.form(), DcNameCase::Capitalised);
+    m_workspace.setTagsText(block);
+    QString error;
+    if (!writeTextFile(path, tagFileText(block), TextFormat{}, &error))
+        m_desktop.showMessage(generalError(error));
+}
+
+} // namespace velko

@@ -1,0 +1,63 @@
+#include "support/WindowDriver.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+namespace velko::test {
+
+WindowDriver::WindowDriver()
+    : m_desktop(std::make_unique<ScriptedDesktop>())
+    , m_window(std::make_unique<MainWindow>(*m_desktop)) {}
+
+WindowDriver::~WindowDriver() = default;
+
+void WindowDriver::openMenu(const QString &name) {
+    QMenu *menu = find<QMenu>(name);
+    menu->popup(QPoint(0, 0));
+    menu->hide();
+}
+
+bool WindowDriver::trigger(const QString &name) {
+    QAction *item = action(name);
+    const auto *menu = qobject_cast<QMenu *>(item->parent());
+    openMenu(menu->objectName());
+    if (!item->isEnabled())
+        return false;
+    item->trigger();
+    return true;
+}
+
+void WindowDriver::showAndActivate() {
+    m_window->show();
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        qFatal("the window did not become active");
+}
+
+void WindowDriver::setText(Field field, const QString &text) {
+    QWidget *widget = find<QWidget>(fieldObjectName(field));
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        line->setText(text);
+    else
+        qobject_cast<QPlainTextEdit *>(widget)->setPlainText(text);
+}
+
+QString WindowDriver::text(Field field) {
+    QWidget *widget = find<QWidget>(fieldObjectName(field));
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        return line->text();
+    return qobject_cast<QPlainTextEdit *>(widget)->toPlainText();
+}
+
+QPlainTextEdit *WindowDriver::documentArea() {
+    return find<QPlainTextEdit>("rtfFile");
+}
+QPlainTextEdit *WindowDriver::tagsArea() {
+    return find<QPlainTextEdit>("rtfTags");
+}
+int WindowDriver::currentTab() {
+    return find<QTabWidget>("TabStrip1")->currentIndex();
+}
+
+} // namespace velko::test
