@@ -4,11 +4,15 @@
 //                                   process) to the main window being exposed
 //   bench_window text MEGABYTES     prints ms to put a document of that size
 //                                   into the document area and to read it back
+//   bench_window insert MEGABYTES   prints ms for Insert Tags Into File on a
+//                                   document of that size, from the menu item
+//                                   to the coloured block
 
+#include "app/DesktopServices.h"
 #include "app/MainWindow.h"
-#include "app/QtDesktopServices.h"
 #include "app/TextArea.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -16,6 +20,15 @@
 #include <cstdio>
 
 namespace {
+
+// Answers every question with OK, as a user confirming the insertion would.
+class ConfirmingDesktop final : public velko::DesktopServices {
+public:
+    velko::Answer showMessage(const velko::Message &) override { return velko::Answer::Ok; }
+    QString chooseFile(const velko::FileDialog &) override { return {}; }
+    void beep() override {}
+    void setClipboardText(const QString &) override {}
+};
 
 long long nowNs() {
     using namespace std::chrono;
@@ -38,10 +51,11 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: bench_window startup START_NS | text MEGABYTES\n");
+        std::fprintf(stderr,
+                     "usage: bench_window startup START_NS | text MEGABYTES | insert MEGABYTES\n");
         return 2;
     }
-    velko::QtDesktopServices desktop;
+    ConfirmingDesktop desktop;
     velko::MainWindow window(desktop);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -56,6 +70,16 @@ int main(int argc, char *argv[]) {
     window.selectPage(velko::Page::HtmlFile);
     const QString text = htmlOfSize(qsizetype(args[2].toDouble() * 1024 * 1024));
     QElapsedTimer timer;
+    if (args[1] == QLatin1String("insert")) {
+        area->setText(text);
+        window.findChild<QAction *>(QStringLiteral("mnuFormFill"))->trigger();
+        QApplication::processEvents();
+        timer.start();
+        window.findChild<QAction *>(QStringLiteral("mnuTagsInsert"))->trigger();
+        QApplication::processEvents();
+        std::printf("%.1f\n", double(timer.nsecsElapsed()) / 1e6);
+        return area->text().size() > text.size() ? 0 : 1;
+    }
     timer.start();
     area->setText(text);
     QApplication::processEvents(); // lay out and paint what is visible

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "fields/FormLayout.h"
-#include "support/ScriptedDesktop.h"
+#include "support/WindowDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,148 +37,120 @@ private Q_SLOTS:
     void exitClosesWithoutAsking();
 
 private:
-    template <typename T> T *find(const QString &name) {
-        T *child = m_window->findChild<T *>(name);
-        if (!child)
-            qFatal("no child named %s", qPrintable(name));
-        return child;
-    }
-    QAction *action(const QString &name) { return find<QAction>(name); }
-    // Opens a menu the way a click would, which applies its rules, and closes it.
-    void openMenu(const QString &name) {
-        QMenu *menu = find<QMenu>(name);
-        menu->popup(QPoint(0, 0));
-        menu->hide();
-    }
-    void trigger(const QString &name) {
-        QAction *item = action(name);
-        QVERIFY2(item->isEnabled(), qPrintable(name));
-        item->trigger();
-    }
-    QString text(Field field) {
-        QWidget *w = find<QWidget>(fieldObjectName(field));
-        if (auto *line = qobject_cast<QLineEdit *>(w))
-            return line->text();
-        return qobject_cast<QPlainTextEdit *>(w)->toPlainText();
-    }
-    QTabWidget *tabs() { return find<QTabWidget>("TabStrip1"); }
-    QString tagsText() { return find<QPlainTextEdit>("rtfTags")->toPlainText(); }
-
-    test::ScriptedDesktop *m_desktop = nullptr;
-    MainWindow *m_window = nullptr;
+    std::unique_ptr<test::WindowDriver> m_driver;
+    test::WindowDriver &d() { return *m_driver; }
+    QTabWidget *tabs() { return d().find<QTabWidget>("TabStrip1"); }
+    QString tagsText() { return d().tagsArea()->toPlainText(); }
 };
 
 void TestMainWindow::init() {
-    m_desktop = new test::ScriptedDesktop;
-    m_window = new MainWindow(*m_desktop);
+    m_driver = std::make_unique<test::WindowDriver>();
 }
 
 void TestMainWindow::cleanup() {
-    QCOMPARE(m_desktop->unexpected, 0);
-    delete m_window;
-    delete m_desktop;
+    QCOMPARE(d().desktop().unexpected, 0);
+    m_driver.reset();
 }
 
 void TestMainWindow::startUp() {
-    QCOMPARE(m_window->windowTitle(), "Velko");
+    QCOMPARE(d().window().windowTitle(), "Velko");
     QCOMPARE(tabs()->currentIndex(), 0);
     const QStringList captions = {"General Tags", "D.C. Tags", "Other Tags", "Generated Tags",
                                   "HTML File"};
     for (int i = 0; i < captions.size(); ++i)
         QCOMPARE(tabs()->tabText(i), captions[i]);
-    for (QAction *item : m_window->findChildren<QAction *>())
+    for (QAction *item : d().window().findChildren<QAction *>())
         QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
 
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(QApplication::focusWidget(), find<QWidget>(fieldObjectName(Field::Title)));
+    d().showAndActivate();
+    QCOMPARE(QApplication::focusWidget(), d().find<QWidget>(fieldObjectName(Field::Title)));
 
-    openMenu("mnuForm");
-    QVERIFY(!action("mnuFormClearAll")->isEnabled());
-    QVERIFY(action("mnuFormFill")->isEnabled());
-    openMenu("mnuTags");
+    d().openMenu("mnuForm");
+    QVERIFY(!d().action("mnuFormClearAll")->isEnabled());
+    QVERIFY(d().action("mnuFormFill")->isEnabled());
+    d().openMenu("mnuTags");
     for (const char *name : {"mnuTagsGenerate", "mnuTagsInsert", "mnuTagsCopy", "mnuTagsSaveAs"})
-        QVERIFY2(!action(name)->isEnabled(), name);
+        QVERIFY2(!d().action(name)->isEnabled(), name);
 }
 
 void TestMainWindow::menuRulesThroughMenus() {
-    auto *document = find<QPlainTextEdit>("rtfFile");
+    auto *document = d().find<QPlainTextEdit>("rtfFile");
     document->setPlainText("x");
-    openMenu("mnuFile");
-    QVERIFY(action("mnuFileSave")->isEnabled());
-    QVERIFY(action("mnuFileSaveAs")->isEnabled());
-    QVERIFY(action("mnuFileClose")->isEnabled());
+    d().openMenu("mnuFile");
+    QVERIFY(d().action("mnuFileSave")->isEnabled());
+    QVERIFY(d().action("mnuFileSaveAs")->isEnabled());
+    QVERIFY(d().action("mnuFileClose")->isEnabled());
     document->clear();
-    openMenu("mnuFile");
-    QVERIFY(!action("mnuFileSave")->isEnabled());
-    QVERIFY(!action("mnuFileSaveAs")->isEnabled());
-    QVERIFY(!action("mnuFileClose")->isEnabled());
-    QVERIFY(action("mnuFileNew")->isEnabled());
+    d().openMenu("mnuFile");
+    QVERIFY(!d().action("mnuFileSave")->isEnabled());
+    QVERIFY(!d().action("mnuFileSaveAs")->isEnabled());
+    QVERIFY(!d().action("mnuFileClose")->isEnabled());
+    QVERIFY(d().action("mnuFileNew")->isEnabled());
 
     // A comment box alone leaves the form empty; a Dublin Core box does not.
-    find<QCheckBox>("chkTitleComments")->setChecked(true);
-    openMenu("mnuForm");
-    QVERIFY(!action("mnuFormClearAll")->isEnabled());
-    openMenu("mnuTags");
-    QVERIFY(!action("mnuTagsGenerate")->isEnabled());
-    find<QCheckBox>("chkDCTitle")->setChecked(true);
-    openMenu("mnuForm");
-    QVERIFY(action("mnuFormClearAll")->isEnabled());
-    openMenu("mnuTags");
-    QVERIFY(action("mnuTagsGenerate")->isEnabled());
+    d().find<QCheckBox>("chkTitleComments")->setChecked(true);
+    d().openMenu("mnuForm");
+    QVERIFY(!d().action("mnuFormClearAll")->isEnabled());
+    d().openMenu("mnuTags");
+    QVERIFY(!d().action("mnuTagsGenerate")->isEnabled());
+    d().find<QCheckBox>("chkDCTitle")->setChecked(true);
+    d().openMenu("mnuForm");
+    QVERIFY(d().action("mnuFormClearAll")->isEnabled());
+    d().openMenu("mnuTags");
+    QVERIFY(d().action("mnuTagsGenerate")->isEnabled());
 
     // A value in a hidden slot counts as well.
-    find<QCheckBox>("chkDCTitle")->setChecked(false);
-    find<QLineEdit>(fieldObjectName(Field::PragmaSlot))->setText("no-cache");
-    openMenu("mnuForm");
-    QVERIFY(action("mnuFormClearAll")->isEnabled());
+    d().find<QCheckBox>("chkDCTitle")->setChecked(false);
+    d().find<QLineEdit>(fieldObjectName(Field::PragmaSlot))->setText("no-cache");
+    d().openMenu("mnuForm");
+    QVERIFY(d().action("mnuFormClearAll")->isEnabled());
 }
 
 void TestMainWindow::tagsMenuAfterClearingTheForm() {
-    find<QPlainTextEdit>("rtfFile")->setPlainText("<html><head></head></html>");
-    trigger("mnuFormFill");
-    trigger("mnuTagsGenerate");
-    trigger("mnuFormClearAll");
-    openMenu("mnuTags");
-    QVERIFY(!action("mnuTagsGenerate")->isEnabled());
-    QVERIFY(action("mnuTagsInsert")->isEnabled());
-    QVERIFY(action("mnuTagsCopy")->isEnabled());
-    QVERIFY(action("mnuTagsSaveAs")->isEnabled());
+    d().find<QPlainTextEdit>("rtfFile")->setPlainText("<html><head></head></html>");
+    TRIGGER(d(), "mnuFormFill");
+    TRIGGER(d(), "mnuTagsGenerate");
+    TRIGGER(d(), "mnuFormClearAll");
+    d().openMenu("mnuTags");
+    QVERIFY(!d().action("mnuTagsGenerate")->isEnabled());
+    QVERIFY(d().action("mnuTagsInsert")->isEnabled());
+    QVERIFY(d().action("mnuTagsCopy")->isEnabled());
+    QVERIFY(d().action("mnuTagsSaveAs")->isEnabled());
 }
 
 void TestMainWindow::fillAndClear() {
-    find<QLineEdit>(fieldObjectName(Field::OtherLanguage))->setText("pt-br");
-    find<QPlainTextEdit>("rtfFile")->setPlainText("doc");
-    trigger("mnuFormFill");
-    QCOMPARE(text(Field::OtherLanguage), "pt-br");
-    QCOMPARE(find<QComboBox>("cboLang")->currentText(), "en");
-    QCOMPARE(find<QComboBox>("cboCharset")->currentIndex(), 2);
-    QCOMPARE(text(Field::Email), "webmaster@harbordale.example");
+    d().find<QLineEdit>(fieldObjectName(Field::OtherLanguage))->setText("pt-br");
+    d().find<QPlainTextEdit>("rtfFile")->setPlainText("doc");
+    TRIGGER(d(), "mnuFormFill");
+    QCOMPARE(d().text(Field::OtherLanguage), "pt-br");
+    QCOMPARE(d().find<QComboBox>("cboLang")->currentText(), "en");
+    QCOMPARE(d().find<QComboBox>("cboCharset")->currentIndex(), 2);
+    QCOMPARE(d().text(Field::Email), "webmaster@harbordale.example");
     for (const CheckSpec &spec : allChecks())
-        QVERIFY(find<QCheckBox>(spec.objectName)->isChecked());
+        QVERIFY(d().find<QCheckBox>(spec.objectName)->isChecked());
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(tagsText(), "");
 
-    trigger("mnuTagsGenerate");
+    TRIGGER(d(), "mnuTagsGenerate");
     const QString block = tagsText();
-    trigger("mnuFormClearAll");
+    TRIGGER(d(), "mnuFormClearAll");
     for (const FieldSpec &spec : allFields())
-        QVERIFY2(text(spec.field).isEmpty(), spec.name);
+        QVERIFY2(d().text(spec.field).isEmpty(), spec.name);
     for (const ListSpec &spec : allLists()) {
-        QCOMPARE(find<QComboBox>(spec.objectName)->currentIndex(), -1);
-        QCOMPARE(find<QComboBox>(spec.objectName)->currentText(), "");
+        QCOMPARE(d().find<QComboBox>(spec.objectName)->currentIndex(), -1);
+        QCOMPARE(d().find<QComboBox>(spec.objectName)->currentText(), "");
     }
     for (const CheckSpec &spec : allChecks())
-        QVERIFY(!find<QCheckBox>(spec.objectName)->isChecked());
+        QVERIFY(!d().find<QCheckBox>(spec.objectName)->isChecked());
     QCOMPARE(tagsText(), block);
-    QCOMPARE(find<QPlainTextEdit>("rtfFile")->toPlainText(), "doc");
+    QCOMPARE(d().find<QPlainTextEdit>("rtfFile")->toPlainText(), "doc");
 }
 
 void TestMainWindow::generationOnPageSwitches() {
-    QSignalSpy generated(m_window, &MainWindow::tagsGenerated);
-    m_window->selectPage(Page::GeneratedTags);
+    QSignalSpy generated(&d().window(), &MainWindow::tagsGenerated);
+    d().window().selectPage(Page::GeneratedTags);
     QCOMPARE(generated.count(), 1);
-    m_window->selectPage(Page::GeneratedTags);
+    d().window().selectPage(Page::GeneratedTags);
     QCOMPARE(generated.count(), 1);
     tabs()->setCurrentIndex(2);
     tabs()->setCurrentIndex(3);
@@ -186,30 +158,29 @@ void TestMainWindow::generationOnPageSwitches() {
 
     // From another page the menu command generates, selects page 4 and so
     // generates once more; on page 4 it generates once.
-    m_window->selectPage(Page::General);
-    trigger("mnuFormFill");
-    trigger("mnuTagsGenerate");
+    d().window().selectPage(Page::General);
+    TRIGGER(d(), "mnuFormFill");
+    TRIGGER(d(), "mnuTagsGenerate");
     QCOMPARE(generated.count(), 4);
-    trigger("mnuTagsGenerate");
+    TRIGGER(d(), "mnuTagsGenerate");
     QCOMPARE(generated.count(), 5);
 }
 
 void TestMainWindow::generateTagsShowsTheBlock() {
-    find<QLineEdit>(fieldObjectName(Field::Title))->setText("Homepage");
-    find<QPlainTextEdit>(fieldObjectName(Field::Keywords))->setPlainText("a\nb");
-    trigger("mnuTagsGenerate");
+    d().find<QLineEdit>(fieldObjectName(Field::Title))->setText("Homepage");
+    d().find<QPlainTextEdit>(fieldObjectName(Field::Keywords))->setPlainText("a\nb");
+    TRIGGER(d(), "mnuTagsGenerate");
     QCOMPARE(tabs()->currentIndex(), 3);
     QCOMPARE(tagsText(), "<title>Homepage</title>\n<meta name=\"keywords\" content=\"a\nb\">\n");
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(QApplication::focusWidget(), find<QWidget>("rtfTags"));
+    d().showAndActivate();
+    QCOMPARE(QApplication::focusWidget(), d().find<QWidget>("rtfTags"));
 
     // An empty form gives an empty block on page 4, without a message.
-    trigger("mnuFormClearAll");
+    TRIGGER(d(), "mnuFormClearAll");
     tabs()->setCurrentIndex(0);
     tabs()->setCurrentIndex(3);
     QCOMPARE(tagsText(), "");
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(d().desktop().messages.isEmpty());
 }
 
 void TestMainWindow::typedListTextIsNotChosen_data() {
@@ -220,54 +191,53 @@ void TestMainWindow::typedListTextIsNotChosen_data() {
 
 void TestMainWindow::typedListTextIsNotChosen() {
     QFETCH(bool, pressEnter);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    auto *robot = find<QComboBox>("cboRobot");
+    d().showAndActivate();
+    auto *robot = d().find<QComboBox>("cboRobot");
     robot->setFocus();
     QTest::keyClicks(robot->lineEdit(), "noindex");
     if (pressEnter)
         QTest::keyClick(robot->lineEdit(), Qt::Key_Return);
-    find<QWidget>(fieldObjectName(Field::Title))->setFocus();
+    d().find<QWidget>(fieldObjectName(Field::Title))->setFocus();
     QCOMPARE(robot->currentIndex(), -1);
     QCOMPARE(robot->currentText(), "noindex");
-    trigger("mnuTagsGenerate");
+    // Typed text leaves the form empty: no Generate Tags, and page 4 stays empty.
+    d().openMenu("mnuTags");
+    QVERIFY(!d().action("mnuTagsGenerate")->isEnabled());
+    d().window().selectPage(Page::GeneratedTags);
     QCOMPARE(tagsText(), "");
 }
 
 void TestMainWindow::choosingFromTheListChooses() {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    auto *rating = find<QComboBox>("cboRating");
+    d().showAndActivate();
+    auto *rating = d().find<QComboBox>("cboRating");
     rating->setFocus();
     QTest::keyClick(rating, Qt::Key_Down);
     QTest::keyClick(rating, Qt::Key_Down);
     QCOMPARE(rating->currentIndex(), 1);
-    trigger("mnuTagsGenerate");
+    TRIGGER(d(), "mnuTagsGenerate");
     QCOMPARE(tagsText(), "<meta name=\"rating\" content=\"14 Years\">\n");
 }
 
 // A shortcut acts only when its item would be enabled were its menu opened at
 // that moment, whatever the menu showed when it was last open.
 void TestMainWindow::shortcutsObeyTheRules() {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_window->selectPage(Page::DublinCore);
-    QSignalSpy generated(m_window, &MainWindow::tagsGenerated);
+    d().showAndActivate();
+    d().window().selectPage(Page::DublinCore);
+    QSignalSpy generated(&d().window(), &MainWindow::tagsGenerated);
 
-    QTest::keyClick(m_window, Qt::Key_G, Qt::ControlModifier);
+    QTest::keyClick(&d().window(), Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(generated.count(), 0);
 
-    openMenu("mnuTags"); // Generate Tags disabled: the form is empty
-    find<QCheckBox>("chkDCSubject")->setChecked(true);
-    QTest::keyClick(m_window, Qt::Key_G, Qt::ControlModifier);
+    d().openMenu("mnuTags"); // Generate Tags disabled: the form is empty
+    d().find<QCheckBox>("chkDCSubject")->setChecked(true);
+    QTest::keyClick(&d().window(), Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(generated.count(), 2);
     QCOMPARE(tabs()->currentIndex(), 3);
 }
 
 void TestMainWindow::editingKeysStayInTextFields() {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    auto *title = find<QLineEdit>(fieldObjectName(Field::Title));
+    d().showAndActivate();
+    auto *title = d().find<QLineEdit>(fieldObjectName(Field::Title));
     title->setText("Homepage");
     title->setFocus();
     QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
@@ -286,26 +256,26 @@ void TestMainWindow::accessibleNamesAndDescriptions() {
                 name = listSpec(List(control.id)).objectName;
             else
                 name = checkSpec(Check(control.id)).objectName;
-            QWidget *widget = find<QWidget>(name);
+            QWidget *widget = d().find<QWidget>(name);
             QCOMPARE(widget->accessibleName(), accessibleName(row, control));
             QVERIFY(widget->accessibleName().contains(controlLabel(control)));
             QCOMPARE(widget->accessibleDescription(), controlTooltip(control));
             QCOMPARE(widget->toolTip(), controlTooltip(control));
         }
     }
-    QCOMPARE(find<QWidget>(fieldObjectName(Field::Keywords))->accessibleName(), "Keywords");
-    QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshUrl))->accessibleName(), "Refresh, Go to");
-    QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshSeconds))->accessibleName(),
+    QCOMPARE(d().find<QWidget>(fieldObjectName(Field::Keywords))->accessibleName(), "Keywords");
+    QCOMPARE(d().find<QWidget>(fieldObjectName(Field::RefreshUrl))->accessibleName(),
+             "Refresh, Go to");
+    QCOMPARE(d().find<QWidget>(fieldObjectName(Field::RefreshSeconds))->accessibleName(),
              "Refresh, after sec.");
-    QCOMPARE(find<QWidget>(fieldObjectName(Field::RefreshSeconds))->toolTip(),
+    QCOMPARE(d().find<QWidget>(fieldObjectName(Field::RefreshSeconds))->toolTip(),
              "Seconds before transfer");
-    QCOMPARE(find<QCheckBox>("chkDCTitle")->text(), "Use Title");
-    QCOMPARE(find<QCheckBox>("chkDCTitle")->toolTip(), "Name of the resource");
+    QCOMPARE(d().find<QCheckBox>("chkDCTitle")->text(), "Use Title");
+    QCOMPARE(d().find<QCheckBox>("chkDCTitle")->toolTip(), "Name of the resource");
 }
 
 void TestMainWindow::tabOrderFollowsTheRows() {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    d().showAndActivate();
     const QList<QList<QString>> pages = {
         {"HTMLText_1", "HTMLText_2", "HTMLText_3", "HTMLText_4", "HTMLText_5", "HTMLText_6",
          "HTMLText_7", "HTMLText_10", "HTMLText_9", "HTMLText_11", "cboDistribution", "cboRobot",
@@ -318,7 +288,7 @@ void TestMainWindow::tabOrderFollowsTheRows() {
          "chkDescriptionComments"},
     };
     for (int page = 0; page < pages.size(); ++page) {
-        m_window->selectPage(Page(page + 1));
+        d().window().selectPage(Page(page + 1));
         for (const QString &expected : pages[page]) {
             QWidget *focus = QApplication::focusWidget();
             while (focus && focus->objectName().isEmpty())
@@ -330,11 +300,11 @@ void TestMainWindow::tabOrderFollowsTheRows() {
 }
 
 void TestMainWindow::exitClosesWithoutAsking() {
-    m_window->show();
-    trigger("mnuFormFill");
-    trigger("mnuFileExit");
-    QVERIFY(!m_window->isVisible());
-    QVERIFY(m_desktop->messages.isEmpty());
+    d().window().show();
+    TRIGGER(d(), "mnuFormFill");
+    TRIGGER(d(), "mnuFileExit");
+    QVERIFY(!d().window().isVisible());
+    QVERIFY(d().desktop().messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
