@@ -8,6 +8,7 @@
 // the old file as it was.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -30,6 +31,11 @@ struct DecodedText {
 };
 
 DecodedText decodeText(const QByteArray &bytes);
+
+// The encoding decodeText chooses for `bytes`.
+Encoding detectEncoding(QByteArrayView bytes);
+// The characters of `bytes` in `encoding`, line breaks left as they are.
+QString decodeAs(QByteArrayView bytes, Encoding encoding);
 
 // The bytes of `text` in `format`: every line break (CR LF, lone CR or lone
 // LF) in the format's style, one line break added at the end unless the text

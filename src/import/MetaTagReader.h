@@ -1,0 +1,24 @@
+#pragma once
+
+// Reads the meta tags of a page back into the tag form. Not an HTML parser: it
+// looks for the exact tag texts that Velko writes, in any letter case, one
+// pass over the page.
+
+#include "document/TextFile.h"
+#include "fields/FormValue.h"
+
+#include <QByteArrayView>
+#include <QStringView>
+
+namespace velko {
+
+// Fills `form` from the tags in `text`; the caller clears the form first. A
+// line ends at CR LF, a lone CR or a lone LF.
+void readMetaTags(QStringView text, FormValue &form);
+
+// The same for a page's bytes in `encoding` (as detectEncoding gives it): the
+// markup is searched in the bytes and only the values are decoded, so a large
+// page needs no decoded copy. Gives the same form as reading decodeText(bytes).
+void readMetaTags(QByteArrayView bytes, Encoding encoding, FormValue &form);
+
+} // namespace velko

@@ -1,0 +1,8 @@
+#include <QTest>
+
+class Placeholder : public QObject {
+    Q_OBJECT
+};
+
+QTEST_APPLESS_MAIN(Placeholder)
+#include "test_meta_tag_reader.moc"
