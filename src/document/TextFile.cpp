@@ -64,18 +64,6 @@ QByteArray replaceLineBreaks(QByteArrayView bytes, QByteArrayView lineBreak,
     return out;
 }
 
-std::optional<QString> decodeUtf8(QByteArrayView bytes) {
-    // Stateless makes a sequence cut off at the end an error instead of state
-    // kept for more input; ConvertInitialBom keeps the decoder from dropping a
-    // byte-order mark on its own.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                       QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
 QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -127,17 +115,31 @@ DecodedText decodeText(const QByteArray &bytes) {
     std::optional<LineBreak> firstStyle;
     const QByteArray crLfBytes = replaceLineBreaks(bytes, "\r\n", &firstStyle);
     decoded.format.lineBreak = firstStyle.value_or(LineBreak::CrLf);
-    if (std::optional<QString> text = decodeUtf8(crLfBytes)) {
-        // In valid UTF-8 a leading U+FEFF can only come from the bytes EF BB BF.
-        decoded.format.byteOrderMark = text->startsWith(QChar(0xFEFF));
-        if (decoded.format.byteOrderMark)
-            text->remove(0, 1);
-        decoded.text = std::move(*text);
-    } else {
-        decoded.format.encoding = Encoding::Windows1252;
-        decoded.text = decodeWindows1252(crLfBytes);
-    }
+    decoded.format.encoding = detectEncoding(crLfBytes);
+    decoded.text = decodeAs(crLfBytes, decoded.format.encoding);
+    // In valid UTF-8 a leading U+FEFF can only come from the bytes EF BB BF.
+    decoded.format.byteOrderMark =
+        decoded.format.encoding == Encoding::Utf8 && decoded.text.startsWith(QChar(0xFEFF));
+    if (decoded.format.byteOrderMark)
+        decoded.text.remove(0, 1);
     return decoded;
+}
+
+Encoding detectEncoding(QByteArrayView bytes) {
+    // A sequence cut off at the end counts as invalid, as it does for a
+    // stateless decoder.
+    return bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+QString decodeAs(QByteArrayView bytes, Encoding encoding) {
+    if (encoding == Encoding::Windows1252)
+        return decodeWindows1252(bytes);
+    // Stateless turns a sequence cut off at the end into a replacement
+    // character instead of state kept for more input; ConvertInitialBom keeps
+    // the decoder from dropping a byte-order mark on its own.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 QByteArray encodeText(const QString &text, const TextFormat &format) {

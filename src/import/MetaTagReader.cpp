@@ -1,1 +1,329 @@
 #include "import/MetaTagReader.h"
+
+#include "document/AsciiCase.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velko {
+
+namespace {
+
+// The tags read back, each with the text field its value goes to, in the
+// order that decides between two tags starting at the same place. Values
+// meant for a list, a check box or the refresh row wait in a slot until the
+// whole page is read.
+constexpr std::pair<Field, std::string_view> kKeys[] = {
+    {Field::Title, "TITLE"},
+    {Field::Keywords, R"(META NAME="KEYWORDS" CONTENT=)"},
+    {Field::Description, R"(META NAME="DESCRIPTION" CONTENT=)"},
+    {Field::Author, R"(META NAME="AUTHOR" CONTENT=)"},
+    {Field::Email, R"(LINK REV="MADE" HREF=)"},
+    {Field::Copyright, R"(META NAME="COPYRIGHT" CONTENT=)"},
+    {Field::RevisitAfter, R"(META NAME="REVISIT-AFTER" CONTENT=)"},
+    {Field::RefreshSlot, R"(META HTTP-EQUIV="REFRESH" CONTENT=)"},
+    {Field::Expires, R"(META HTTP-EQUIV="EXPIRES" CONTENT=)"},
+    {Field::RobotsSlot, R"(META NAME="ROBOTS" CONTENT=)"},
+    {Field::RatingSlot, R"(META NAME="RATING" CONTENT=)"},
+    {Field::ContentTypeSlot, R"(META HTTP-EQUIV="CONTENT-TYPE" CONTENT=)"},
+    {Field::OtherLanguage, R"(META HTTP-EQUIV="CONTENT-LANGUAGE" CONTENT=)"},
+    {Field::DistributionSlot, R"(META NAME="DISTRIBUTION" CONTENT=)"},
+    {Field::DCTitleSlot, R"(META NAME="DC.TITLE" CONTENT=)"},
+    {Field::DCDescriptionSlot, R"(META NAME="DC.DESCRIPTION" CONTENT=)"},
+    {Field::DCCreator, R"(META NAME="DC.CREATOR" CONTENT=)"},
+    {Field::DCSubjectSlot, R"(META NAME="DC.SUBJECT" CONTENT=)"},
+    {Field::DCPublisher, R"(META NAME="DC.PUBLISHER" CONTENT=)"},
+    {Field::DCContributors, R"(META NAME="DC.CONTRIBUTORS" CONTENT=)"},
+    {Field::DCDate, R"(META NAME="DC.DATE" CONTENT=)"},
+    {Field::DCType, R"(META NAME="DC.TYPE" CONTENT=)"},
+    {Field::DCFormat, R"(META NAME="DC.FORMAT" CONTENT=)"},
+    {Field::DCIdentifier, R"(META NAME="DC.IDENTIFIER" CONTENT=)"},
+    {Field::DCSource, R"(META NAME="DC.SOURCE" CONTENT=)"},
+    {Field::DCLanguage, R"(META NAME="DC.LANGUAGE" CONTENT=)"},
+    {Field::DCRelation, R"(META NAME="DC.RELATION" CONTENT=)"},
+    {Field::DCCoverage, R"(META NAME="DC.COVERAGE" CONTENT=)"},
+    {Field::DCRights, R"(META NAME="DC.RIGHTS" CONTENT=)"},
+    {Field::PragmaSlot, R"(META HTTP-EQUIV="PRAGMA" CONTENT=)"},
+    {Field::Generator, R"(META NAME="GENERATOR" CONTENT=)"},
+    {Field::WindowTarget, R"(META HTTP-EQUIV="WINDOW-TARGET" CONTENT=)"},
+    {Field::Abstract, R"(META NAME="ABSTRACT" CONTENT=)"},
+    {Field::Comments, "!--"},
+};
+
+enum class Kind { Element, Attribute, Comment };
+
+constexpr Kind kindOf(std::string_view key) {
+    if (key.find("--") != key.npos)
+        return Kind::Comment;
+    for (std::string_view word :
+         {"GENERATOR", "HTTP-EQUIV", "LINK REV", "META NAME", "WINDOW-TARGET"}) {
+        if (key.find(word) != key.npos)
+            return Kind::Attribute;
+    }
+    return Kind::Element;
+}
+
+// A key's markers, upper case. Each starts with a character that has no case,
+// so a plain character search finds every place one can start.
+struct Tag {
+    Field field;
+    Kind kind;
+    std::string open;
+    std::string close;
+};
+
+const std::vector<Tag> &tags() {
+    static const std::vector<Tag> all = [] {
+        std::vector<Tag> built;
+        for (const auto &[field, keyView] : kKeys) {
+            const std::string key(keyView);
+            switch (const Kind kind = kindOf(key)) {
+            case Kind::Element:
+                built.push_back({field, kind, "<" + key + ">", "</" + key + ">"});
+                break;
+            case Kind::Attribute:
+                built.push_back({field, kind, "<" + key, ">"});
+                break;
+            case Kind::Comment:
+                built.push_back({field, kind, "<!--", "-->"});
+                break;
+            }
+        }
+        return built;
+    }();
+    return all;
+}
+
+// The page as UTF-16 text or as encoded bytes: the markers are ASCII, and in
+// UTF-8 and Windows-1252 alike an ASCII byte always stands for itself.
+char16_t unitAt(QStringView text, qsizetype at) {
+    return text[at].unicode();
+}
+char16_t unitAt(QByteArrayView bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+qsizetype indexOfUnit(QStringView text, char unit, qsizetype from) {
+    return text.indexOf(QLatin1Char(unit), from);
+}
+qsizetype indexOfUnit(QByteArrayView bytes, char unit, qsizetype from) {
+    return bytes.indexOf(unit, from);
+}
+
+// Compared from the end: the keys share their beginnings ("<META NAME=") but
+// mostly not their lengths, so a wrong key fails at the first character.
+template <typename View> bool markerAt(View text, qsizetype at, const std::string &marker) {
+    if (text.size() - at < qsizetype(marker.size()))
+        return false;
+    for (qsizetype i = qsizetype(marker.size()) - 1; i >= 0; --i) {
+        if (asciiUpper(unitAt(text, at + i)) != char16_t(marker[i]))
+            return false;
+    }
+    return true;
+}
+
+template <typename View>
+qsizetype indexOfMarker(View text, const std::string &marker, qsizetype from) {
+    for (qsizetype at = from; (at = indexOfUnit(text, marker.front(), at)) >= 0; ++at) {
+        if (markerAt(text, at, marker))
+            return at;
+    }
+    return -1;
+}
+
+// The tag whose open marker starts at the "<" at `at`; only keys that begin
+// with the character after it are compared further.
+template <typename View> const Tag *tagOpeningAt(View text, qsizetype at) {
+    if (at + 1 >= text.size())
+        return nullptr;
+    const char16_t next = asciiUpper(unitAt(text, at + 1));
+    for (const Tag &tag : tags()) {
+        if (char16_t(tag.open[1]) == next && markerAt(text, at, tag.open))
+            return &tag;
+    }
+    return nullptr;
+}
+
+QStringView trimBlanks(QStringView text) {
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+// A value spread over several lines reads as one line: each line break (CR LF,
+// lone CR, lone LF) becomes one blank. One pass in place, where
+// QString::replace would move the rest of a long value again and again.
+void joinLines(QString &value) {
+    QChar *const begin = value.data();
+    const QChar *const end = begin + value.size();
+    QChar *out = begin;
+    for (const QChar *in = begin; in != end; ++in) {
+        if (*in == u'\r' && in + 1 != end && in[1] == u'\n')
+            continue; // the LF writes the blank
+        *out++ = *in == u'\r' || *in == u'\n' ? QChar(u' ') : *in;
+    }
+    value.truncate(out - begin);
+}
+
+// Each "&quot;" as the double quote it stands for; built piece by piece for
+// the same reason as joinLines.
+QString unescapedQuotes(QStringView text) {
+    static constexpr QStringView escaped = u"&quot;";
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(escaped, from)) >= 0; from = at + escaped.size()) {
+        out.append(text.sliced(from, at - from));
+        out.append(u'"');
+    }
+    out.append(text.sliced(from));
+    return out;
+}
+
+QString cleaned(QString value, Kind kind) {
+    joinLines(value);
+    QStringView text = trimBlanks(value);
+    if (kind != Kind::Attribute)
+        return text.toString();
+    // The slash of a tag closed as "<meta ... />".
+    if (text.endsWith(u'/'))
+        text = trimBlanks(text.chopped(1));
+    if (text.startsWith(u'"') || text.startsWith(u'\'')) {
+        const QChar quote = text.front();
+        text = text.sliced(1);
+        if (text.endsWith(quote))
+            text.chop(1);
+        text = trimBlanks(text);
+    }
+    return unescapedQuotes(text);
+}
+
+bool equalsAsciiCaseless(QStringView text, QLatin1StringView word) {
+    return text.size() == word.size() && indexOfAsciiCaseless(text, word) == 0;
+}
+
+// Lists set from a slot, each word choosing the item of its position.
+struct Choice {
+    List list;
+    Field slot;
+    bool anywhere; // the word may occur anywhere in the slot, not only as all of it
+    std::vector<QLatin1StringView> words;
+};
+
+const std::vector<Choice> &choices() {
+    using L = QLatin1StringView;
+    static const std::vector<Choice> all = {
+        {List::Robot, Field::RobotsSlot, false, {L("ALL"), L("NOINDEX"), L("NOFOLLOW"), L("NONE")}},
+        {List::Rating,
+         Field::RatingSlot,
+         false,
+         {L("GENERAL"), L("14 YEARS"), L("MATURE"), L("RESTRICTED")}},
+        // "8859-1" comes first so that it also takes iso-8859-10 to 8859-16.
+        {List::Charset,
+         Field::ContentTypeSlot,
+         true,
+         {L("WINDOWS-1252"), L("US-ASCII"), L("8859-1"), L("8859-2"), L("8859-3"), L("8859-4"),
+          L("8859-5"), L("8859-6"), L("8859-7"), L("8859-8"), L("8859-9")}},
+        {List::Language,
+         Field::OtherLanguage,
+         true,
+         {L("EN"), L("CH"), L("DE"), L("ES"), L("FR"), L("JA"), L("RU")}},
+        {List::Distribution, Field::DistributionSlot, false, {L("GLOBAL"), L("LOCAL")}},
+    };
+    return all;
+}
+
+ListValue item(List list, int index) {
+    return {index, QString::fromLatin1(listSpec(list).items[index])};
+}
+
+void splitRefresh(FormValue &form) {
+    const QStringView refresh = form[Field::RefreshSlot];
+    const qsizetype semicolon = refresh.indexOf(u';');
+    QStringView seconds;
+    QStringView url;
+    if (semicolon >= 0) {
+        seconds = refresh.first(semicolon);
+        url = refresh.sliced(semicolon + 1);
+        while (url.startsWith(u' '))
+            url = url.sliced(1);
+        const QLatin1StringView urlIs("URL=");
+        if (url.size() >= urlIs.size() && equalsAsciiCaseless(url.first(urlIs.size()), urlIs))
+            url = url.sliced(urlIs.size());
+    }
+    form[Field::RefreshSeconds] = seconds.toString();
+    form[Field::RefreshUrl] = url.toString();
+}
+
+// Turns the slots into the refresh row, list choices and check boxes.
+void applySlots(FormValue &form) {
+    splitRefresh(form);
+    for (const Choice &choice : choices()) {
+        const QString &text = form[choice.slot];
+        for (int i = 0; i < int(choice.words.size()); ++i) {
+            if (choice.anywhere ? containsAsciiCaseless(text, choice.words[i])
+                                : equalsAsciiCaseless(text, choice.words[i])) {
+                form[choice.list] = item(choice.list, i);
+                break;
+            }
+        }
+    }
+    // The language text is kept only when no listed language matched it.
+    if (form[List::Language].index >= 0)
+        form[Field::OtherLanguage].clear();
+    // Caching is the default, so any other pragma leaves the list unchosen.
+    form[List::PageCaching] =
+        equalsAsciiCaseless(form[Field::PragmaSlot], QLatin1StringView("NO-CACHE"))
+            ? item(List::PageCaching, 1)
+            : ListValue{};
+    constexpr std::pair<Field, Check> kDublinCoreBoxes[] = {
+        {Field::DCTitleSlot, Check::DCTitle},
+        {Field::DCDescriptionSlot, Check::DCDescription},
+        {Field::DCSubjectSlot, Check::DCSubject},
+    };
+    for (const auto &[slot, check] : kDublinCoreBoxes) {
+        if (!form[slot].isEmpty())
+            form[check] = true;
+    }
+}
+
+// One pass: a value's close marker is searched for from its start to wherever
+// it is, across line breaks, so a value is cut once however many lines it
+// spans. A close marker never contains a line break, which makes this the same
+// as following the value line by line.
+template <typename View, typename Decode> void readTags(View text, FormValue &form, Decode decode) {
+    for (qsizetype at = 0; (at = indexOfUnit(text, '<', at)) >= 0;) {
+        const Tag *tag = tagOpeningAt(text, at);
+        if (!tag) {
+            ++at;
+            continue;
+        }
+        const qsizetype start = at + qsizetype(tag->open.size());
+        const qsizetype end = indexOfMarker(text, tag->close, start);
+        // A value still open at the end of the page is dropped, and with it
+        // everything behind its open marker.
+        if (end < 0)
+            break;
+        form[tag->field] = cleaned(decode(text.sliced(start, end - start)), tag->kind);
+        at = end + qsizetype(tag->close.size());
+    }
+    applySlots(form);
+}
+
+} // namespace
+
+void readMetaTags(QStringView text, FormValue &form) {
+    readTags(text, form, [](QStringView value) { return value.toString(); });
+}
+
+void readMetaTags(QByteArrayView bytes, Encoding encoding, FormValue &form) {
+    // decodeText drops the byte-order mark, so the bytes start where its text does.
+    if (encoding == Encoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    readTags(bytes, form, [encoding](QByteArrayView value) { return decodeAs(value, encoding); });
+}
+
+} // namespace velko
