@@ -29,4 +29,10 @@ void ChoiceList::setValue(const ListValue &value) {
         setEditText(value.text);
 }
 
+void ChoiceList::appendItem(const QString &text) {
+    const ListValue before = value();
+    addItem(text);
+    setValue(before);
+}
+
 } // namespace velko

@@ -17,6 +17,9 @@ public:
     ListValue value() const;
     // Index -1 leaves no item chosen and shows the given (typed) text.
     void setValue(const ListValue &value);
+    // Adds an item at the end without choosing anything, as QComboBox would
+    // when the list was empty.
+    void appendItem(const QString &text);
 };
 
 } // namespace velko

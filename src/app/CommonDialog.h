@@ -12,6 +12,7 @@ public:
         : m_desktop(desktop) {}
 
     const QString &fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
 
     // Opens with the current name filled in; a chosen file becomes the
     // current name, a cancel leaves it. Returns the choice, empty on cancel.

@@ -5,10 +5,13 @@
 #include "app/MenuRules.h"
 #include "app/TextArea.h"
 #include "fields/ExampleRecord.h"
+#include "import/WebImportDialog.h"
 #include "tags/TagBlock.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -29,7 +32,9 @@ MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
     , m_desktop(desktop)
     , m_dialog(desktop)
     , m_document(*this, desktop, m_dialog)
-    , m_export(*this, desktop, m_dialog) {
+    , m_export(*this, desktop, m_dialog)
+    , m_fileImport(*this, desktop, m_dialog, m_document)
+    , m_webImport(*this, desktop, m_document, m_fetcher) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -79,6 +84,12 @@ void MainWindow::buildPages() {
     m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
+
+    // The web import dialog hands its address over through this hidden box.
+    m_urlHidden = new QLineEdit(this);
+    m_urlHidden->setObjectName(QStringLiteral("txtUrlHidden"));
+    m_urlHidden->hide();
+    connect(m_urlHidden, &QLineEdit::textChanged, this, &MainWindow::onUrlHandedOver);
 }
 
 void MainWindow::connectMenus() {
@@ -103,6 +114,8 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.fileSave, document(&DocumentCommands::save));
     onTrigger(m_menu.fileSaveAs, document(&DocumentCommands::saveAs));
     onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
+    onTrigger(m_menu.fileOpen, [this] { m_fileImport.run(); });
+    onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
 }
@@ -232,6 +245,31 @@ void MainWindow::generateTags() {
     m_tagsArea->setText(BuildTagBlock(form(), DcNameCase::Capitalised));
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
+}
+
+void MainWindow::importPage(const QString &path) {
+    run([this, path] { m_fileImport.importPage(path); });
+}
+
+void MainWindow::openWebPage() {
+    if (!m_webDialog)
+        m_webDialog = new WebImportDialog(
+            m_desktop, m_fetcher, *m_urlHidden, [this] { return isFormEmpty(form()); }, this);
+    m_webDialog->open();
+}
+
+void MainWindow::onUrlHandedOver(const QString &url) {
+    if (!url.isEmpty())
+        run([this, url] { m_webImport.run(url); });
+    m_fetcher.cancel();
+    m_urlHidden->clear();
+}
+
+// The address history is saved when the program ends, too.
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (m_webDialog)
+        m_webDialog->unload();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::fillInExamples() {

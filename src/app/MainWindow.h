@@ -6,11 +6,15 @@
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
+#include "import/FileImport.h"
+#include "import/WebFetcher.h"
+#include "import/WebImport.h"
 #include "tags/ExportCommands.h"
 
 #include <QMainWindow>
 #include <memory>
 
+class QLineEdit;
 class QTabWidget;
 
 namespace velko {
@@ -18,6 +22,7 @@ namespace velko {
 class DesktopServices;
 class FormControls;
 class TextArea;
+class WebImportDialog;
 
 // frmStartup: the tag form on three pages, the generated tags, the HTML
 // document, and the menus. The controls hold all state; each command reads
@@ -41,12 +46,16 @@ public:
     // Selects a tab exactly as a click on it would.
     void selectPage(Page page) override;
 
+    // Imports a page named on the command line, as Import File would.
+    void importPage(const QString &path);
+
 Q_SIGNALS:
     // Emitted each time Generate Tags has put a fresh block in place.
     void tagsGenerated();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildPages();
@@ -63,16 +72,23 @@ private:
     template <typename Command> void run(Command command);
 
     void fillInExamples();
+    void openWebPage();
+    void onUrlHandedOver(const QString &url);
     void clearFormFields();
 
     DesktopServices &m_desktop;
     CommonDialog m_dialog;
     DocumentCommands m_document;
     ExportCommands m_export;
+    WebFetcher m_fetcher;
+    FileImport m_fileImport;
+    WebImport m_webImport;
     MainMenu m_menu;
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;
     TextArea *m_documentArea = nullptr;
+    QLineEdit *m_urlHidden = nullptr;
+    WebImportDialog *m_webDialog = nullptr;
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
 };

@@ -11,6 +11,7 @@ namespace {
 // The command-line modes run on a plain QCoreApplication: no display needed.
 int runWithoutWindow(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velko"));
     QFile in, out, err;
     in.open(stdin, QIODevice::ReadOnly);
     out.open(stdout, QIODevice::WriteOnly);
@@ -36,5 +37,9 @@ int main(int argc, char *argv[]) {
     velko::MainWindow window(desktop);
     desktop.setOwner(&window);
     window.show();
+    // "velko PAGE", as from a file manager's Open With: the page is imported.
+    const QStringList pages = QApplication::arguments().mid(1);
+    if (!pages.isEmpty())
+        window.importPage(pages.first());
     return app.exec();
 }

@@ -3,11 +3,15 @@
 #include "cli/FormFile.h"
 #include "document/TagInsertion.h"
 #include "document/TextFile.h"
+#include "import/MetaTagReader.h"
 #include "tags/TagBlock.h"
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace velko {
 
@@ -15,13 +19,15 @@ namespace {
 
 enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2 };
 
-const QStringList kModeOptions = {"--generate", "--insert", "--help", "-h", "--version", "-v"};
+const QStringList kModeOptions = {"--generate", "--insert",  "--read", "--help",
+                                  "-h",         "--version", "-v"};
 
 constexpr auto kUsageText = R"(Usage: velko [PAGE]
        velko --generate FORM [--lowercase-dc]
        velko --insert FORM PAGE [--output FILE]
+       velko --read PAGE...
 
-Without a mode, opens the Velko window.
+Without a mode, opens the Velko window, with PAGE imported if given.
 
   --generate FORM     print the tag block for the form file FORM ("-": standard
                       input), UTF-8 with CR LF line breaks
@@ -29,6 +35,8 @@ Without a mode, opens the Velko window.
   --insert FORM PAGE  insert the tag block after the head tag of PAGE and print
                       the page, in its own encoding and line breaks
   --output FILE       write the page to FILE instead (FILE may be PAGE)
+  --read PAGE...      print, for each page, one line of JSON: {"file", "encoding",
+                      "form"}, the form as importing the page leaves it
   --help              show this help
   --version           show the version
 
@@ -120,6 +128,53 @@ int insert(Session &session, const QString &formPath, const QString &pagePath,
     return kDone;
 }
 
+// The form as Import File leaves it, read straight from the file's bytes: the
+// page is mapped, not decoded, so even a huge page costs little memory.
+std::optional<QJsonObject> readPage(const QString &path, QString *error) {
+    QFile file(path);
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        *error = QStringLiteral("Not a regular file");
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    QByteArray readBytes;
+    QByteArrayView bytes;
+    if (file.size() > 0) {
+        if (const uchar *mapped = file.map(0, file.size()))
+            bytes = QByteArrayView(reinterpret_cast<const char *>(mapped), file.size());
+        else
+            bytes = readBytes = file.readAll(); // a file that cannot be mapped
+    }
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return {};
+    }
+    const Encoding encoding = detectEncoding(bytes);
+    FormValue form;
+    readMetaTags(bytes, encoding, form);
+    return QJsonObject{
+        {QStringLiteral("file"), path},
+        {QStringLiteral("encoding"),
+         encoding == Encoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("windows-1252")},
+        {QStringLiteral("form"), formToJson(form)},
+    };
+}
+
+int read(Session &session, const QStringList &pages) {
+    int code = kDone;
+    for (const QString &path : pages) {
+        QString error;
+        if (const std::optional<QJsonObject> page = readPage(path, &error))
+            session.print(QJsonDocument(*page).toJson(QJsonDocument::Compact) + '\n');
+        else
+            code = session.fail(kFailed, path + QStringLiteral(": ") + error);
+    }
+    return code;
+}
+
 } // namespace
 
 bool isCommandLineMode(const QStringList &arguments) {
@@ -138,10 +193,11 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
     const QCommandLineOption lowerCaseOption("lowercase-dc");
     const QCommandLineOption insertOption("insert", {}, "FORM");
     const QCommandLineOption outputOption("output", {}, "FILE");
+    const QCommandLineOption readOption("read");
     const QCommandLineOption helpOption(QStringList{"h", "help"});
     const QCommandLineOption versionOption(QStringList{"v", "version"});
-    parser.addOptions(
-        {generateOption, lowerCaseOption, insertOption, outputOption, helpOption, versionOption});
+    parser.addOptions({generateOption, lowerCaseOption, insertOption, outputOption, readOption,
+                       helpOption, versionOption});
 
     auto usageError = [&session](const QString &message) {
         return session.fail(kUsage, message + QStringLiteral(" (see velko --help)"));
@@ -158,8 +214,15 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
     }
 
     const QStringList pages = parser.positionalArguments();
-    if (parser.isSet(generateOption) == parser.isSet(insertOption))
-        return usageError(QStringLiteral("give one of --generate and --insert"));
+    const int modes = int(parser.isSet(generateOption)) + int(parser.isSet(insertOption)) +
+                      int(parser.isSet(readOption));
+    if (modes != 1)
+        return usageError(QStringLiteral("give one of --generate, --insert and --read"));
+    if (parser.isSet(readOption)) {
+        if (pages.isEmpty() || parser.isSet(outputOption) || parser.isSet(lowerCaseOption))
+            return usageError(QStringLiteral("--read takes one or more pages"));
+        return read(session, pages);
+    }
     if (parser.isSet(generateOption)) {
         if (!pages.isEmpty() || parser.isSet(outputOption))
             return usageError(QStringLiteral("--generate takes only a form file"));

@@ -4,6 +4,7 @@
 // display and no QApplication.
 //   velko --generate FORM [--lowercase-dc]
 //   velko --insert FORM PAGE [--output FILE]
+//   velko --read PAGE...
 //   velko --help | --version
 
 #include <QStringList>

@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void insertKeepsThePagesEncodingAndBreaks_data();
     void insertKeepsThePagesEncodingAndBreaks();
     void insertWritesOutputFiles();
+    void readPrintsOneLinePerPage();
     void runsWithoutADisplay();
 
 private:
@@ -79,6 +82,7 @@ void TestCommandLine::modeSelection_data() {
     QTest::newRow("--generate=") << QStringList{"--generate=f.json"} << true;
     QTest::newRow("--insert") << QStringList{"--insert", "f", "p"} << true;
     QTest::newRow("--version") << QStringList{"--version"} << true;
+    QTest::newRow("--read") << QStringList{"--read", "p"} << true;
     QTest::newRow("-h") << QStringList{"-h"} << true;
 }
 
@@ -122,6 +126,10 @@ void TestCommandLine::commands_data() {
                              << "--generate";
     QTest::newRow("unknown option") << QStringList{"--generate", "-", "--frobnicate"}
                                     << QByteArray() << 2 << QByteArray() << "frobnicate";
+    QTest::newRow("read without a page")
+        << QStringList{"--read"} << QByteArray() << 2 << QByteArray() << "one or more pages";
+    QTest::newRow("two modes") << QStringList{"--read", "--generate", "-", "p"} << QByteArray() << 2
+                               << QByteArray() << "one of";
     QTest::newRow("insert without a page") << QStringList{"--insert", dir + "title.json"}
                                            << QByteArray() << 2 << QByteArray() << "one page";
     QTest::newRow("insert") << QStringList{"--insert", dir + "title.json", dir + "page.html"}
@@ -198,6 +206,33 @@ void TestCommandLine::insertWritesOutputFiles() {
         run({"--insert", path("title.json"), path("in-place.html"), "--output", m_dir.path()});
     QCOMPARE(intoFolder.code, 1);
     QVERIFY(QFileInfo(m_dir.path()).isDir());
+}
+
+void TestCommandLine::readPrintsOneLinePerPage() {
+    writeBytes(path("read1.html"),
+               "<title>Caf\xe9</title>\n<meta name=\"robots\" content=\"none\">\n");
+    writeBytes(path("read2.html"), "<meta name=\"DC.Title\" content=\"x\">");
+    const Run result = run({"--read", path("read1.html"), path("gone.html"), path("read2.html")});
+    QCOMPARE(result.code, 1);
+    QVERIFY(QString::fromUtf8(result.err).startsWith("velko: " + path("gone.html") + ": "));
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), 3); // two lines and the final line break
+    const QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
+    QCOMPARE(first["file"].toString(), path("read1.html"));
+    QCOMPARE(first["encoding"].toString(), "windows-1252");
+    QCOMPARE(first["form"]["Title"].toString(), "Café");
+    QCOMPARE(first["form"]["Robot"]["index"].toInt(), 3);
+    QCOMPARE(first["form"].toObject().size(), 48);
+    const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+    QCOMPARE(second["encoding"].toString(), "UTF-8");
+    QCOMPARE(second["form"]["Use Title"].toBool(), true);
+    QCOMPARE(second["form"]["DC.Title slot"].toString(), "x");
+
+    // The output feeds --generate as a form file.
+    writeBytes(path("read1.json"), QJsonDocument(first["form"].toObject()).toJson());
+    QCOMPARE(
+        run({"--generate", path("read1.json")}).out,
+        QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"none\">\r\n").toUtf8());
 }
 
 // The command-line modes must not need a display: with no platform at all

@@ -1,0 +1,52 @@
+#include "import/FileImport.h"
+
+#include "app/CommonDialog.h"
+#include "app/DesktopServices.h"
+#include "app/Workspace.h"
+#include "document/DocumentCommands.h"
+#include "import/MetaTagReader.h"
+
+namespace velko {
+
+FileImport::FileImport(Workspace &workspace, DesktopServices &desktop, CommonDialog &dialog,
+                       DocumentCommands &document)
+    : m_workspace(workspace)
+    , m_desktop(desktop)
+    , m_dialog(dialog)
+    , m_document(document) {}
+
+void FileImport::run() {
+    const QString path = m_dialog.showOpen(QStringLiteral("Import File"));
+    if (path.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    importFile(path);
+}
+
+void FileImport::importPage(const QString &path) {
+    m_dialog.setFileName(path);
+    importFile(path);
+}
+
+// The form is cleared first, so a page that cannot be read leaves it empty.
+void FileImport::importFile(const QString &path) {
+    FormValue form = m_workspace.form();
+    clearForm(form);
+    m_workspace.setForm(form);
+
+    QString error;
+    const std::optional<DecodedText> page = readTextFile(path, &error);
+    if (!page) {
+        m_desktop.showMessage(generalError(path + QStringLiteral(": ") + error));
+        return;
+    }
+    m_workspace.setDocumentText(page->text);
+    m_document.setDocumentFile(path, page->format);
+    readMetaTags(page->text, form);
+    m_workspace.setForm(form);
+    if (m_workspace.currentPage() == Page::GeneratedTags)
+        m_workspace.selectPage(Page::General);
+}
+
+} // namespace velko

@@ -1,0 +1,40 @@
+#include "import/UrlHistory.h"
+
+#include "app/Settings.h"
+#include "document/TextFile.h"
+
+#include <QFile>
+
+namespace velko {
+
+QString urlHistoryPath() {
+    return settings::dataFolder() + QStringLiteral("/Url.dat");
+}
+
+QStringList loadUrlHistory(const QString &path) {
+    QString error;
+    const std::optional<DecodedText> file = readTextFile(path, &error);
+    if (!file)
+        return {};
+    QStringList urls;
+    for (QStringView line : QStringView(file->text).split(u"\r\n")) {
+        const QString url = line.trimmed().toString();
+        if (!url.isEmpty())
+            urls << url;
+    }
+    return urls;
+}
+
+bool saveUrlHistory(const QString &path, const QStringList &urls, QString *error) {
+    QString text;
+    for (const QString &url : urls)
+        text += url + QStringLiteral("\r\n");
+    // An empty history is an empty file, not one line break.
+    const QByteArray bytes = text.isEmpty() ? QByteArray() : encodeText(text, TextFormat{});
+    if (!writeFileAtomically(path, bytes, error))
+        return false;
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+}
+
+} // namespace velko

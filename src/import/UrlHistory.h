@@ -1,0 +1,19 @@
+#pragma once
+
+// Url.dat: the addresses of the Import from Web dialog, one per line.
+
+#include <QStringList>
+
+namespace velko {
+
+QString urlHistoryPath();
+
+// The addresses, trimmed, without blank lines; none when the file is missing
+// or unreadable.
+QStringList loadUrlHistory(const QString &path);
+
+// Replaces the file atomically, readable by the user only. On failure returns
+// false and sets `error`.
+bool saveUrlHistory(const QString &path, const QStringList &urls, QString *error);
+
+} // namespace velko

@@ -1,0 +1,72 @@
+#include "import/WebFetcher.h"
+
+#include "app/Settings.h"
+
+#include <QEventLoop>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace velko {
+
+namespace {
+
+constexpr qint64 kMaxBodyBytes = 100 * 1024 * 1024;
+constexpr int kMaxRedirects = 10;
+
+} // namespace
+
+FetchResult WebFetcher::fetch(const QUrl &url) {
+    cancel();
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Velko/" VELKO_VERSION));
+
+    QNetworkReply *reply = m_network.get(request);
+    m_reply = reply;
+    QString failure;
+    auto stop = [&failure, reply](const QString &why) {
+        failure = why;
+        reply->abort();
+    };
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [&stop](qint64 received, qint64 total) {
+                         if (received > kMaxBodyBytes || total > kMaxBodyBytes)
+                             stop(QStringLiteral("The page is larger than 100 MB."));
+                     });
+    const int timeout = settings::fetchTimeoutSeconds();
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, reply, [&stop, timeout] {
+        stop(QStringLiteral("The page did not arrive within %1 seconds.").arg(timeout));
+    });
+    timer.start(timeout * 1000);
+
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    FetchResult result;
+    if (!failure.isEmpty())
+        result.error = failure;
+    else if (reply->error() != QNetworkReply::NoError)
+        result.error = reply->errorString();
+    else
+        result.body = reply->readAll();
+    // Qt may end a reply cut off mid-body without an error.
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (result.succeeded() && announced.isValid() && result.body.size() < announced.toLongLong())
+        result.error = QStringLiteral("The connection closed before the whole page arrived.");
+    reply->deleteLater();
+    return result;
+}
+
+void WebFetcher::cancel() {
+    if (m_reply && m_reply->isRunning())
+        m_reply->abort();
+}
+
+} // namespace velko

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+class QNetworkReply;
+
+namespace velko {
+
+struct FetchResult {
+    QByteArray body;
+    QString error; // empty when the page arrived
+
+    bool succeeded() const { return error.isEmpty(); }
+};
+
+// Fetches pages over HTTP and HTTPS and waits for them: windows keep painting
+// meanwhile but take no input. A fetch fails on an HTTP error status, a
+// connection that fails, the time-out setting, or a body over 100 MB.
+// Redirects are followed, but never to a less safe or non-HTTP address.
+class WebFetcher {
+public:
+    FetchResult fetch(const QUrl &url);
+    // Stops a transfer in progress; its fetch then fails.
+    void cancel();
+
+private:
+    QNetworkAccessManager m_network;
+    QPointer<QNetworkReply> m_reply;
+};
+
+} // namespace velko

@@ -1,0 +1,54 @@
+#include "import/WebImport.h"
+
+#include "app/DesktopServices.h"
+#include "app/Settings.h"
+#include "app/Workspace.h"
+#include "document/DocumentCommands.h"
+#include "import/MetaTagReader.h"
+#include "import/WebFetcher.h"
+
+namespace velko {
+
+QString scratchPagePath() {
+    return settings::dataFolder() + QStringLiteral("/output.txt");
+}
+
+WebImport::WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
+                     WebFetcher &fetcher)
+    : m_workspace(workspace)
+    , m_desktop(desktop)
+    , m_document(document)
+    , m_fetcher(fetcher) {}
+
+void WebImport::run(const QString &url) {
+    m_fetcher.cancel();
+    FetchResult fetched = m_fetcher.fetch(QUrl(url));
+    if (!fetched.succeeded()) {
+        m_desktop.showMessage(generalError(url + QStringLiteral(": ") + fetched.error));
+        return;
+    }
+    if (!fetched.body.endsWith('\n') && !fetched.body.endsWith('\r'))
+        fetched.body.append("\r\n");
+    QString error;
+    const QString scratch = scratchPagePath();
+    if (!writeFileAtomically(scratch, fetched.body, &error)) {
+        m_desktop.showMessage(generalError(scratch + QStringLiteral(": ") + error));
+        return;
+    }
+
+    FormValue form = m_workspace.form();
+    clearForm(form);
+    m_workspace.setForm(form);
+    const std::optional<DecodedText> page = readTextFile(scratch, &error);
+    if (!page) {
+        m_desktop.showMessage(generalError(scratch + QStringLiteral(": ") + error));
+        return;
+    }
+    m_workspace.setDocumentText(page->text);
+    // A fetched page has no file of its own: Save File asks where to save it.
+    m_document.setDocumentFile({}, page->format);
+    readMetaTags(page->text, form);
+    m_workspace.setForm(form);
+}
+
+} // namespace velko

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace velko {
+
+class DesktopServices;
+class DocumentCommands;
+class WebFetcher;
+class Workspace;
+
+// The page of a web address becomes the document, and its tags fill the
+// cleared form. The page is kept in output.txt, the bytes as they arrived.
+class WebImport {
+public:
+    WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
+              WebFetcher &fetcher);
+
+    // A failed fetch leaves the form and the document as they were.
+    void run(const QString &url);
+
+private:
+    Workspace &m_workspace;
+    DesktopServices &m_desktop;
+    DocumentCommands &m_document;
+    WebFetcher &m_fetcher;
+};
+
+QString scratchPagePath();
+
+} // namespace velko

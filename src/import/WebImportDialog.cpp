@@ -1,0 +1,180 @@
+#include "import/WebImportDialog.h"
+
+#include "app/ChoiceList.h"
+#include "app/DesktopServices.h"
+#include "import/UrlHistory.h"
+#include "import/WebFetcher.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+namespace velko {
+
+namespace {
+
+constexpr int kPauseMs = 500;
+
+const Message kEnterAUrl{QStringLiteral("Missing Data"), QStringLiteral("Enter a URL")};
+const Message kUrlFormat{QStringLiteral("URL Error"),
+                         QStringLiteral("Enter a valid URL\r\n\r\nThe URL should be in the "
+                                        "format\r\n'http://' + 'domain name'\r\nExample: "
+                                        "http://www.example.com")};
+const Message kUnableToRetrieve{QStringLiteral("Error"),
+                                QStringLiteral("Unable to retrieve page.\r\nCheck connection or "
+                                               "URL.")};
+
+// http:// or https:// (any case) at the very start, and a host with a dot.
+bool isWebAddress(const QString &url) {
+    const bool webScheme = url.startsWith(u"http://", Qt::CaseInsensitive) ||
+                           url.startsWith(u"https://", Qt::CaseInsensitive);
+    return webScheme && QUrl(url, QUrl::StrictMode).host().contains(QLatin1Char('.'));
+}
+
+} // namespace
+
+WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, QLineEdit &handOver,
+                                 std::function<bool()> formIsEmpty, QWidget *parent)
+    : QDialog(parent)
+    , m_desktop(desktop)
+    , m_fetcher(fetcher)
+    , m_handOver(handOver)
+    , m_formIsEmpty(std::move(formIsEmpty)) {
+    setObjectName(QStringLiteral("frmOpenWebPage"));
+    setWindowTitle(QStringLiteral("Import from Web"));
+
+    m_url = new ChoiceList({}, this);
+    m_url->setObjectName(QStringLiteral("cboUrl"));
+    m_url->setAccessibleName(QStringLiteral("URL"));
+    m_url->setMinimumContentsLength(36);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblConnecting"));
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_url, 0, 0);
+    grid->addWidget(m_ok, 0, 1);
+    grid->addWidget(m_status, 1, 0);
+    grid->addWidget(m_cancel, 1, 1);
+    grid->setColumnStretch(0, 1);
+
+    connect(m_ok, &QPushButton::clicked, this, &WebImportDialog::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &WebImportDialog::reject);
+}
+
+void WebImportDialog::open() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    if (!m_loaded)
+        load();
+    setBusy(false);
+    m_status->clear();
+    exec();
+}
+
+void WebImportDialog::load() {
+    m_url->clear();
+    for (const QString &url : loadUrlHistory(urlHistoryPath()))
+        m_url->appendItem(url);
+    m_loaded = true;
+}
+
+void WebImportDialog::unload() {
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    QStringList urls;
+    for (int i = 0; i < m_url->count(); ++i)
+        urls << m_url->itemText(i);
+    QString error;
+    if (!saveUrlHistory(urlHistoryPath(), urls, &error))
+        m_desktop.showMessage(generalError(urlHistoryPath() + QStringLiteral(": ") + error));
+}
+
+void WebImportDialog::setBusy(bool busy) {
+    m_ok->setEnabled(!busy);
+    m_cancel->setEnabled(!busy);
+}
+
+// Half a second with the window events running, so the status is painted.
+void WebImportDialog::pause() {
+    QEventLoop loop;
+    QTimer::singleShot(kPauseMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool WebImportDialog::checkAddress(const QString &url) {
+    const Message *problem = url.isEmpty()        ? &kEnterAUrl
+                             : !isWebAddress(url) ? &kUrlFormat
+                                                  : nullptr;
+    if (!problem)
+        return true;
+    setBusy(true);
+    m_desktop.showMessage(*problem);
+    m_url->setFocus();
+    m_status->clear();
+    setBusy(false);
+    return false;
+}
+
+void WebImportDialog::onOk() {
+    const QString url = m_url->currentText().trimmed();
+    if (!checkAddress(url))
+        return;
+
+    setBusy(true);
+    m_status->setText(QStringLiteral("Connecting..."));
+    pause();
+    m_handOver.setText(url); // the main window imports the page before this returns
+    if (m_url->currentIndex() == -1)
+        m_url->appendItem(url);
+    m_status->setText(QStringLiteral("Done"));
+    setBusy(false);
+    pause();
+    if (!m_loaded) // Cancel was pressed during the pause
+        return;
+    hide();
+    if (m_url->currentText().isEmpty())
+        return;
+    if (m_formIsEmpty()) {
+        m_desktop.showMessage(kUnableToRetrieve);
+        m_status->clear();
+        // Shown again for another try, without blocking the main window; after
+        // the modal run that this OK ended has returned.
+        QTimer::singleShot(0, this, [this] {
+            setWindowModality(Qt::NonModal);
+            show();
+        });
+    }
+}
+
+void WebImportDialog::reject() {
+    m_fetcher.cancel();
+    m_status->clear();
+    if (m_url->currentIndex() > -1)
+        m_url->removeItem(m_url->currentIndex());
+    else
+        m_url->setEditText({});
+    unload();
+    QDialog::reject();
+}
+
+void WebImportDialog::closeEvent(QCloseEvent *event) {
+    unload();
+    event->accept();
+    QDialog::hide();
+}
+
+} // namespace velko
