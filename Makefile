@@ -21,6 +21,7 @@ deps:
 	./scripts/install-deps.sh
 
 bench: build
+	./scripts/install-deps.sh bench
 	./bench/run.sh $(BUILD_DIR)
 
 format:

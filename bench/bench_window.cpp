@@ -7,6 +7,8 @@
 //   bench_window insert MEGABYTES   prints ms for Insert Tags Into File on a
 //                                   document of that size, from the menu item
 //                                   to the coloured block
+//   bench_window import PAGE        prints ms to import the page as Import
+//                                   File does: read, show, read its tags
 
 #include "app/DesktopServices.h"
 #include "app/MainWindow.h"
@@ -51,8 +53,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
-        std::fprintf(stderr,
-                     "usage: bench_window startup START_NS | text MEGABYTES | insert MEGABYTES\n");
+        std::fprintf(stderr, "usage: bench_window startup START_NS | text MEGABYTES | insert "
+                             "MEGABYTES | import PAGE\n");
         return 2;
     }
     ConfirmingDesktop desktop;
@@ -68,8 +70,15 @@ int main(int argc, char *argv[]) {
 
     auto *area = window.findChild<velko::TextArea *>(QStringLiteral("rtfFile"));
     window.selectPage(velko::Page::HtmlFile);
-    const QString text = htmlOfSize(qsizetype(args[2].toDouble() * 1024 * 1024));
     QElapsedTimer timer;
+    if (args[1] == QLatin1String("import")) {
+        timer.start();
+        window.importPage(args[2]);
+        QApplication::processEvents();
+        std::printf("%.1f\n", double(timer.nsecsElapsed()) / 1e6);
+        return area->text().isEmpty() ? 1 : 0;
+    }
+    const QString text = htmlOfSize(qsizetype(args[2].toDouble() * 1024 * 1024));
     if (args[1] == QLatin1String("insert")) {
         area->setText(text);
         window.findChild<QAction *>(QStringLiteral("mnuFormFill"))->trigger();

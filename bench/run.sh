@@ -38,25 +38,44 @@ window_median() {
     median < "$work/times"
 }
 
-# A 10 MB page: a head, then paragraphs, one per line.
-make_page() {
-    awk -v size="$2" 'BEGIN {
-        printf "<html>\r\n<head>\r\n<title>Bench</title>\r\n</head>\r\n<body>\r\n"
-        line = "<p class=\"text\">Velko benchmark line with some words, a <a href=\"x.html\">link</a>.</p>\r\n"
-        for (n = 0; n < size; n += length(line)) printf "%s", line
-        printf "</body>\r\n</html>\r\n"
-    }' > "$1"
+# Peak memory of one run of "$@", in MB.
+peak_memory() {
+    /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1 / 1024}'
 }
+
+here=$(cd "$(dirname "$0")" && pwd)
+peers="$here/peers/read_meta.py"
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo "date:    $(date -u +%Y-%m-%d)"
 echo "runs:    $runs (medians, ms)"
 
-make_page "$work/page10.html" 10485760
+"$here/make_corpus.py" "$work"
+page="$work/page10.html"
 printf '{"Title": "Bench", "Author": "Ann", "Robot": "all", "Use Title": true}' > "$work/form.json"
 
 echo "window start-up to shown:           $(window_median startup - 1)"
 echo "10 MB into the document area:       $(window_median text 10 1)"
 echo "10 MB read back (CR LF mapped):     $(window_median text 10 2)"
 echo "Insert Tags Into File, 10 MB:       $(window_median insert 10 1)"
-echo "velko --insert, 10 MB page:         $(time_command "$build/src/velko" --insert "$work/form.json" "$work/page10.html")"
+echo "Import File in the window, 10 MB:   $(window_median import "$page" 1)"
+echo "velko --insert, 10 MB page:         $(time_command "$build/src/velko" --insert "$work/form.json" "$page")"
+
+echo
+echo "Reading tags (velko --read against the same extraction in Python):"
+velko_page=$(time_command "$build/src/velko" --read "$page")
+velko_site=$(time_command "$build/src/velko" --read "$work"/site/*.html)
+runs=$(( runs < 5 ? runs : 5 ))
+parser_page=$(time_command "$peers" html.parser "$page")
+parser_site=$(time_command "$peers" html.parser "$work"/site/*.html)
+lxml_page=$(time_command "$peers" lxml "$page")
+lxml_site=$(time_command "$peers" lxml "$work"/site/*.html)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.1f", a / b}'; }
+printf '%-22s %14s %14s\n' "" "10 MB page" "2,000 pages"
+printf '%-22s %11s ms %11s ms\n' "velko --read" "$velko_page" "$velko_site"
+printf '%-22s %11s ms %11s ms\n' "Python html.parser" "$parser_page" "$parser_site"
+printf '%-22s %11s ms %11s ms\n' "lxml" "$lxml_page" "$lxml_site"
+printf '%-22s %13sx %13sx\n' "lxml / velko" "$(ratio "$lxml_page" "$velko_page")" "$(ratio "$lxml_site" "$velko_site")"
+size_mb=$(awk -v b="$(stat -c %s "$page")" 'BEGIN {print b / 1048576}')
+echo "velko --read throughput, 10 MB page: $(awk -v s="$size_mb" -v t="$velko_page" 'BEGIN {printf "%.0f", s / (t / 1000)}') MB/s"
+echo "velko --read peak memory, 10 MB page: $(peak_memory "$build/src/velko" --read "$page") MB"

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages Velko needs to build, run and test, and only
 # those that are missing, so a second run takes a moment.
+# "install-deps.sh bench" adds what the benchmarks compare Velko with.
 set -eu
 
 packages="
@@ -14,6 +15,10 @@ qt6-svg-dev
 libgl-dev
 fonts-dejavu-core
 "
+
+if [ "${1:-}" = bench ]; then
+    packages="$packages python3 python3-lxml time"
+fi
 
 missing=""
 for package in $packages; do

@@ -10,8 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace velko {
 
@@ -130,7 +128,7 @@ int insert(Session &session, const QString &formPath, const QString &pagePath,
 
 // The form as Import File leaves it, read straight from the file's bytes: the
 // page is mapped, not decoded, so even a huge page costs little memory.
-std::optional<QJsonObject> readPage(const QString &path, QString *error) {
+std::optional<QByteArray> readPage(const QString &path, QString *error) {
     QFile file(path);
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
         *error = QStringLiteral("Not a regular file");
@@ -155,20 +153,19 @@ std::optional<QJsonObject> readPage(const QString &path, QString *error) {
     const Encoding encoding = detectEncoding(bytes);
     FormValue form;
     readMetaTags(bytes, encoding, form);
-    return QJsonObject{
-        {QStringLiteral("file"), path},
-        {QStringLiteral("encoding"),
-         encoding == Encoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("windows-1252")},
-        {QStringLiteral("form"), formToJson(form)},
-    };
+    QByteArray line = "{\"file\":";
+    appendJsonString(line, path);
+    line +=
+        encoding == Encoding::Utf8 ? ",\"encoding\":\"UTF-8\"" : ",\"encoding\":\"windows-1252\"";
+    return line + ",\"form\":" + formFileText(form) + "}\n";
 }
 
 int read(Session &session, const QStringList &pages) {
     int code = kDone;
     for (const QString &path : pages) {
         QString error;
-        if (const std::optional<QJsonObject> page = readPage(path, &error))
-            session.print(QJsonDocument(*page).toJson(QJsonDocument::Compact) + '\n');
+        if (const std::optional<QByteArray> line = readPage(path, &error))
+            session.print(*line);
         else
             code = session.fail(kFailed, path + QStringLiteral(": ") + error);
     }

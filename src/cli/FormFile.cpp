@@ -1,6 +1,7 @@
 #include "cli/FormFile.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <cmath>
@@ -124,19 +125,85 @@ std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
     return form;
 }
 
-QJsonObject formToJson(const FormValue &form) {
-    QJsonObject json;
-    for (const FieldSpec &spec : allFields())
-        if (spec.field != Field::Spare)
-            json.insert(QString::fromUtf8(spec.name), form[spec.field]);
+void appendJsonString(QByteArray &out, QStringView text) {
+    if (text.isEmpty()) { // most fields of most forms
+        out.append("\"\"");
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    out.append('"');
+    qsizetype plain = 0; // start of the bytes not yet copied
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(utf8.constData() + plain, i - plain);
+        plain = i + 1;
+        switch (c) {
+        case '"':
+            out.append("\\\"");
+            break;
+        case '\\':
+            out.append("\\\\");
+            break;
+        case '\n':
+            out.append("\\n");
+            break;
+        case '\r':
+            out.append("\\r");
+            break;
+        case '\t':
+            out.append("\\t");
+            break;
+        default:
+            out.append("\\u00").append(QByteArray::number(c, 16).rightJustified(2, '0'));
+        }
+    }
+    out.append(utf8.constData() + plain, utf8.size() - plain);
+    out.append('"');
+}
+
+QByteArray formFileText(const FormValue &form) {
+    // Every key of the form file, as JSON text with its colon.
+    static const QList<QByteArray> keys = [] {
+        QList<QByteArray> built;
+        auto add = [&built](const char *name) {
+            QByteArray key;
+            appendJsonString(key, QString::fromUtf8(name));
+            built << key + ':';
+        };
+        for (const FieldSpec &spec : allFields())
+            if (spec.field != Field::Spare)
+                add(spec.name);
+        for (const ListSpec &spec : allLists())
+            add(spec.name);
+        for (const CheckSpec &spec : allChecks())
+            add(spec.caption);
+        return built;
+    }();
+
+    QByteArray out;
+    out.reserve(2048);
+    auto key = keys.cbegin();
+    out.append('{');
+    for (const FieldSpec &spec : allFields()) {
+        if (spec.field == Field::Spare)
+            continue;
+        out.append(*key++);
+        appendJsonString(out, form[spec.field]);
+        out.append(',');
+    }
     for (const ListSpec &spec : allLists()) {
         const ListValue &list = form[spec.list];
-        json.insert(QString::fromUtf8(spec.name),
-                    QJsonObject{{kIndexKey, list.index}, {kTextKey, list.text}});
+        out.append(*key++).append("{\"index\":").append(QByteArray::number(list.index));
+        out.append(",\"text\":");
+        appendJsonString(out, list.text);
+        out.append("},");
     }
     for (const CheckSpec &spec : allChecks())
-        json.insert(QString::fromUtf8(spec.caption), form[spec.check]);
-    return json;
+        out.append(*key++).append(form[spec.check] ? "true," : "false,");
+    out.back() = '}';
+    return out;
 }
 
 } // namespace velko

@@ -2,6 +2,8 @@
 
 #include "document/AsciiCase.h"
 
+#include <array>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -74,26 +76,35 @@ struct Tag {
     std::string close;
 };
 
-const std::vector<Tag> &tags() {
-    static const std::vector<Tag> all = [] {
-        std::vector<Tag> built;
+struct TagTable {
+    std::vector<Tag> all;
+    // The tags by the upper-cased character behind their "<", so that a "<"
+    // is compared only with the few keys that can start there.
+    std::array<std::vector<const Tag *>, 128> byNextCharacter;
+};
+
+const TagTable &tagTable() {
+    static const TagTable table = [] {
+        TagTable built;
         for (const auto &[field, keyView] : kKeys) {
             const std::string key(keyView);
             switch (const Kind kind = kindOf(key)) {
             case Kind::Element:
-                built.push_back({field, kind, "<" + key + ">", "</" + key + ">"});
+                built.all.push_back({field, kind, "<" + key + ">", "</" + key + ">"});
                 break;
             case Kind::Attribute:
-                built.push_back({field, kind, "<" + key, ">"});
+                built.all.push_back({field, kind, "<" + key, ">"});
                 break;
             case Kind::Comment:
-                built.push_back({field, kind, "<!--", "-->"});
+                built.all.push_back({field, kind, "<!--", "-->"});
                 break;
             }
         }
+        for (const Tag &tag : built.all)
+            built.byNextCharacter[static_cast<unsigned char>(tag.open[1])].push_back(&tag);
         return built;
     }();
-    return all;
+    return table;
 }
 
 // The page as UTF-16 text or as encoded bytes: the markers are ASCII, and in
@@ -107,8 +118,13 @@ char16_t unitAt(QByteArrayView bytes, qsizetype at) {
 qsizetype indexOfUnit(QStringView text, char unit, qsizetype from) {
     return text.indexOf(QLatin1Char(unit), from);
 }
+// memchr straight away: the markup search calls this for every "<" of the
+// page, where the general byte search costs more than the search itself.
 qsizetype indexOfUnit(QByteArrayView bytes, char unit, qsizetype from) {
-    return bytes.indexOf(unit, from);
+    if (from >= bytes.size())
+        return -1;
+    const void *found = std::memchr(bytes.data() + from, unit, size_t(bytes.size() - from));
+    return found ? static_cast<const char *>(found) - bytes.data() : -1;
 }
 
 // Compared from the end: the keys share their beginnings ("<META NAME=") but
@@ -134,13 +150,15 @@ qsizetype indexOfMarker(View text, const std::string &marker, qsizetype from) {
 
 // The tag whose open marker starts at the "<" at `at`; only keys that begin
 // with the character after it are compared further.
-template <typename View> const Tag *tagOpeningAt(View text, qsizetype at) {
+template <typename View> const Tag *tagOpeningAt(const TagTable &table, View text, qsizetype at) {
     if (at + 1 >= text.size())
         return nullptr;
     const char16_t next = asciiUpper(unitAt(text, at + 1));
-    for (const Tag &tag : tags()) {
-        if (char16_t(tag.open[1]) == next && markerAt(text, at, tag.open))
-            return &tag;
+    if (next >= table.byNextCharacter.size())
+        return nullptr;
+    for (const Tag *tag : table.byNextCharacter[next]) {
+        if (markerAt(text, at, tag->open))
+            return tag;
     }
     return nullptr;
 }
@@ -295,8 +313,9 @@ void applySlots(FormValue &form) {
 // spans. A close marker never contains a line break, which makes this the same
 // as following the value line by line.
 template <typename View, typename Decode> void readTags(View text, FormValue &form, Decode decode) {
+    const TagTable &table = tagTable();
     for (qsizetype at = 0; (at = indexOfUnit(text, '<', at)) >= 0;) {
-        const Tag *tag = tagOpeningAt(text, at);
+        const Tag *tag = tagOpeningAt(table, text, at);
         if (!tag) {
             ++at;
             continue;

@@ -3,6 +3,7 @@
 #include "tags/TagBlock.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 using namespace velko;
@@ -14,7 +15,7 @@ Q_DECLARE_METATYPE(velko::DcNameCase)
 namespace velko {
 // Lets QCOMPARE show which part of two forms differs.
 char *toString(const FormValue &form) {
-    return qstrdup(QJsonDocument(formToJson(form)).toJson(QJsonDocument::Compact).constData());
+    return qstrdup(formFileText(form).constData());
 }
 } // namespace velko
 

@@ -9,7 +9,6 @@
 #include <QPair>
 #include <QString>
 #include <QUrl>
-
 #include <memory>
 
 namespace velko::test {
