@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -28,17 +29,6 @@ Run run(const QStringList &arguments, const QByteArray &input = {}) {
     return {code, out.data(), err.data()};
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -62,13 +52,13 @@ private:
 };
 
 void TestCommandLine::initTestCase() {
-    writeBytes(path("title.json"), R"({"Title": "Homepage"})");
-    writeBytes(path("empty.json"), "{}");
-    writeBytes(path("bad.json"), R"({"Titel": "x"})");
-    writeBytes(path("dc.json"), R"({"DC.Creator": "Ann", "Use Title": true})");
-    writeBytes(path("page.html"), "<html>\r\n<head>\r\n</head>\r\n</html>\r\n");
-    writeBytes(path("nohead.html"), "<html><body></body></html>\r\n");
-    writeBytes(path("titled.html"), "<html><head><title>Old</title></head></html>\r\n");
+    test::writeBytes(path("title.json"), R"({"Title": "Homepage"})");
+    test::writeBytes(path("empty.json"), "{}");
+    test::writeBytes(path("bad.json"), R"({"Titel": "x"})");
+    test::writeBytes(path("dc.json"), R"({"DC.Creator": "Ann", "Use Title": true})");
+    test::writeBytes(path("page.html"), "<html>\r\n<head>\r\n</head>\r\n</html>\r\n");
+    test::writeBytes(path("nohead.html"), "<html><body></body></html>\r\n");
+    test::writeBytes(path("titled.html"), "<html><head><title>Old</title></head></html>\r\n");
 }
 
 void TestCommandLine::modeSelection_data() {
@@ -188,19 +178,19 @@ void TestCommandLine::insertKeepsThePagesEncodingAndBreaks_data() {
 void TestCommandLine::insertKeepsThePagesEncodingAndBreaks() {
     QFETCH(QByteArray, page);
     QFETCH(QByteArray, result);
-    writeBytes(path("styled.html"), page);
+    test::writeBytes(path("styled.html"), page);
     const Run run_ = run({"--insert", path("title.json"), path("styled.html")});
     QCOMPARE(run_.code, 0);
     QCOMPARE(run_.out, result);
 }
 
 void TestCommandLine::insertWritesOutputFiles() {
-    writeBytes(path("in-place.html"), "<head></head>\n");
+    test::writeBytes(path("in-place.html"), "<head></head>\n");
     const Run inPlace = run(
         {"--insert", path("title.json"), path("in-place.html"), "--output", path("in-place.html")});
     QCOMPARE(inPlace.code, 0);
     QVERIFY(inPlace.out.isEmpty());
-    QCOMPARE(bytesOf(path("in-place.html")), "<head>\n<title>Homepage</title>\n</head>\n");
+    QCOMPARE(test::bytesOf(path("in-place.html")), "<head>\n<title>Homepage</title>\n</head>\n");
 
     const Run intoFolder =
         run({"--insert", path("title.json"), path("in-place.html"), "--output", m_dir.path()});
@@ -209,9 +199,9 @@ void TestCommandLine::insertWritesOutputFiles() {
 }
 
 void TestCommandLine::readPrintsOneLinePerPage() {
-    writeBytes(path("read1.html"),
-               "<title>Caf\xe9</title>\n<meta name=\"robots\" content=\"none\">\n");
-    writeBytes(path("read2.html"), "<meta name=\"DC.Title\" content=\"x\">");
+    test::writeBytes(path("read1.html"),
+                     "<title>Caf\xe9</title>\n<meta name=\"robots\" content=\"none\">\n");
+    test::writeBytes(path("read2.html"), "<meta name=\"DC.Title\" content=\"x\">");
     const Run result = run({"--read", path("read1.html"), path("gone.html"), path("read2.html")});
     QCOMPARE(result.code, 1);
     QVERIFY(QString::fromUtf8(result.err).startsWith("velko: " + path("gone.html") + ": "));
@@ -229,7 +219,7 @@ void TestCommandLine::readPrintsOneLinePerPage() {
     QCOMPARE(second["form"]["DC.Title slot"].toString(), "x");
 
     // The output feeds --generate as a form file.
-    writeBytes(path("read1.json"), QJsonDocument(first["form"].toObject()).toJson());
+    test::writeBytes(path("read1.json"), QJsonDocument(first["form"].toObject()).toJson());
     QCOMPARE(
         run({"--generate", path("read1.json")}).out,
         QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"none\">\r\n").toUtf8());

@@ -1,19 +1,11 @@
 #include "cli/FormFile.h"
+#include "support/FormPrinting.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 
 using namespace velko;
-
-Q_DECLARE_METATYPE(velko::FormValue)
-
-namespace velko {
-// Lets QCOMPARE show which part of two forms differs.
-char *toString(const FormValue &form) {
-    return qstrdup(formFileText(form).constData());
-}
-} // namespace velko
 
 namespace {
 

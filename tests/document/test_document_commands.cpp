@@ -1,4 +1,5 @@
 #include "document/NewDocument.h"
+#include "support/TestFiles.h"
 #include "support/TextInspection.h"
 #include "support/WindowDriver.h"
 
@@ -8,41 +9,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace velko;
 
 namespace {
 
 const QColor kOlive(128, 128, 0);
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Makes every write past `bytes` fail with EFBIG while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
 
 } // namespace
 
@@ -129,14 +101,14 @@ void TestDocumentCommands::saveAsWritesTheDocument() {
     TRIGGER(d(), "mnuFileSaveAs");
     QCOMPARE(d().desktop().fileDialogs.last(),
              (FileDialog{FileDialog::Kind::Save, "Save File As", ""}));
-    QCOMPARE(bytesOf(target), "<html>\r\n<head></head>\r\n</html>\r\n");
+    QCOMPARE(test::bytesOf(target), "<html>\r\n<head></head>\r\n</html>\r\n");
     QCOMPARE(d().window().tagsText(), "<meta name=\"DC.title\" content=\"\">\r\n");
     QCOMPARE(d().currentTab(), 0);
 
     // Save File now writes there without asking.
     d().window().setDocumentText("changed");
     TRIGGER(d(), "mnuFileSave");
-    QCOMPARE(bytesOf(target), "changed\r\n");
+    QCOMPARE(test::bytesOf(target), "changed\r\n");
     QCOMPARE(d().desktop().fileDialogs.size(), 2);
 }
 
@@ -159,8 +131,8 @@ void TestDocumentCommands::saveTagsAsLeavesTheDocumentsName() {
     TRIGGER(d(), "mnuTagsSaveAs");
     d().window().setDocumentText("new text");
     TRIGGER(d(), "mnuFileSave");
-    QCOMPARE(bytesOf(path("doc.html")), "new text\r\n");
-    QCOMPARE(bytesOf(path("tags.html")),
+    QCOMPARE(test::bytesOf(path("doc.html")), "new text\r\n");
+    QCOMPARE(test::bytesOf(path("tags.html")),
              "<html>\r\n<head><title>Homepage</title>\r\n\r\n</head>\r\n</html>\r\n");
 
     // New forgets the document's file: Save File asks again.
@@ -169,7 +141,7 @@ void TestDocumentCommands::saveTagsAsLeavesTheDocumentsName() {
     d().desktop().fileChoices << "";
     TRIGGER(d(), "mnuFileSave");
     QCOMPARE(d().desktop().fileDialogs.size(), 3);
-    QCOMPARE(bytesOf(path("doc.html")), "new text\r\n");
+    QCOMPARE(test::bytesOf(path("doc.html")), "new text\r\n");
 }
 
 void TestDocumentCommands::failedSaveKeepsTheOldFile_data() {
@@ -182,7 +154,7 @@ void TestDocumentCommands::failedSaveKeepsTheOldFile_data() {
 void TestDocumentCommands::failedSaveKeepsTheOldFile() {
     QFETCH(QString, fault);
     QString target = path("old.html");
-    writeBytes(target, "old bytes\r\n");
+    test::writeBytes(target, "old bytes\r\n");
     if (fault == "folder") {
         target = path("folder");
         QVERIFY(QDir(m_dir->path()).mkdir("folder"));
@@ -192,9 +164,9 @@ void TestDocumentCommands::failedSaveKeepsTheOldFile() {
     d().window().setDocumentText(QString(100000, 'x'));
     d().desktop().fileChoices << target;
     {
-        std::unique_ptr<FileSizeLimit> limit;
+        std::unique_ptr<test::FileSizeLimit> limit;
         if (fault == "disk full")
-            limit = std::make_unique<FileSizeLimit>(1000);
+            limit = std::make_unique<test::FileSizeLimit>(1000);
         TRIGGER(d(), "mnuFileSaveAs");
     }
     QCOMPARE(d().desktop().messages.size(), 1);
@@ -202,7 +174,7 @@ void TestDocumentCommands::failedSaveKeepsTheOldFile() {
     QCOMPARE(message.title, "Error");
     QCOMPARE(message.text, "An error has occurred!");
     QVERIFY(!message.details.isEmpty());
-    QCOMPARE(bytesOf(path("old.html")), "old bytes\r\n");
+    QCOMPARE(test::bytesOf(path("old.html")), "old bytes\r\n");
     QVERIFY(fault != "folder" || QFileInfo(target).isDir());
     QVERIFY(fault != "missing folder" || !QFileInfo::exists(target));
 }
@@ -215,13 +187,13 @@ void TestDocumentCommands::failedSaveFileFallsBackToSaveAs() {
     d().window().setDocumentText(QString(100000, 'x'));
     d().desktop().fileChoices << "";
     {
-        FileSizeLimit limit(1000);
+        test::FileSizeLimit limit(1000);
         TRIGGER(d(), "mnuFileSave");
     }
     QCOMPARE(d().desktop().fileDialogs.size(), 2);
     QCOMPARE(d().desktop().beeps, 1);
     QVERIFY(d().desktop().messages.isEmpty());
-    QCOMPARE(bytesOf(target), "small\r\n");
+    QCOMPARE(test::bytesOf(target), "small\r\n");
 }
 
 void TestDocumentCommands::insertIntoTheSkeleton() {
@@ -325,7 +297,7 @@ void TestDocumentCommands::tagFileBytes() {
     TRIGGER(d(), "mnuTagsSaveAs");
     QCOMPARE(d().desktop().fileDialogs[0],
              (FileDialog{FileDialog::Kind::Save, "Save Tags As", ""}));
-    QCOMPARE(bytesOf(path("tags")),
+    QCOMPARE(test::bytesOf(path("tags")),
              QString("<html>\r\n<head><title>Łódź \"x\"</title>\r\n"
                      "<meta name=\"DC.Title\" content=\"Łódź &quot;x&quot;\">\r\n\r\n</head>\r\n"
                      "</html>\r\n")

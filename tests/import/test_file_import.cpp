@@ -1,4 +1,5 @@
 #include "document/NewDocument.h"
+#include "support/TestFiles.h"
 #include "support/WindowDriver.h"
 
 #include <QCheckBox>
@@ -10,17 +11,6 @@
 using namespace velko;
 
 namespace {
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QByteArray kPage = "<html><head>\n<title>Home</title>\n"
                          "<meta name=\"keywords\" content=\"a, b\">\n"
@@ -67,7 +57,7 @@ void TestFileImport::cleanup() {
 }
 
 void TestFileImport::importFillsTheForm() {
-    writeBytes(path("page.html"), kPage);
+    test::writeBytes(path("page.html"), kPage);
     d().setText(Field::Author, "typed before");
     import(path("page.html"));
     QCOMPARE(d().desktop().fileDialogs[0], (FileDialog{FileDialog::Kind::Open, "Import File", ""}));
@@ -85,7 +75,7 @@ void TestFileImport::importFillsTheForm() {
 }
 
 void TestFileImport::cancelChangesNothing() {
-    writeBytes(path("page.html"), kPage);
+    test::writeBytes(path("page.html"), kPage);
     import(path("page.html"));
     d().setText(Field::Author, "edited");
     import("");
@@ -107,7 +97,7 @@ void TestFileImport::tabAfterImport_data() {
 void TestFileImport::tabAfterImport() {
     QFETCH(int, before);
     QFETCH(int, after);
-    writeBytes(path("page.html"), kPage);
+    test::writeBytes(path("page.html"), kPage);
     d().window().selectPage(Page(before));
     import(path("page.html"));
     QCOMPARE(d().currentTab() + 1, after);
@@ -127,14 +117,14 @@ void TestFileImport::saveWritesTheSameBytesBack_data() {
 
 void TestFileImport::saveWritesTheSameBytesBack() {
     QFETCH(QByteArray, bytes);
-    writeBytes(path("page.html"), bytes);
+    test::writeBytes(path("page.html"), bytes);
     import(path("page.html"));
     d().documentArea()->moveCursor(QTextCursor::End);
     d().documentArea()->insertPlainText(" "); // offered only once edited
     d().documentArea()->textCursor().deletePreviousChar();
     TRIGGER(d(), "mnuFileSave");
     QVERIFY(d().desktop().fileDialogs.size() == 1); // no Save File As
-    QCOMPARE(bytesOf(path("page.html")), bytes);
+    QCOMPARE(test::bytesOf(path("page.html")), bytes);
 }
 
 void TestFileImport::unreadableFile() {
@@ -172,7 +162,7 @@ void TestFileImport::generatedTagsReadBack() {
 }
 
 void TestFileImport::pageFromTheCommandLine() {
-    writeBytes(path("page.html"), kPage);
+    test::writeBytes(path("page.html"), kPage);
     d().window().importPage(path("page.html"));
     QCOMPARE(d().text(Field::Title), "Home");
     QVERIFY(d().desktop().fileDialogs.isEmpty());

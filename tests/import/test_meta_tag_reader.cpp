@@ -1,5 +1,6 @@
 #include "cli/FormFile.h"
 #include "import/MetaTagReader.h"
+#include "support/FormPrinting.h"
 #include "tags/TagBlock.h"
 
 #include <QJsonDocument>
@@ -9,15 +10,7 @@
 using namespace velko;
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(velko::FormValue)
 Q_DECLARE_METATYPE(velko::DcNameCase)
-
-namespace velko {
-// Lets QCOMPARE show which part of two forms differs.
-char *toString(const FormValue &form) {
-    return qstrdup(formFileText(form).constData());
-}
-} // namespace velko
 
 namespace {
 

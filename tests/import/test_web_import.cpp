@@ -1,5 +1,6 @@
 #include "import/UrlHistory.h"
 #include "import/WebImport.h"
+#include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
 #include "support/WindowDriver.h"
 
@@ -21,17 +22,6 @@ using test::HttpAnswer;
 Q_DECLARE_METATYPE(velko::test::HttpAnswer)
 
 namespace {
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QByteArray kPage = "<html><head>\n<title>Fetched</title>\n"
                          "<meta name=\"author\" content=\"Ann\">\n</head></html>";
@@ -107,7 +97,7 @@ void TestWebImport::importsAPage() {
     QCOMPARE(d().text(Field::Title), "Fetched");
     QCOMPARE(d().text(Field::Author), "Ann");
     QCOMPARE(d().window().documentText(), QString(kPage).replace("\n", "\r\n") + "\r\n");
-    QCOMPARE(bytesOf(scratchPagePath()), kPage + "\r\n");
+    QCOMPARE(test::bytesOf(scratchPagePath()), kPage + "\r\n");
     QVERIFY(d().desktop().messages.isEmpty());
     QVERIFY(!dialog()->isVisible());
     QCOMPARE(dialog()->findChild<QLabel *>("lblConnecting")->text(), "Done");
@@ -223,20 +213,20 @@ void TestWebImport::historyKeepsTypedAddresses() {
     fetch(url);
     QCOMPARE(urlBox()->count(), 2);
     withDialog([this] { click("cmdCancel"); });
-    QCOMPARE(bytesOf(urlHistoryPath()), (url + "\r\n" + url + "\r\n").toUtf8());
+    QCOMPARE(test::bytesOf(urlHistoryPath()), (url + "\r\n" + url + "\r\n").toUtf8());
     QCOMPARE(QFile::permissions(urlHistoryPath()),
              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                  QFileDevice::WriteUser);
 }
 
 void TestWebImport::cancelRemovesAPickedAddress() {
-    writeBytes(urlHistoryPath(), "http://a.example/\r\nhttp://b.example/\r\n");
+    test::writeBytes(urlHistoryPath(), "http://a.example/\r\nhttp://b.example/\r\n");
     withDialog([this] {
         QCOMPARE(urlBox()->count(), 2);
         urlBox()->setCurrentIndex(0);
         click("cmdCancel");
     });
-    QCOMPARE(bytesOf(urlHistoryPath()), "http://b.example/\r\n");
+    QCOMPARE(test::bytesOf(urlHistoryPath()), "http://b.example/\r\n");
     // Typed text and Cancel: the text goes, the history stays.
     withDialog([this] {
         QCOMPARE(urlBox()->count(), 1);
@@ -244,24 +234,25 @@ void TestWebImport::cancelRemovesAPickedAddress() {
         urlBox()->setEditText("http://typed.example/");
         click("cmdCancel");
     });
-    QCOMPARE(bytesOf(urlHistoryPath()), "http://b.example/\r\n");
+    QCOMPARE(test::bytesOf(urlHistoryPath()), "http://b.example/\r\n");
 }
 
 void TestWebImport::historyFileIsTrimmed() {
-    writeBytes(urlHistoryPath(), "\n  http://a.example/  \n\n\thttp://b.example/\n   \n");
+    test::writeBytes(urlHistoryPath(), "\n  http://a.example/  \n\n\thttp://b.example/\n   \n");
     withDialog([this] {
         QCOMPARE(urlBox()->count(), 2);
         QCOMPARE(urlBox()->itemText(0), "http://a.example/");
         dialog()->close(); // the close box unloads without removing anything
     });
-    QCOMPARE(bytesOf(urlHistoryPath()), "http://a.example/\r\nhttp://b.example/\r\n");
+    QCOMPARE(test::bytesOf(urlHistoryPath()), "http://a.example/\r\nhttp://b.example/\r\n");
 }
 
 void TestWebImport::historySavedWhenTheProgramEnds() {
     fetch(m_server->url("/page.html").toString());
     QVERIFY(!QFile::exists(urlHistoryPath()));
     TRIGGER(d(), "mnuFileExit");
-    QCOMPARE(bytesOf(urlHistoryPath()), (m_server->url("/page.html").toString() + "\r\n").toUtf8());
+    QCOMPARE(test::bytesOf(urlHistoryPath()),
+             (m_server->url("/page.html").toString() + "\r\n").toUtf8());
 }
 
 QTEST_MAIN(TestWebImport)
