@@ -30,6 +30,9 @@ public:
     QString chooseFile(const velko::FileDialog &) override { return {}; }
     void beep() override {}
     void setClipboardText(const QString &) override {}
+    bool openUrl(const QUrl &) override { return true; }
+    void showHelpContents(const QUrl &) override {}
+    void showAbout() override {}
 };
 
 long long nowNs() {

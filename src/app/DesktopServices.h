@@ -4,6 +4,7 @@
 // window's commands can be driven and checked by tests without a user.
 
 #include <QString>
+#include <QUrl>
 
 namespace velko {
 
@@ -43,6 +44,14 @@ public:
     virtual QString chooseFile(const FileDialog &dialog) = 0;
     virtual void beep() = 0;
     virtual void setClipboardText(const QString &text) = 0;
+    // Opens an address (a web page, a mailto: link) in the user's default
+    // program for it; false when none could be started.
+    virtual bool openUrl(const QUrl &url) = 0;
+    // Shows the contents page of the help file in the help viewer, which
+    // reports a missing file itself.
+    virtual void showHelpContents(const QUrl &helpFile) = 0;
+    // Shows the About box until the user closes it.
+    virtual void showAbout() = 0;
 };
 
 // "An error has occurred!": how every command reports a failure it did not

@@ -3,8 +3,10 @@
 #include "app/DesktopServices.h"
 #include "app/FormControls.h"
 #include "app/MenuRules.h"
+#include "app/Settings.h"
 #include "app/TextArea.h"
 #include "fields/ExampleRecord.h"
+#include "help/HelpLinks.h"
 #include "import/WebImportDialog.h"
 #include "tags/TagBlock.h"
 
@@ -34,7 +36,8 @@ MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
     , m_document(*this, desktop, m_dialog)
     , m_export(*this, desktop, m_dialog)
     , m_fileImport(*this, desktop, m_dialog, m_document)
-    , m_webImport(*this, desktop, m_document, m_fetcher) {
+    , m_webImport(*this, desktop, m_document, m_fetcher)
+    , m_updateCheck(desktop, m_fetcher) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -115,6 +118,19 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.fileSaveAs, document(&DocumentCommands::saveAs));
     onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
     onTrigger(m_menu.fileOpen, [this] { m_fileImport.run(); });
+    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(settings::helpFile()); });
+    onTrigger(m_menu.helpCheckForUpgrade, [this] { m_updateCheck.run(); });
+    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(); });
+    // The maker's pages; an address that cannot be opened says nothing.
+    const std::pair<QAction *, MakerPage> links[] = {
+        {m_menu.helpVelkoHome, MakerPage::VelkoHome},
+        {m_menu.helpTutorial, MakerPage::Tutorial},
+        {m_menu.helpPromote, MakerPage::Promote},
+        {m_menu.helpSupportVelko, MakerPage::Support},
+        {m_menu.helpVelkoOnline, MakerPage::VelkoOnline},
+    };
+    for (const auto &[action, page] : links)
+        onTrigger(action, [this, page = page] { m_desktop.openUrl(makerUrl(page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });

@@ -6,6 +6,7 @@
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
+#include "help/UpdateCheck.h"
 #include "import/FileImport.h"
 #include "import/WebFetcher.h"
 #include "import/WebImport.h"
@@ -83,6 +84,7 @@ private:
     WebFetcher m_fetcher;
     FileImport m_fileImport;
     WebImport m_webImport;
+    UpdateCheck m_updateCheck;
     MainMenu m_menu;
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;

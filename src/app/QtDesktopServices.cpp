@@ -1,7 +1,11 @@
 #include "app/QtDesktopServices.h"
 
+#include "help/AboutBox.h"
+#include "help/HelpViewer.h"
+
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -66,6 +70,24 @@ void QtDesktopServices::beep() {
 
 void QtDesktopServices::setClipboardText(const QString &text) {
     QApplication::clipboard()->setText(text);
+}
+
+bool QtDesktopServices::openUrl(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
+}
+
+void QtDesktopServices::showHelpContents(const QUrl &helpFile) {
+    if (!m_help)
+        m_help = new HelpViewer(m_owner);
+    m_help->showContents(helpFile);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void QtDesktopServices::showAbout() {
+    auto *box = new AboutBox(*this, m_owner); // deletes itself when closed
+    box->exec();
 }
 
 } // namespace velko

@@ -2,9 +2,13 @@
 
 #include "app/DesktopServices.h"
 
+#include <QPointer>
+
 class QWidget;
 
 namespace velko {
+
+class HelpViewer;
 
 // The desktop as the user sees it: Qt's message boxes, dialogs and clipboard.
 class QtDesktopServices final : public DesktopServices {
@@ -16,9 +20,13 @@ public:
     QString chooseFile(const FileDialog &dialog) override;
     void beep() override;
     void setClipboardText(const QString &text) override;
+    bool openUrl(const QUrl &url) override;
+    void showHelpContents(const QUrl &helpFile) override;
+    void showAbout() override;
 
 private:
     QWidget *m_owner = nullptr;
+    QPointer<HelpViewer> m_help;
 };
 
 } // namespace velko

@@ -20,6 +20,24 @@ int fetchTimeoutSeconds() {
     return ok && seconds > 0 ? seconds : 60;
 }
 
+QString makerHost() {
+    return store()
+        .value(QStringLiteral("maker/host"), QStringLiteral("www.harbordale.example"))
+        .toString();
+}
+
+QString contactAddress() {
+    return store()
+        .value(QStringLiteral("maker/contact"), QStringLiteral("webmaster@harbordale.example"))
+        .toString();
+}
+
+QUrl helpFile() {
+    const QString file = store().value(QStringLiteral("help/file")).toString();
+    return file.isEmpty() ? QUrl(QStringLiteral("qrc:/help/index.html"))
+                          : QUrl::fromLocalFile(file);
+}
+
 QString dataFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                            QStringLiteral("/velko");

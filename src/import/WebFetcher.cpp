@@ -50,6 +50,7 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
     FetchResult result;
+    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (!failure.isEmpty())
         result.error = failure;
     else if (reply->error() != QNetworkReply::NoError)

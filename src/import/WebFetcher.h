@@ -12,7 +12,8 @@ namespace velko {
 
 struct FetchResult {
     QByteArray body;
-    QString error; // empty when the page arrived
+    QString error;  // empty when the page arrived
+    int status = 0; // the HTTP status of the answer, 0 when none came
 
     bool succeeded() const { return error.isEmpty(); }
 };

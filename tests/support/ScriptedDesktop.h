@@ -20,12 +20,22 @@ public:
     QList<FileDialog> fileDialogs;
     int beeps = 0;
     QStringList clipboard; // every text put on the clipboard
+    QList<QUrl> openedUrls;
+    bool urlsOpen = true; // whether opening an address succeeds
+    QList<QUrl> helpShown;
+    int aboutShown = 0;
     int unexpected = 0;
 
     Answer showMessage(const Message &message) override;
     QString chooseFile(const FileDialog &dialog) override;
     void beep() override { ++beeps; }
     void setClipboardText(const QString &text) override { clipboard << text; }
+    bool openUrl(const QUrl &url) override {
+        openedUrls << url;
+        return urlsOpen;
+    }
+    void showHelpContents(const QUrl &helpFile) override { helpShown << helpFile; }
+    void showAbout() override { ++aboutShown; }
 };
 
 } // namespace velko::test

@@ -48,4 +48,5 @@ private:
 } // namespace velko::test
 
 // Fails the test when the menu does not offer the item.
-#define TRIGGER(driver, name) QVERIFY2((driver).trigger(name), name " is not offered")
+#define TRIGGER(driver, name)                                                                      \
+    QVERIFY2((driver).trigger(name), qPrintable(QString(name) + " is not offered"))

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+namespace velko {
+
+class DesktopServices;
+
+// frmAbout: the logo, the version, the maker's tagline and three links. It
+// centres itself on the screen each time it is shown.
+class AboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    AboutBox(DesktopServices &desktop, QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
+} // namespace velko

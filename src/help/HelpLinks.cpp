@@ -1,0 +1,42 @@
+#include "help/HelpLinks.h"
+
+#include "app/Settings.h"
+
+namespace velko {
+
+namespace {
+
+const char *pathOf(MakerPage page) {
+    switch (page) {
+    case MakerPage::VersionFile:
+        return "/tools/freeware/velko/version.txt";
+    case MakerPage::VelkoHome:
+        return "/tools/freeware/velko/";
+    case MakerPage::VelkoPage:
+        return "/tools/freeware/velko";
+    case MakerPage::Tutorial:
+        return "/tools/freeware/velko/tutorial/";
+    case MakerPage::Promote:
+        return "/viewpoints/articles/promote.php";
+    case MakerPage::Support:
+        return "/tools/freeware/velko/support%20velko";
+    case MakerPage::VelkoOnline:
+        return "/tools/velkoonline/";
+    case MakerPage::MakerHome:
+        break;
+    }
+    return "/";
+}
+
+} // namespace
+
+QUrl makerUrl(MakerPage page) {
+    return QUrl(QStringLiteral("http://") + settings::makerHost() + QString::fromUtf8(pathOf(page)),
+                QUrl::StrictMode);
+}
+
+QUrl contactUrl() {
+    return QUrl(QStringLiteral("mailto:") + settings::contactAddress());
+}
+
+} // namespace velko

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArrayView>
+
+namespace velko {
+
+class DesktopServices;
+class WebFetcher;
+
+inline constexpr auto kVelkoVersion = VELKO_VERSION;
+
+enum class PublishedVersion { Newer, Current, Unknown };
+
+// What the version file says about this version. The answer is trimmed; one
+// that is not a version number (digits, dot-separated) is Unknown. Versions
+// compare as decimal numbers: 1.4, 1.32, 2.0 and 10 are newer than 1.31;
+// 1.30, 1.3 and 1.310 are not. Further parts compare in turn (1.31.1 is newer).
+PublishedVersion comparePublishedVersion(QByteArrayView answer);
+
+// Check For Upgrade: fetches the version file and says what it found,
+// offering to open the download page when there is a newer version.
+class UpdateCheck {
+public:
+    UpdateCheck(DesktopServices &desktop, WebFetcher &fetcher);
+
+    void run();
+
+private:
+    DesktopServices &m_desktop;
+    WebFetcher &m_fetcher;
+};
+
+} // namespace velko
