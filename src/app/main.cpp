@@ -1,9 +1,9 @@
-#include "app/MainWindow.h"
-#include "app/QtDesktopServices.h"
 #include "cli/CommandLine.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
 #include <cstdio>
 
 namespace {
@@ -19,27 +19,31 @@ int runWithoutWindow(int argc, char *argv[]) {
     return velko::runCommandLine(QCoreApplication::arguments(), in, out, err);
 }
 
+// The window lives in a module beside the program (in the build tree) or in
+// ../lib/velko (installed).
+int runWindow(int argc, char *argv[]) {
+    using RunWindow = int (*)(int, char *[]);
+    const QString folder = QFileInfo(QStringLiteral("/proc/self/exe"))
+                               .canonicalFilePath()
+                               .section(QLatin1Char('/'), 0, -2);
+    QString errors;
+    for (const QString &candidate : {folder + QStringLiteral("/velko-window.so"),
+                                     folder + QStringLiteral("/../lib/velko/velko-window.so")}) {
+        QLibrary module(candidate);
+        if (const auto run = reinterpret_cast<RunWindow>(module.resolve("velkoRunWindow")))
+            return run(argc, argv);
+        errors += QStringLiteral("\n  ") + module.errorString();
+    }
+    std::fprintf(stderr, "velko: cannot load the window:%s\n", qPrintable(errors));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (velko::isCommandLineMode(arguments))
-        return runWithoutWindow(argc, argv);
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velko"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velko"));
-    QApplication::setApplicationVersion(QStringLiteral(VELKO_VERSION));
-
-    velko::QtDesktopServices desktop;
-    velko::MainWindow window(desktop);
-    desktop.setOwner(&window);
-    window.show();
-    // "velko PAGE", as from a file manager's Open With: the page is imported.
-    const QStringList pages = QApplication::arguments().mid(1);
-    if (!pages.isEmpty())
-        window.importPage(pages.first());
-    return app.exec();
+    return velko::isCommandLineMode(arguments) ? runWithoutWindow(argc, argv)
+                                               : runWindow(argc, argv);
 }

@@ -1,0 +1,25 @@
+// The window half of the program, built as a module that the velko executable
+// loads only when it opens the window: the command-line modes then start
+// without loading the GUI libraries, several times faster.
+
+#include "app/MainWindow.h"
+#include "app/QtDesktopServices.h"
+
+#include <QApplication>
+
+extern "C" Q_DECL_EXPORT int velkoRunWindow(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velko"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velko"));
+    QApplication::setApplicationVersion(QStringLiteral(VELKO_VERSION));
+
+    velko::QtDesktopServices desktop;
+    velko::MainWindow window(desktop);
+    desktop.setOwner(&window);
+    window.show();
+    // "velko PAGE", as from a file manager's Open With: the page is imported.
+    const QStringList pages = QApplication::arguments().mid(1);
+    if (!pages.isEmpty())
+        window.importPage(pages.first());
+    return app.exec();
+}
