@@ -4,8 +4,9 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench format clean
+.PHONY: run test build deps bench format clean install uninstall
 
 run: build
 	$(BUILD_DIR)/src/velko
@@ -23,6 +24,12 @@ deps:
 bench: build
 	./scripts/install-deps.sh bench
 	./bench/run.sh $(BUILD_DIR)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" ./scripts/uninstall.sh $(BUILD_DIR)/install_manifest.txt
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

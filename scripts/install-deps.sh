@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages Velko needs to build, run and test, and only
-# those that are missing, so a second run takes a moment.
+# those that are missing, so a second run takes a moment. desktop-file-utils,
+# appstream and man-db are for the test of what "make install" installs.
 # "install-deps.sh bench" adds what the benchmarks compare Velko with.
+# "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes.
 set -eu
 
 packages="
@@ -14,10 +16,16 @@ qt6-qpa-plugins
 qt6-svg-dev
 libgl-dev
 fonts-dejavu-core
+desktop-file-utils
+appstream
+man-db
 "
 
 if [ "${1:-}" = bench ]; then
-    packages="$packages python3 python3-lxml time"
+    packages="$packages python3 python3-lxml time nodejs npm"
+fi
+if [ "${1:-}" = fuzz ]; then
+    packages="$packages clang libclang-rt-14-dev"
 fi
 
 missing=""
