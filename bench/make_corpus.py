@@ -1,6 +1,9 @@
 #!/usr/bin/python3
 """Writes the benchmark corpus into FOLDER, the same bytes on every run:
-page10.html (10 MB), site/ (2,000 pages of 20 KB).
+page20k.html, page1m.html, page10m.html, page100m.html (pages of those sizes,
+one tag per line), minified10m.html (a 10 MB page on one line),
+unclosed10m.html (a 10 MB page with a comment opened at the top and never
+closed) and site/ (2,000 pages of 20 KB).
 
 Usage: make_corpus.py FOLDER"""
 
@@ -22,10 +25,11 @@ HEAD = """<html>
 <body>
 """
 LINE = '<p class="text">Paragraph {i} with <a href="page{i}.html">a link</a> and <b>bold</b> words.</p>\n'
+MB = 1024 * 1024
 
 
-def page(n, size):
-    parts = [HEAD.format(n=n)]
+def page(n, size, head=HEAD):
+    parts = [head.format(n=n)]
     length, i = len(parts[0]), 0
     while length < size:
         line = LINE.format(i=i)
@@ -36,14 +40,21 @@ def page(n, size):
     return "".join(parts).encode("ascii")
 
 
+def write(folder, name, data):
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
 def main():
     folder = sys.argv[1]
     os.makedirs(os.path.join(folder, "site"), exist_ok=True)
-    with open(os.path.join(folder, "page10.html"), "wb") as f:
-        f.write(page(0, 10 * 1024 * 1024))
+    for name, size in (("page20k", 20 * 1024), ("page1m", MB), ("page10m", 10 * MB),
+                       ("page100m", 100 * MB)):
+        write(folder, name + ".html", page(0, size))
+    write(folder, "minified10m.html", page(0, 10 * MB).replace(b"\n", b""))
+    write(folder, "unclosed10m.html", page(0, 10 * MB, head="<!-- not closed\n" + HEAD))
     for n in range(2000):
-        with open(os.path.join(folder, "site", f"page{n:04}.html"), "wb") as f:
-            f.write(page(n, 20 * 1024))
+        write(folder, os.path.join("site", f"page{n:04}.html"), page(n, 20 * 1024))
 
 
 if __name__ == "__main__":

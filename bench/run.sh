@@ -1,31 +1,53 @@
 #!/bin/sh
-# Velko's benchmarks. Usage: bench/run.sh [BUILD_DIR]
-# Prints medians over several runs; the window runs on the offscreen platform.
+# Velko's benchmarks, side by side with the tools a user might pick instead.
+# Usage: bench/run.sh [BUILD_DIR]. Prints Markdown tables of medians (ms);
+# RUNS sets the runs of each Velko measurement (default 11), PEER_RUNS those
+# of each other tool (default 3). The window runs on the offscreen platform.
 set -eu
 build=$(cd "${1:-build}" && pwd)
-runs=${RUNS:-15}
+runs=${RUNS:-11}
+peer_runs=${PEER_RUNS:-3}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+velko="$build/src/velko"
+python_peer="$here/peers/read_meta.py"
+node_peer="$here/peers/read_meta.js"
 
-# Runs "$@" $runs times; prints the median wall time in ms.
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.1f", a / b}'; }
+smallest() { printf '%s\n' "$@" | sort -n | head -1; }
+
+# time_command RUNS COMMAND...: the median wall time of COMMAND in ms.
 time_command() {
+    count=$1
+    shift
     : > "$work/times"
     i=0
-    while [ $i -lt "$runs" ]; do
+    while [ $i -lt "$count" ]; do
         start=$(date +%s%N)
         "$@" > /dev/null 2>&1
         end=$(date +%s%N)
-        echo $(( (end - start) / 1000 )) | awk '{print $1 / 1000}' >> "$work/times"
+        echo $(( (end - start) / 1000 )) | awk '{printf "%.1f\n", $1 / 1000}' >> "$work/times"
         i=$((i + 1))
     done
     median < "$work/times"
 }
 
-# Runs the window benchmark MODE ARGUMENT $runs times; prints the median of
-# column COLUMN. The start-up mode is given the time just before it starts.
+# Peak resident memory of one run of COMMAND..., in MB.
+peak_memory() {
+    /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1 / 1024}'
+}
+
+# One process per page, as a shell script would call a tool: TOOL... PAGES.
+per_page() {
+    for page in $pages; do "$@" "$page"; done
+}
+
+# The window benchmark MODE ARGUMENT, $runs times; the median of column COLUMN.
+# The start-up mode is given the time just before it starts.
 window_median() {
     : > "$work/times"
     i=0
@@ -38,44 +60,58 @@ window_median() {
     median < "$work/times"
 }
 
-# Peak memory of one run of "$@", in MB.
-peak_memory() {
-    /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1 / 1024}'
-}
-
-here=$(cd "$(dirname "$0")" && pwd)
-peers="$here/peers/read_meta.py"
-
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
-echo "date:    $(date -u +%Y-%m-%d)"
-echo "runs:    $runs (medians, ms)"
-
+echo "Setting up: cheerio from the npm registry, the corpus..." >&2
+(cd "$work" && npm install --silent --no-audit --no-fund --prefix node cheerio@1 > /dev/null)
+export NODE_PATH="$work/node/node_modules"
 "$here/make_corpus.py" "$work"
-page="$work/page10.html"
-printf '{"Title": "Bench", "Author": "Ann", "Robot": "all", "Use Title": true}' > "$work/form.json"
 
-echo "window start-up to shown:           $(window_median startup - 1)"
-echo "10 MB into the document area:       $(window_median text 10 1)"
-echo "10 MB read back (CR LF mapped):     $(window_median text 10 2)"
-echo "Insert Tags Into File, 10 MB:       $(window_median insert 10 1)"
-echo "Import File in the window, 10 MB:   $(window_median import "$page" 1)"
-echo "velko --insert, 10 MB page:         $(time_command "$build/src/velko" --insert "$work/form.json" "$page")"
+echo "## $(date -u +%Y-%m-%d): $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+echo
+echo "Medians in ms: velko of $runs runs, the others of $peer_runs."
+echo
+echo "### velko --read and the same extraction in Python (html.parser, lxml) and Node (cheerio)"
+echo
+echo "| input | velko | html.parser | lxml | cheerio | fastest other / velko | velko MB/s | velko peak memory |"
+echo "|---|---|---|---|---|---|---|---|"
+for name in page20k page1m page10m page100m minified10m unclosed10m; do
+    page="$work/$name.html"
+    echo "  $name..." >&2
+    ours=$(time_command "$runs" "$velko" --read "$page")
+    parser=$(time_command "$peer_runs" "$python_peer" html.parser "$page")
+    lxml=$(time_command "$peer_runs" "$python_peer" lxml "$page")
+    cheerio=$(time_command "$peer_runs" node "$node_peer" "$page")
+    size=$(stat -c %s "$page")
+    fastest=$(smallest "$parser" "$lxml" "$cheerio")
+    rate=$(awk -v s="$size" -v t="$ours" 'BEGIN {printf "%.0f", s / 1048576 / (t / 1000)}')
+    memory=$(peak_memory "$velko" --read "$page")
+    echo "| $name ($(awk -v s="$size" 'BEGIN {printf "%.2f MB", s / 1048576}')) | $ours | $parser | $lxml | $cheerio | $(ratio "$fastest" "$ours")x | $rate | $memory MB |"
+done
+
+echo "  site..." >&2
+ours=$(time_command "$runs" "$velko" --read "$work"/site/*.html)
+parser=$(time_command "$peer_runs" "$python_peer" html.parser "$work"/site/*.html)
+lxml=$(time_command "$peer_runs" "$python_peer" lxml "$work"/site/*.html)
+cheerio=$(time_command "$peer_runs" node "$node_peer" "$work"/site/*.html)
+echo "| 2,000 pages of 20 KB, one process | $ours | $parser | $lxml | $cheerio | $(ratio "$(smallest "$parser" "$lxml" "$cheerio")" "$ours")x | $(awk -v t="$ours" 'BEGIN {printf "%.0f", 2000 * 20 / 1024 / (t / 1000)}') | $(peak_memory "$velko" --read "$work"/site/*.html) MB |"
+
+echo "  one process per page..." >&2
+pages=$(ls "$work"/site/*.html | head -200)
+ours=$(time_command 3 per_page "$velko" --read)
+parser=$(time_command 1 per_page "$python_peer" html.parser)
+lxml=$(time_command 1 per_page "$python_peer" lxml)
+cheerio=$(time_command 1 per_page node "$node_peer")
+echo "| 200 pages of 20 KB, one process per page | $ours | $parser | $lxml | $cheerio | $(ratio "$(smallest "$parser" "$lxml" "$cheerio")" "$ours")x | | |"
 
 echo
-echo "Reading tags (velko --read against the same extraction in Python):"
-velko_page=$(time_command "$build/src/velko" --read "$page")
-velko_site=$(time_command "$build/src/velko" --read "$work"/site/*.html)
-runs=$(( runs < 5 ? runs : 5 ))
-parser_page=$(time_command "$peers" html.parser "$page")
-parser_site=$(time_command "$peers" html.parser "$work"/site/*.html)
-lxml_page=$(time_command "$peers" lxml "$page")
-lxml_site=$(time_command "$peers" lxml "$work"/site/*.html)
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.1f", a / b}'; }
-printf '%-22s %14s %14s\n' "" "10 MB page" "2,000 pages"
-printf '%-22s %11s ms %11s ms\n' "velko --read" "$velko_page" "$velko_site"
-printf '%-22s %11s ms %11s ms\n' "Python html.parser" "$parser_page" "$parser_site"
-printf '%-22s %11s ms %11s ms\n' "lxml" "$lxml_page" "$lxml_site"
-printf '%-22s %13sx %13sx\n' "lxml / velko" "$(ratio "$lxml_page" "$velko_page")" "$(ratio "$lxml_site" "$velko_site")"
-size_mb=$(awk -v b="$(stat -c %s "$page")" 'BEGIN {print b / 1048576}')
-echo "velko --read throughput, 10 MB page: $(awk -v s="$size_mb" -v t="$velko_page" 'BEGIN {printf "%.0f", s / (t / 1000)}') MB/s"
-echo "velko --read peak memory, 10 MB page: $(peak_memory "$build/src/velko" --read "$page") MB"
+echo "### The window (offscreen) and velko --insert"
+echo
+echo "| what | median |"
+echo "|---|---|"
+echo "  window..." >&2
+printf '{"Title": "Bench", "Author": "Ann", "Robot": "all", "Use Title": true}' > "$work/form.json"
+echo "| window start-up to shown (process start to exposed) | $(window_median startup - 1) ms |"
+echo "| Import File of the 10 MB page, to the form filled | $(window_median import "$work/page10m.html" 1) ms |"
+echo "| Insert Tags Into File into a 10 MB document, to the coloured block | $(window_median insert 10 1) ms |"
+echo "| 10 MB text into the document area, laid out | $(window_median text 10 1) ms |"
+echo "| 10 MB text read back from the document area, CR LF mapped | $(window_median text 10 2) ms |"
+echo "| velko --insert on the 10 MB page, whole process | $(time_command "$runs" "$velko" --insert "$work/form.json" "$work/page10m.html") ms |"

@@ -18,8 +18,9 @@ namespace {
 
 enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2 };
 
-const QStringList kModeOptions = {"--generate", "--insert",  "--read", "--help",
-                                  "-h",         "--version", "-v"};
+// Qt's own window options take one dash ("-platform offscreen"), so any
+// "--" option, known or not, is for the command line.
+const QStringList kShortModeOptions = {"-h", "-v"};
 
 constexpr auto kUsageText = R"(Usage: velko [PAGE]
        velko --generate FORM [--lowercase-dc]
@@ -186,8 +187,8 @@ int read(Session &session, const QStringList &pages) {
 
 bool isCommandLineMode(const QStringList &arguments) {
     for (const QString &argument : arguments.mid(1)) {
-        const QString option = argument.section(QLatin1Char('='), 0, 0);
-        if (kModeOptions.contains(option))
+        if ((argument.startsWith(QLatin1String("--")) && argument.size() > 2) ||
+            kShortModeOptions.contains(argument))
             return true;
     }
     return false;

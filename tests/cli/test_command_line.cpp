@@ -74,6 +74,7 @@ void TestCommandLine::modeSelection_data() {
     QTest::newRow("--version") << QStringList{"--version"} << true;
     QTest::newRow("--read") << QStringList{"--read", "p"} << true;
     QTest::newRow("-h") << QStringList{"-h"} << true;
+    QTest::newRow("an unknown -- option") << QStringList{"--bogus"} << true;
 }
 
 void TestCommandLine::modeSelection() {
