@@ -16,11 +16,14 @@ QStringList loadUrlHistory(const QString &path) {
     const std::optional<DecodedText> file = readTextFile(path, &error);
     if (!file)
         return {};
+    // A line far longer than any address is not one: it is left out rather
+    // than offered in the list.
+    constexpr qsizetype kLongestAddress = 64 * 1024;
     QStringList urls;
     for (QStringView line : QStringView(file->text).split(u"\r\n")) {
-        const QString url = line.trimmed().toString();
-        if (!url.isEmpty())
-            urls << url;
+        const QStringView url = line.trimmed();
+        if (!url.isEmpty() && url.size() <= kLongestAddress)
+            urls << url.toString();
     }
     return urls;
 }

@@ -8,8 +8,8 @@ namespace velko {
 
 QString urlHistoryPath();
 
-// The addresses, trimmed, without blank lines; none when the file is missing
-// or unreadable.
+// The addresses, trimmed, without blank lines or lines too long to be an
+// address; none when the file is missing or unreadable.
 QStringList loadUrlHistory(const QString &path);
 
 // Replaces the file atomically, readable by the user only. On failure returns

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void failedFetches();
     void refusedConnection();
     void pageWithoutTags();
+    void binaryPage();
     void historyKeepsTypedAddresses();
     void cancelRemovesAPickedAddress();
     void historyFileIsTrimmed();
@@ -156,6 +157,18 @@ void TestWebImport::failedFetches_data() {
         << "/to-file" << HttpAnswer{302, "Found", {{"Location", "file:///etc/passwd"}}, {}};
     QTest::newRow("redirect loop")
         << "/loop" << HttpAnswer{302, "Found", {{"Location", "/loop"}}, {}};
+    HttpAnswer drip{200, "OK", {}, QByteArray(100, 'x')};
+    drip.behaviour = HttpAnswer::Behaviour::Drip;
+    QTest::newRow("a byte a second, past the time-out") << "/drip" << drip;
+    HttpAnswer huge{200, "OK", {}, {}};
+    huge.fillerBytes = 200 * 1024 * 1024;
+    QTest::newRow("a 200 MB body") << "/huge" << huge;
+    HttpAnswer cut{200, "OK", {}, QByteArray(10000, 'x')};
+    cut.behaviour = HttpAnswer::Behaviour::CloseMidBody;
+    QTest::newRow("closed in the middle of the body") << "/cut" << cut;
+    HttpAnswer notHttp{200, "OK", {}, QByteArray("\x00\x01garbage\r\n\r\n<html>", 20)};
+    notHttp.behaviour = HttpAnswer::Behaviour::Raw;
+    QTest::newRow("bytes that are not HTTP") << "/raw" << notHttp;
 }
 
 // A failed fetch reports the cause and leaves the form and the document.
@@ -204,6 +217,20 @@ void TestWebImport::pageWithoutTags() {
     // Import From Web while it is on screen brings it forward, never a second one.
     TRIGGER(d(), "mnuFileOpenWebPage");
     QCOMPARE(d().window().findChildren<QDialog *>("frmOpenWebPage").size(), 1);
+    click("cmdCancel");
+}
+
+// Binary bytes are a page like any other: shown, read, nothing lost.
+void TestWebImport::binaryPage() {
+    QByteArray bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes += char((i * 7919) % 256);
+    m_server->answer("/binary", {200, "OK", {{"Content-Type", "application/octet-stream"}}, bytes});
+    fetch(m_server->url("/binary").toString());
+    QCOMPARE(d().desktop().messages.size(), 1);
+    QCOMPARE(d().desktop().messages[0].title, "Error"); // nothing could be read
+    QVERIFY(d().window().documentText().size() >= 4096);
+    QTRY_VERIFY(dialog()->isVisible());
     click("cmdCancel");
 }
 
