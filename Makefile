@@ -6,13 +6,23 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench format clean install uninstall
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test test-asan fuzz build deps bench format clean install uninstall
 
 run: build
 	$(BUILD_DIR)/src/velko
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every test again, built with AddressSanitizer and UBSan in build-asan/.
+test-asan:
+	./scripts/test-asan.sh
+
+# Each libFuzzer target for FUZZ_SECONDS, built with clang in build-fuzz/.
+fuzz:
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -35,4 +45,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

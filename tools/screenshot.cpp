@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-
 #include <cstdio>
 
 int main(int argc, char *argv[]) {

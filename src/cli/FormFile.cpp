@@ -26,11 +26,18 @@ QString numberText(double number) {
 // Each reader fills one control from its value and returns why it cannot, or
 // an empty string.
 
+// A JSON escape can spell half of a surrogate pair ("\ud800"), which the
+// UTF-8 of the tags cannot hold: it would come out as "?".
+QString unicodeProblem(const QString &text) {
+    return text.isValidUtf16() ? QString()
+                               : QStringLiteral("not valid Unicode (half of a surrogate pair)");
+}
+
 QString readText(const QJsonValue &value, QString &text) {
     if (!value.isString())
         return QStringLiteral("expected a string");
     text = value.toString();
-    return {};
+    return unicodeProblem(text);
 }
 
 QString readCheck(const QJsonValue &value, bool &checked) {
@@ -65,7 +72,7 @@ QString readListObject(QJsonObject object, const ListSpec &spec, ListValue &list
         return quoted(kTextKey) + QStringLiteral(" expected a string");
     list.index = int(number);
     list.text = text.isString() ? text.toString() : itemText(spec, list.index);
-    return {};
+    return unicodeProblem(list.text);
 }
 
 QString readList(const QJsonValue &value, const ListSpec &spec, ListValue &list) {
@@ -77,7 +84,7 @@ QString readList(const QJsonValue &value, const ListSpec &spec, ListValue &list)
     for (int i = 0; i < int(spec.items.size()); ++i)
         if (list.text == itemText(spec, i))
             list.index = i;
-    return {};
+    return unicodeProblem(list.text);
 }
 
 } // namespace

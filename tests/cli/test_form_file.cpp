@@ -126,6 +126,12 @@ void TestFormFile::rejectsBadInput_data() {
         {"not JSON", R"({"Title": "x")", "not valid JSON"},
         {"empty file", "", "not valid JSON"},
         {"array", R"([{"Title": "x"}])", "not a JSON object"},
+        {"half surrogate pair in a text", R"({"Title": "a\ud800b"})",
+         R"("Title": not valid Unicode)"},
+        {"half surrogate pair in a list", R"({"Robot": "\ude00"})",
+         R"("Robot": not valid Unicode)"},
+        {"half surrogate pair in a list's text", R"({"Robot": {"index": 0, "text": "\ud83d}"}})",
+         R"("Robot": not valid Unicode)"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.name) << QByteArray(row.json) << QString::fromUtf8(row.fragment);
