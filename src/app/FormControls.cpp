@@ -19,9 +19,9 @@ namespace {
 constexpr int kShortBoxCharacters = 5;
 constexpr int kMultiLineRows = 3;
 
-QStringList itemsOf(const ListSpec &spec) {
+QStringList itemsOf(const ListEntry &entry) {
     QStringList items;
-    for (const char *item : spec.items)
+    for (const char *item : entry.items)
         items << QString::fromUtf8(item);
     return items;
 }
@@ -89,7 +89,7 @@ FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotO
             if (row.main.kind != Control::Kind::Check && controlLabel(row.main) == rowLabel)
                 rowCaption->setBuddy(widget(row.main));
             const bool tall =
-                row.main.kind == Control::Kind::Text && fieldSpec(Field(row.main.id)).multiLine;
+                row.main.kind == Control::Kind::Text && fieldEntry(Field(row.main.id)).multiLine;
             grid->addWidget(rowCaption, gridRow, 0,
                             Qt::AlignLeft | (tall ? Qt::AlignTop : Qt::AlignVCenter));
         }
@@ -99,54 +99,54 @@ FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotO
         grid->setRowStretch(grid->rowCount(), 1);
 
     // Hidden slots and the spare slot: never shown, never reached.
-    for (const FieldSpec &spec : allFields()) {
-        if (spec.page != Page::None)
+    for (const FieldEntry &entry : allFields()) {
+        if (entry.page != Page::None)
             continue;
         auto *slot = new QLineEdit(slotOwner);
-        slot->setObjectName(fieldObjectName(spec.field));
-        slot->setAccessibleName(QString::fromUtf8(spec.name));
+        slot->setObjectName(fieldObjectName(entry.field));
+        slot->setAccessibleName(QString::fromUtf8(entry.name));
         slot->hide();
-        m_lines[indexOf(spec.field)] = slot;
+        m_lines[indexOf(entry.field)] = slot;
     }
 }
 
 QWidget *FormControls::buildControl(Control control, QWidget *page) {
     switch (control.kind) {
     case Control::Kind::Text: {
-        const FieldSpec &spec = fieldSpec(Field(control.id));
-        if (spec.multiLine) {
+        const FieldEntry &entry = fieldEntry(Field(control.id));
+        if (entry.multiLine) {
             auto *area = new TextArea(page);
             area->setTabChangesFocus(true);
             area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             area->setFixedHeight(area->fontMetrics().lineSpacing() * kMultiLineRows +
                                  2 * (area->frameWidth() + 4));
-            area->setObjectName(fieldObjectName(spec.field));
+            area->setObjectName(fieldObjectName(entry.field));
             m_areas[control.id] = area;
             return area;
         }
         auto *line = new QLineEdit(page);
-        line->setObjectName(fieldObjectName(spec.field));
-        if (spec.field == Field::RefreshSeconds || spec.field == Field::OtherLanguage)
+        line->setObjectName(fieldObjectName(entry.field));
+        if (entry.field == Field::RefreshSeconds || entry.field == Field::OtherLanguage)
             setShortWidth(line);
         m_lines[control.id] = line;
         return line;
     }
     case Control::Kind::List: {
-        const ListSpec &spec = listSpec(List(control.id));
-        const QStringList items = itemsOf(spec);
+        const ListEntry &entry = listEntry(List(control.id));
+        const QStringList items = itemsOf(entry);
         auto *list = new ChoiceList(items, page);
         // Wide enough for the longest item, as typed text is often an item.
         const auto longest = std::max_element(items.begin(), items.end(),
                                               [](auto &a, auto &b) { return a.size() < b.size(); });
         list->setMinimumContentsLength(int(longest->size()) + 1);
-        list->setObjectName(QString::fromUtf8(spec.objectName));
+        list->setObjectName(QString::fromUtf8(entry.objectName));
         m_lists[control.id] = list;
         return list;
     }
     case Control::Kind::Check: {
-        const CheckSpec &spec = checkSpec(Check(control.id));
-        auto *box = new QCheckBox(QString::fromUtf8(spec.caption), page);
-        box->setObjectName(QString::fromUtf8(spec.objectName));
+        const CheckEntry &entry = checkEntry(Check(control.id));
+        auto *box = new QCheckBox(QString::fromUtf8(entry.caption), page);
+        box->setObjectName(QString::fromUtf8(entry.objectName));
         m_checks[control.id] = box;
         return box;
     }

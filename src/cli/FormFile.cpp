@@ -47,11 +47,11 @@ QString readCheck(const QJsonValue &value, bool &checked) {
     return {};
 }
 
-QString itemText(const ListSpec &spec, int index) {
-    return index < 0 ? QString() : QString::fromUtf8(spec.items[index]);
+QString itemText(const ListEntry &entry, int index) {
+    return index < 0 ? QString() : QString::fromUtf8(entry.items[index]);
 }
 
-QString readListObject(QJsonObject object, const ListSpec &spec, ListValue &list) {
+QString readListObject(QJsonObject object, const ListEntry &entry, ListValue &list) {
     const QJsonValue index = object.take(kIndexKey);
     const QJsonValue text = object.take(kTextKey);
     if (!object.isEmpty())
@@ -63,7 +63,7 @@ QString readListObject(QJsonObject object, const ListSpec &spec, ListValue &list
     const double number = index.toDouble();
     if (number != std::floor(number))
         return QStringLiteral("index %1 is not an integer").arg(numberText(number));
-    const int last = int(spec.items.size()) - 1;
+    const int last = int(entry.items.size()) - 1;
     if (number < -1 || number > last)
         return QStringLiteral("index %1 is out of range (-1 to %2)")
             .arg(numberText(number))
@@ -71,18 +71,18 @@ QString readListObject(QJsonObject object, const ListSpec &spec, ListValue &list
     if (!text.isUndefined() && !text.isString())
         return quoted(kTextKey) + QStringLiteral(" expected a string");
     list.index = int(number);
-    list.text = text.isString() ? text.toString() : itemText(spec, list.index);
+    list.text = text.isString() ? text.toString() : itemText(entry, list.index);
     return unicodeProblem(list.text);
 }
 
-QString readList(const QJsonValue &value, const ListSpec &spec, ListValue &list) {
+QString readList(const QJsonValue &value, const ListEntry &entry, ListValue &list) {
     if (value.isObject())
-        return readListObject(value.toObject(), spec, list);
+        return readListObject(value.toObject(), entry, list);
     if (!value.isString())
         return QStringLiteral("expected an object or a string");
     list = {-1, value.toString()};
-    for (int i = 0; i < int(spec.items.size()); ++i)
-        if (list.text == itemText(spec, i))
+    for (int i = 0; i < int(entry.items.size()); ++i)
+        if (list.text == itemText(entry, i))
             list.index = i;
     return unicodeProblem(list.text);
 }
@@ -117,13 +117,13 @@ std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
                 problem = quoted(key) + QStringLiteral(": ") + why;
         }
     };
-    for (const FieldSpec &spec : allFields())
-        if (spec.field != Field::Spare)
-            read(spec.name, [&](const QJsonValue &v) { return readText(v, form[spec.field]); });
-    for (const ListSpec &spec : allLists())
-        read(spec.name, [&](const QJsonValue &v) { return readList(v, spec, form[spec.list]); });
-    for (const CheckSpec &spec : allChecks())
-        read(spec.caption, [&](const QJsonValue &v) { return readCheck(v, form[spec.check]); });
+    for (const FieldEntry &entry : allFields())
+        if (entry.field != Field::Spare)
+            read(entry.name, [&](const QJsonValue &v) { return readText(v, form[entry.field]); });
+    for (const ListEntry &entry : allLists())
+        read(entry.name, [&](const QJsonValue &v) { return readList(v, entry, form[entry.list]); });
+    for (const CheckEntry &entry : allChecks())
+        read(entry.caption, [&](const QJsonValue &v) { return readCheck(v, form[entry.check]); });
 
     if (!problem.isEmpty())
         return fail(problem);
@@ -179,13 +179,13 @@ QByteArray formFileText(const FormValue &form) {
             appendJsonString(key, QString::fromUtf8(name));
             built << key + ':';
         };
-        for (const FieldSpec &spec : allFields())
-            if (spec.field != Field::Spare)
-                add(spec.name);
-        for (const ListSpec &spec : allLists())
-            add(spec.name);
-        for (const CheckSpec &spec : allChecks())
-            add(spec.caption);
+        for (const FieldEntry &entry : allFields())
+            if (entry.field != Field::Spare)
+                add(entry.name);
+        for (const ListEntry &entry : allLists())
+            add(entry.name);
+        for (const CheckEntry &entry : allChecks())
+            add(entry.caption);
         return built;
     }();
 
@@ -193,22 +193,22 @@ QByteArray formFileText(const FormValue &form) {
     out.reserve(2048);
     auto key = keys.cbegin();
     out.append('{');
-    for (const FieldSpec &spec : allFields()) {
-        if (spec.field == Field::Spare)
+    for (const FieldEntry &entry : allFields()) {
+        if (entry.field == Field::Spare)
             continue;
         out.append(*key++);
-        appendJsonString(out, form[spec.field]);
+        appendJsonString(out, form[entry.field]);
         out.append(',');
     }
-    for (const ListSpec &spec : allLists()) {
-        const ListValue &list = form[spec.list];
+    for (const ListEntry &entry : allLists()) {
+        const ListValue &list = form[entry.list];
         out.append(*key++).append("{\"index\":").append(QByteArray::number(list.index));
         out.append(",\"text\":");
         appendJsonString(out, list.text);
         out.append("},");
     }
-    for (const CheckSpec &spec : allChecks())
-        out.append(*key++).append(form[spec.check] ? "true," : "false,");
+    for (const CheckEntry &entry : allChecks())
+        out.append(*key++).append(form[entry.check] ? "true," : "false,");
     out.back() = '}';
     return out;
 }

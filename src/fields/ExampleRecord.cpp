@@ -59,7 +59,7 @@ void fillInExamples(FormValue &form) {
     for (const auto &[field, value] : kTexts)
         form[field] = QString::fromUtf8(value);
     for (const auto &[list, index] : kChoices)
-        form[list] = {index, QString::fromUtf8(listSpec(list).items[index])};
+        form[list] = {index, QString::fromUtf8(listEntry(list).items[index])};
     form.checks.fill(true);
 }
 

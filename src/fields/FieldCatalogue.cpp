@@ -4,7 +4,7 @@ namespace velko {
 
 namespace {
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldEntry kFields[] = {
     {Field::Spare, "Spare slot", Page::None, "", "", false},
     {Field::Title, "Title", Page::General, "Title", "Web page title", false},
     {Field::Keywords, "Keywords", Page::General, "Keywords", "Keywords separated by commas", true},
@@ -77,7 +77,7 @@ constexpr const char *kCharsetItems[] = {
 constexpr const char *kLanguageItems[] = {"en", "ch", "de", "es", "fr", "ja", "ru"};
 constexpr const char *kPageCachingItems[] = {"cache (Default)", "no-cache"};
 
-constexpr ListSpec kLists[] = {
+constexpr ListEntry kLists[] = {
     {List::Distribution, "Distribution", "cboDistribution", Page::General, "Distribution",
      "Entry points", kDistributionItems},
     {List::Robot, "Robot", "cboRobot", Page::General, "Robot", "Restrict or allow spiders",
@@ -92,7 +92,7 @@ constexpr ListSpec kLists[] = {
 };
 static_assert(std::size(kLists) == kListCount);
 
-constexpr CheckSpec kChecks[] = {
+constexpr CheckEntry kChecks[] = {
     {Check::DCTitle, "chkDCTitle", Page::DublinCore, "Use Title", "Name of the resource"},
     {Check::DCDescription, "chkDCDescription", Page::DublinCore, "Use Description",
      "Account of the resource's content"},
@@ -121,23 +121,23 @@ static_assert(tablesFollowTheirEnums());
 
 } // namespace
 
-const FieldSpec &fieldSpec(Field field) {
+const FieldEntry &fieldEntry(Field field) {
     return kFields[indexOf(field)];
 }
-const ListSpec &listSpec(List list) {
+const ListEntry &listEntry(List list) {
     return kLists[indexOf(list)];
 }
-const CheckSpec &checkSpec(Check check) {
+const CheckEntry &checkEntry(Check check) {
     return kChecks[indexOf(check)];
 }
 
-std::span<const FieldSpec> allFields() {
+std::span<const FieldEntry> allFields() {
     return kFields;
 }
-std::span<const ListSpec> allLists() {
+std::span<const ListEntry> allLists() {
     return kLists;
 }
-std::span<const CheckSpec> allChecks() {
+std::span<const CheckEntry> allChecks() {
     return kChecks;
 }
 

@@ -70,7 +70,7 @@ inline constexpr int kCheckCount = 6;
 enum class Page : int { None, General, DublinCore, Other, GeneratedTags, HtmlFile };
 inline constexpr int kPageCount = 5;
 
-struct FieldSpec {
+struct FieldEntry {
     Field field;
     const char *name;    // the field's name, also its key in form files
     Page page;           // Page::None for the hidden slots
@@ -79,7 +79,7 @@ struct FieldSpec {
     bool multiLine;
 };
 
-struct ListSpec {
+struct ListEntry {
     List list;
     const char *name;
     const char *objectName;
@@ -89,7 +89,7 @@ struct ListSpec {
     std::span<const char *const> items;
 };
 
-struct CheckSpec {
+struct CheckEntry {
     Check check;
     const char *objectName;
     Page page;
@@ -97,13 +97,13 @@ struct CheckSpec {
     const char *tooltip; // empty when the box has none
 };
 
-const FieldSpec &fieldSpec(Field field);
-const ListSpec &listSpec(List list);
-const CheckSpec &checkSpec(Check check);
+const FieldEntry &fieldEntry(Field field);
+const ListEntry &listEntry(List list);
+const CheckEntry &checkEntry(Check check);
 
-std::span<const FieldSpec> allFields();
-std::span<const ListSpec> allLists();
-std::span<const CheckSpec> allChecks();
+std::span<const FieldEntry> allFields();
+std::span<const ListEntry> allLists();
+std::span<const CheckEntry> allChecks();
 
 QString pageTitle(Page page);
 

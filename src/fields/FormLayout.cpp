@@ -62,16 +62,16 @@ namespace {
 std::pair<const char *, const char *> catalogueTexts(Control control) {
     switch (control.kind) {
     case Control::Kind::Text: {
-        const FieldSpec &spec = fieldSpec(Field(control.id));
-        return {spec.label, spec.tooltip};
+        const FieldEntry &entry = fieldEntry(Field(control.id));
+        return {entry.label, entry.tooltip};
     }
     case Control::Kind::List: {
-        const ListSpec &spec = listSpec(List(control.id));
-        return {spec.label, spec.tooltip};
+        const ListEntry &entry = listEntry(List(control.id));
+        return {entry.label, entry.tooltip};
     }
     case Control::Kind::Check: {
-        const CheckSpec &spec = checkSpec(Check(control.id));
-        return {spec.caption, spec.tooltip};
+        const CheckEntry &entry = checkEntry(Check(control.id));
+        return {entry.caption, entry.tooltip};
     }
     case Control::Kind::None:
         break;

@@ -255,7 +255,7 @@ const std::vector<Choice> &choices() {
 }
 
 ListValue item(List list, int index) {
-    return {index, QString::fromLatin1(listSpec(list).items[index])};
+    return {index, QString::fromLatin1(listEntry(list).items[index])};
 }
 
 void splitRefresh(FormValue &form) {

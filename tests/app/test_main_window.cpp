@@ -126,22 +126,22 @@ void TestMainWindow::fillAndClear() {
     QCOMPARE(d().find<QComboBox>("cboLang")->currentText(), "en");
     QCOMPARE(d().find<QComboBox>("cboCharset")->currentIndex(), 2);
     QCOMPARE(d().text(Field::Email), "webmaster@harbordale.example");
-    for (const CheckSpec &spec : allChecks())
-        QVERIFY(d().find<QCheckBox>(spec.objectName)->isChecked());
+    for (const CheckEntry &entry : allChecks())
+        QVERIFY(d().find<QCheckBox>(entry.objectName)->isChecked());
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(tagsText(), "");
 
     TRIGGER(d(), "mnuTagsGenerate");
     const QString block = tagsText();
     TRIGGER(d(), "mnuFormClearAll");
-    for (const FieldSpec &spec : allFields())
-        QVERIFY2(d().text(spec.field).isEmpty(), spec.name);
-    for (const ListSpec &spec : allLists()) {
-        QCOMPARE(d().find<QComboBox>(spec.objectName)->currentIndex(), -1);
-        QCOMPARE(d().find<QComboBox>(spec.objectName)->currentText(), "");
+    for (const FieldEntry &entry : allFields())
+        QVERIFY2(d().text(entry.field).isEmpty(), entry.name);
+    for (const ListEntry &entry : allLists()) {
+        QCOMPARE(d().find<QComboBox>(entry.objectName)->currentIndex(), -1);
+        QCOMPARE(d().find<QComboBox>(entry.objectName)->currentText(), "");
     }
-    for (const CheckSpec &spec : allChecks())
-        QVERIFY(!d().find<QCheckBox>(spec.objectName)->isChecked());
+    for (const CheckEntry &entry : allChecks())
+        QVERIFY(!d().find<QCheckBox>(entry.objectName)->isChecked());
     QCOMPARE(tagsText(), block);
     QCOMPARE(d().find<QPlainTextEdit>("rtfFile")->toPlainText(), "doc");
 }
@@ -253,9 +253,9 @@ void TestMainWindow::accessibleNamesAndDescriptions() {
             if (control.kind == Control::Kind::Text)
                 name = fieldObjectName(Field(control.id));
             else if (control.kind == Control::Kind::List)
-                name = listSpec(List(control.id)).objectName;
+                name = listEntry(List(control.id)).objectName;
             else
-                name = checkSpec(Check(control.id)).objectName;
+                name = checkEntry(Check(control.id)).objectName;
             QWidget *widget = d().find<QWidget>(name);
             QCOMPARE(widget->accessibleName(), accessibleName(row, control));
             QVERIFY(widget->accessibleName().contains(controlLabel(control)));

@@ -158,11 +158,11 @@ void TestFormFile::roundTrip_data() {
     FormValue full;
     for (int i = 1; i < kFieldCount; ++i)
         full.texts[i] = QString::fromUtf8("text %1 \"ä\"\r\nend").arg(i);
-    for (const ListSpec &spec : allLists()) {
-        const int i = indexOf(spec.list);
+    for (const ListEntry &entry : allLists()) {
+        const int i = indexOf(entry.list);
         // Chosen items, one with edited text, and typed text in turn.
-        full[spec.list] = i % 2 ? ListValue{int(spec.items.size()) - 1, spec.items.back()}
-                                : ListValue{-1, QStringLiteral("typed %1").arg(i)};
+        full[entry.list] = i % 2 ? ListValue{int(entry.items.size()) - 1, entry.items.back()}
+                                 : ListValue{-1, QStringLiteral("typed %1").arg(i)};
     }
     full[List::Charset].text = "edited";
     full.checks.fill(true);

@@ -32,25 +32,25 @@ void TestForm::layoutPlacesEveryControlOnce() {
             ++seen[{int(control.kind), control.id}];
             Page page = Page::None;
             if (control.kind == Control::Kind::Text)
-                page = fieldSpec(Field(control.id)).page;
+                page = fieldEntry(Field(control.id)).page;
             else if (control.kind == Control::Kind::List)
-                page = listSpec(List(control.id)).page;
+                page = listEntry(List(control.id)).page;
             else
-                page = checkSpec(Check(control.id)).page;
+                page = checkEntry(Check(control.id)).page;
             QCOMPARE(int(page), int(row.page));
         }
     }
     int visibleFields = 0;
-    for (const FieldSpec &spec : allFields()) {
-        const int times = seen.value({int(Control::Kind::Text), indexOf(spec.field)});
-        QCOMPARE(times, spec.page == Page::None ? 0 : 1);
+    for (const FieldEntry &entry : allFields()) {
+        const int times = seen.value({int(Control::Kind::Text), indexOf(entry.field)});
+        QCOMPARE(times, entry.page == Page::None ? 0 : 1);
         visibleFields += times;
     }
     QCOMPARE(visibleFields, 27);
-    for (const ListSpec &spec : allLists())
-        QCOMPARE(seen.value({int(Control::Kind::List), indexOf(spec.list)}), 1);
-    for (const CheckSpec &spec : allChecks())
-        QCOMPARE(seen.value({int(Control::Kind::Check), indexOf(spec.check)}), 1);
+    for (const ListEntry &entry : allLists())
+        QCOMPARE(seen.value({int(Control::Kind::List), indexOf(entry.list)}), 1);
+    for (const CheckEntry &entry : allChecks())
+        QCOMPARE(seen.value({int(Control::Kind::Check), indexOf(entry.check)}), 1);
 }
 
 void TestForm::formEmptyTest_data() {
@@ -58,25 +58,25 @@ void TestForm::formEmptyTest_data() {
     QTest::addColumn<bool>("empty");
 
     QTest::newRow("nothing") << FormValue{} << true;
-    for (const FieldSpec &spec : allFields()) {
+    for (const FieldEntry &entry : allFields()) {
         FormValue form;
-        form[spec.field] = " ";
+        form[entry.field] = " ";
         // Every field counts, hidden slots too, but the spare slot.
-        QTest::newRow(spec.name) << form << (spec.field == Field::Spare);
+        QTest::newRow(entry.name) << form << (entry.field == Field::Spare);
     }
-    for (const ListSpec &spec : allLists()) {
+    for (const ListEntry &entry : allLists()) {
         FormValue chosen;
-        chosen[spec.list] = {0, QString::fromUtf8(spec.items[0])};
-        QTest::newRow(QByteArray(spec.name) + " chosen") << chosen << false;
+        chosen[entry.list] = {0, QString::fromUtf8(entry.items[0])};
+        QTest::newRow(QByteArray(entry.name) + " chosen") << chosen << false;
         FormValue typed;
-        typed[spec.list] = {-1, "typed"};
-        QTest::newRow(QByteArray(spec.name) + " typed") << typed << true;
+        typed[entry.list] = {-1, "typed"};
+        QTest::newRow(QByteArray(entry.name) + " typed") << typed << true;
     }
-    for (const CheckSpec &spec : allChecks()) {
+    for (const CheckEntry &entry : allChecks()) {
         FormValue form;
-        form[spec.check] = true;
-        const bool dublinCore = spec.page == Page::DublinCore;
-        QTest::newRow(spec.caption) << form << !dublinCore;
+        form[entry.check] = true;
+        const bool dublinCore = entry.page == Page::DublinCore;
+        QTest::newRow(entry.caption) << form << !dublinCore;
     }
 }
 

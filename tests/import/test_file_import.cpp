@@ -154,9 +154,9 @@ void TestFileImport::generatedTagsReadBack() {
 
     FormValue after = d().window().form();
     // The reader keeps raw values in the hidden slots; compare what shows.
-    for (const FieldSpec &spec : allFields())
-        if (spec.page != Page::None)
-            QCOMPARE(after[spec.field], before[spec.field]);
+    for (const FieldEntry &entry : allFields())
+        if (entry.page != Page::None)
+            QCOMPARE(after[entry.field], before[entry.field]);
     QCOMPARE(after.lists, before.lists);
     QCOMPARE(after.checks, before.checks);
 }

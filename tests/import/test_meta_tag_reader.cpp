@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(velko::DcNameCase)
 namespace {
 
 ListValue item(List list, int index) {
-    return {index, QString::fromLatin1(listSpec(list).items[index])};
+    return {index, QString::fromLatin1(listEntry(list).items[index])};
 }
 
 FormValue formWith(std::initializer_list<std::pair<Field, QString>> texts,
@@ -234,9 +234,9 @@ void TestMetaTagReader::readsBackWrittenTags_data() {
 void TestMetaTagReader::readsBackWrittenTags() {
     QFETCH(DcNameCase, dcCase);
     FormValue written;
-    for (const FieldSpec &spec : allFields()) {
-        if (spec.page != Page::None)
-            written[spec.field] = QString::fromLatin1(spec.name) + u" \"q\""_s;
+    for (const FieldEntry &entry : allFields()) {
+        if (entry.page != Page::None)
+            written[entry.field] = QString::fromLatin1(entry.name) + u" \"q\""_s;
     }
     written[Field::RefreshSeconds] = u"5"_s;
     written[Field::RefreshUrl] = u"a.html"_s;
