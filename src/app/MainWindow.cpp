@@ -50,7 +50,6 @@ MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
     selectPage(Page::General);
     clearFormFields();
     m_document.newDocument();
-    m_document.newDocument();
     resize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
 }
 
