@@ -20,18 +20,6 @@ constexpr std::array<char16_t, 32> windows1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QByteArrayView lineBreakBytes(LineBreak style) {
-    switch (style) {
-    case LineBreak::Lf:
-        return "\n";
-    case LineBreak::Cr:
-        return "\r";
-    case LineBreak::CrLf:
-        break;
-    }
-    return "\r\n";
-}
-
 // Writes every line break of `bytes` (CR LF, lone CR, lone LF) as `lineBreak`
 // and reports the style of the first one. CR and LF are single bytes standing
 // for themselves in UTF-8 and in Windows-1252 and never occur inside a longer
@@ -109,6 +97,18 @@ void setError(QString *error, const QString &cause) {
 }
 
 } // namespace
+
+QByteArrayView lineBreakBytes(LineBreak style) {
+    switch (style) {
+    case LineBreak::Lf:
+        return "\n";
+    case LineBreak::Cr:
+        return "\r";
+    case LineBreak::CrLf:
+        break;
+    }
+    return "\r\n";
+}
 
 DecodedText decodeText(const QByteArray &bytes) {
     DecodedText decoded;

@@ -32,6 +32,9 @@ struct DecodedText {
 
 DecodedText decodeText(const QByteArray &bytes);
 
+// The bytes of a line break in `style`.
+QByteArrayView lineBreakBytes(LineBreak style);
+
 // The encoding decodeText chooses for `bytes`.
 Encoding detectEncoding(QByteArrayView bytes);
 // The characters of `bytes` in `encoding`, line breaks left as they are.

@@ -14,18 +14,6 @@ using namespace velko;
 
 namespace {
 
-QByteArrayView breakBytes(LineBreak style) {
-    switch (style) {
-    case LineBreak::Lf:
-        return "\n";
-    case LineBreak::Cr:
-        return "\r";
-    case LineBreak::CrLf:
-        break;
-    }
-    return "\r\n";
-}
-
 // What encodeText should make of decoded bytes: every line break in `style`
 // and one at the end.
 QByteArray withBreaks(QByteArrayView bytes, LineBreak style) {
@@ -37,10 +25,10 @@ QByteArray withBreaks(QByteArrayView bytes, LineBreak style) {
         }
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i;
-        out.append(breakBytes(style));
+        out.append(lineBreakBytes(style));
     }
     if (bytes.isEmpty() || (bytes.back() != '\r' && bytes.back() != '\n'))
-        out.append(breakBytes(style));
+        out.append(lineBreakBytes(style));
     return out;
 }
 
