@@ -48,25 +48,15 @@ done <"$work/expected"
 
 [ "$("$usr/bin/velko" --version)" = "Velko $version" ] || fail "velko --version"
 
-# Each PNG is as large as its folder says: the width and height of its header.
-for size in $sizes; do
-    png=$usr/share/icons/hicolor/${size}x${size}/apps/velko.png
-    set -- $(od -An -tu1 -j16 -N8 "$png")
-    [ "$(($3 * 256 + $4))x$(($7 * 256 + $8))" = "${size}x${size}" ] || fail "$png is not ${size}x${size}"
-done
-
 desktop_notes=$(desktop-file-validate "$usr/share/applications/velko.desktop") ||
     fail "desktop-file-validate: $desktop_notes"
 [ -z "$desktop_notes" ] || fail "desktop-file-validate: $desktop_notes"
 
 # validate-tree checks the metainfo against the rest of the tree too.
-metainfo=$usr/share/metainfo/example.harbordale.velko.metainfo.xml
 appstreamcli validate-tree --no-net "$dest" >"$work/appstream" ||
     fail "appstreamcli validate-tree: $(cat "$work/appstream")"
-grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 
 man_page=$usr/share/man/man1/velko.1
-grep -q "^\.TH VELKO 1 .* \"Velko $version\"" "$man_page" || fail "the man page's title line"
 man_warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
     man --warnings -E UTF-8 -l -Tutf8 -Z "$man_page" 2>&1 >/dev/null)
 [ -z "$man_warnings" ] || fail "man: $man_warnings"

@@ -1,12 +1,10 @@
 #pragma once
 
-// A real HTTP server for tests, listening on 127.0.0.1 in a thread of its own,
-// answering each path as it was told to. Also serves hostile answers: silence,
-// a body that drips, a connection closed mid-body, bytes that are not HTTP.
+// A real HTTP server for tests, on 127.0.0.1 in a thread of its own. Each path
+// gets the bytes it was given, whatever they are: a page, a cut-off page,
+// silence, or bytes that are not HTTP.
 
 #include <QByteArray>
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -14,36 +12,22 @@
 namespace velko::test {
 
 struct HttpAnswer {
-    enum class Behaviour {
-        Normal,       // status line, headers, Content-Length, body
-        Silent,       // accepts the connection, reads the request, never answers
-        Drip,         // sends the head, then the body one byte per dripIntervalMs
-        CloseMidBody, // announces the full length, sends half the body, closes
-        Raw,          // sends `body` as the whole answer, no status line or headers
-    };
-
-    int status = 200;
-    QByteArray reason = "OK";
-    QList<QPair<QByteArray, QByteArray>> headers; // e.g. {"Location", "/next"}
-    QByteArray body;
-    Behaviour behaviour = Behaviour::Normal;
-    int dripIntervalMs = 1000;
-    // Normal answers only: send this many bytes of generated filler ('x')
-    // after `body`, streamed, so huge bodies need no memory (0: none).
-    qint64 fillerBytes = 0;
+    QByteArray bytes;      // the whole answer as sent
+    bool keepOpen = false; // then stay silent instead of closing
 };
+
+// A well-formed answer: status line, Content-Length, `headers` ("Name: value"
+// lines, each ending in CR LF), body.
+HttpAnswer httpAnswer(int status, const QByteArray &body, const QByteArray &headers = {});
 
 class TestHttpServer {
 public:
     TestHttpServer();
     ~TestHttpServer();
 
-    // Answer requests for `path` (e.g. "/page.html", query included) this way.
-    // Unknown paths get 404 with a small HTML page.
-    void answer(const QString &path, const HttpAnswer &answer);
-    QUrl url(const QString &path) const; // http://127.0.0.1:PORT/path
-    int port() const;
-    // How many requests for `path` have arrived so far.
+    void answer(const QString &path, const HttpAnswer &answer); // others get 404
+    QUrl url(const QString &path) const;
+    quint16 port() const;
     int requestCount(const QString &path) const;
 
 private:
