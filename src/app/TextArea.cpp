@@ -27,19 +27,11 @@ void TextArea::setText(const QString &text) {
     setPlainText(text);
 }
 
-bool TextArea::isEmpty() const {
-    return document()->isEmpty();
-}
-
 void TextArea::select(qsizetype start, qsizetype length) {
     QTextCursor cursor = textCursor();
     cursor.setPosition(editorPosition(start));
     cursor.setPosition(editorPosition(start + length), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
-}
-
-QString TextArea::selectedText() const {
-    return withCrLf(textCursor().selectedText());
 }
 
 void TextArea::colourSelection(const QColor &colour) {

@@ -17,10 +17,8 @@ public:
     QString text() const;
     // Replaces the whole text; selection and colouring go with it.
     void setText(const QString &text);
-    bool isEmpty() const;
 
     void select(qsizetype start, qsizetype length);
-    QString selectedText() const;
     void colourSelection(const QColor &colour);
 
 private:

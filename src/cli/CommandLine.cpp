@@ -8,7 +8,6 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -136,12 +135,10 @@ struct PageLine {
 // The form as Import File leaves it, read straight from the file's bytes: the
 // page is mapped, not decoded, so even a huge page costs little memory.
 PageLine readPage(const QString &path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return {{}, QStringLiteral("Not a regular file")};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+    QString error;
+    if (!openRegularFile(file, &error))
+        return {{}, error};
     // Large pages are mapped rather than copied. Small ones are read: mapping
     // and unmapping costs more for them, above all with several threads.
     constexpr qint64 kMapFrom = 1024 * 1024;

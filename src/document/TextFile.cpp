@@ -155,20 +155,26 @@ QByteArray encodeText(const QString &text, const TextFormat &format) {
     return out;
 }
 
-std::optional<DecodedText> readTextFile(const QString &path, QString *error) {
+bool openRegularFile(QFile &file, QString *error) {
     // Opening a FIFO for reading blocks until a writer comes, so only regular
     // files (or links to them) are opened at all. A missing file is left to
     // QFile, which words that error itself.
-    const QFileInfo info(path);
+    const QFileInfo info(file.fileName());
     if (info.exists() && !info.isFile()) {
         setError(error, QStringLiteral("Not a regular file"));
-        return std::nullopt;
+        return false;
     }
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, file.errorString());
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<DecodedText> readTextFile(const QString &path, QString *error) {
+    QFile file(path);
+    if (!openRegularFile(file, error))
+        return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         setError(error, file.errorString());

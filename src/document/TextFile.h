@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFile>
 #include <QString>
 #include <optional>
 
@@ -45,6 +46,10 @@ QString decodeAs(QByteArrayView bytes, Encoding encoding);
 // already ends with one. A character Windows-1252 cannot hold is written as a
 // numeric character reference such as "&#322;".
 QByteArray encodeText(const QString &text, const TextFormat &format);
+
+// Opens `file` for reading if it is a regular file; a folder, a FIFO or a
+// device is refused without being opened. On failure sets `error`.
+bool openRegularFile(QFile &file, QString *error);
 
 // Reads and decodes a regular file; anything else (a folder, a FIFO, a device)
 // is refused without being opened for reading. On failure returns nothing and

@@ -39,15 +39,12 @@ void WebImport::run(const QString &url) {
     FormValue form = m_workspace.form();
     clearForm(form);
     m_workspace.setForm(form);
-    const std::optional<DecodedText> page = readTextFile(scratch, &error);
-    if (!page) {
-        m_desktop.showMessage(generalError(scratch + QStringLiteral(": ") + error));
-        return;
-    }
-    m_workspace.setDocumentText(page->text);
+    // What output.txt now holds, decoded by the text-file rule.
+    const DecodedText page = decodeText(fetched.body);
+    m_workspace.setDocumentText(page.text);
     // A fetched page has no file of its own: Save File asks where to save it.
-    m_document.setDocumentFile({}, page->format);
-    readMetaTags(page->text, form);
+    m_document.setDocumentFile({}, page.format);
+    readMetaTags(page.text, form);
     m_workspace.setForm(form);
 }
 
