@@ -53,9 +53,6 @@ QString WindowDriver::text(Field field) {
 QPlainTextEdit *WindowDriver::documentArea() {
     return find<QPlainTextEdit>("rtfFile");
 }
-QPlainTextEdit *WindowDriver::tagsArea() {
-    return find<QPlainTextEdit>("rtfTags");
-}
 int WindowDriver::currentTab() {
     return find<QTabWidget>("TabStrip1")->currentIndex();
 }

@@ -37,7 +37,6 @@ public:
     void setText(Field field, const QString &text);
     QString text(Field field);
     QPlainTextEdit *documentArea();
-    QPlainTextEdit *tagsArea();
     int currentTab();
 
 private:
