@@ -10,9 +10,9 @@
 //   bench_window import PAGE        prints ms to import the page as Import
 //                                   File does: read, show, read its tags
 
-#include "app/DesktopServices.h"
-#include "app/MainWindow.h"
-#include "app/TextArea.h"
+#include "seams/DesktopServices.h"
+#include "widgets/MainWindow.h"
+#include "widgets/TextArea.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 //   screenshot window TAB FILE.png    (TAB from 1 to 5)
 //   screenshot about FILE.png
 
-#include "app/MainWindow.h"
-#include "app/QtDesktopServices.h"
-#include "help/AboutBox.h"
+#include "widgets/MainWindow.h"
+#include "widgets/QtDesktopServices.h"
+#include "widgets/AboutBox.h"
 
 #include <QAction>
 #include <QApplication>

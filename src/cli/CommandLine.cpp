@@ -2,7 +2,7 @@
 
 #include "cli/FormFile.h"
 #include "document/TagInsertion.h"
-#include "document/TextFile.h"
+#include "text/TextFile.h"
 #include "import/MetaTagReader.h"
 #include "tags/TagBlock.h"
 

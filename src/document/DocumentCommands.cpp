@@ -1,8 +1,8 @@
 #include "document/DocumentCommands.h"
 
-#include "app/CommonDialog.h"
-#include "app/DesktopServices.h"
-#include "app/Workspace.h"
+#include "seams/CommonDialog.h"
+#include "seams/DesktopServices.h"
+#include "seams/Workspace.h"
 #include "document/NewDocument.h"
 #include "document/TagInsertion.h"
 #include "tags/TagBlock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/TextFile.h"
+#include "text/TextFile.h"
 
 namespace velko {
 

@@ -1,6 +1,6 @@
 #include "document/TagInsertion.h"
 
-#include "document/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 namespace velko {
 

@@ -1,6 +1,6 @@
 #include "help/HelpLinks.h"
 
-#include "app/Settings.h"
+#include "seams/Settings.h"
 
 namespace velko {
 

@@ -1,6 +1,6 @@
 #include "help/UpdateCheck.h"
 
-#include "app/DesktopServices.h"
+#include "seams/DesktopServices.h"
 #include "help/HelpLinks.h"
 #include "import/WebFetcher.h"
 

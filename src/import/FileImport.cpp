@@ -1,8 +1,8 @@
 #include "import/FileImport.h"
 
-#include "app/CommonDialog.h"
-#include "app/DesktopServices.h"
-#include "app/Workspace.h"
+#include "seams/CommonDialog.h"
+#include "seams/DesktopServices.h"
+#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "import/MetaTagReader.h"
 

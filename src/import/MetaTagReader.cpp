@@ -1,6 +1,6 @@
 #include "import/MetaTagReader.h"
 
-#include "document/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 #include <array>
 #include <cstring>

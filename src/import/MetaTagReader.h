@@ -4,7 +4,7 @@
 // looks for the exact tag texts that Velko writes, in any letter case, one
 // pass over the page.
 
-#include "document/TextFile.h"
+#include "text/TextFile.h"
 #include "fields/FormValue.h"
 
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
 #include "import/UrlHistory.h"
 
-#include "app/Settings.h"
-#include "document/TextFile.h"
+#include "seams/Settings.h"
+#include "text/TextFile.h"
 
 #include <QFile>
 

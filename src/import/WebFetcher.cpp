@@ -1,6 +1,6 @@
 #include "import/WebFetcher.h"
 
-#include "app/Settings.h"
+#include "seams/Settings.h"
 
 #include <QEventLoop>
 #include <QNetworkReply>

@@ -1,8 +1,8 @@
 #include "import/WebImport.h"
 
-#include "app/DesktopServices.h"
-#include "app/Settings.h"
-#include "app/Workspace.h"
+#include "seams/DesktopServices.h"
+#include "seams/Settings.h"
+#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "import/MetaTagReader.h"
 #include "import/WebFetcher.h"

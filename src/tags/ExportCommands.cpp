@@ -1,9 +1,9 @@
 #include "tags/ExportCommands.h"
 
-#include "app/CommonDialog.h"
-#include "app/DesktopServices.h"
-#include "app/Workspace.h"
-#include "document/TextFile.h"
+#include "seams/CommonDialog.h"
+#include "seams/DesktopServices.h"
+#include "seams/Workspace.h"
+#include "text/TextFile.h"
 #include "tags/TagBlock.h"
 
 namespace velko {

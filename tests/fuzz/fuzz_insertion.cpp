@@ -4,7 +4,7 @@
 
 #include "Require.h"
 #include "document/TagInsertion.h"
-#include "document/TextFile.h"
+#include "text/TextFile.h"
 
 #include <cstdint>
 #include <cstring>

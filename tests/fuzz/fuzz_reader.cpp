@@ -3,7 +3,7 @@
 
 #include "Require.h"
 #include "cli/FormFile.h"
-#include "document/TextFile.h"
+#include "text/TextFile.h"
 #include "import/MetaTagReader.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "help/AboutBox.h"
-#include "help/HelpViewer.h"
+#include "widgets/AboutBox.h"
+#include "widgets/HelpViewer.h"
 #include "support/WindowDriver.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesktopServices.h"
+#include "seams/DesktopServices.h"
 
 #include <QList>
 #include <QQueue>

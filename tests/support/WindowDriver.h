@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "widgets/MainWindow.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QAction>

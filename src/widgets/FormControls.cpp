@@ -1,7 +1,7 @@
-#include "app/FormControls.h"
+#include "widgets/FormControls.h"
 
-#include "app/ChoiceList.h"
-#include "app/TextArea.h"
+#include "widgets/ChoiceList.h"
+#include "widgets/TextArea.h"
 #include "fields/FormLayout.h"
 
 #include <QCheckBox>

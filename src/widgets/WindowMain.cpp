@@ -2,8 +2,8 @@
 // loads only when it opens the window: the command-line modes then start
 // without loading the GUI libraries, several times faster.
 
-#include "app/MainWindow.h"
-#include "app/QtDesktopServices.h"
+#include "widgets/MainWindow.h"
+#include "widgets/QtDesktopServices.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/CommonDialog.h"
+#include "seams/CommonDialog.h"
 
 namespace velko {
 

@@ -1,4 +1,4 @@
-#include "document/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

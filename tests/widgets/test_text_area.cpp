@@ -1,4 +1,4 @@
-#include "app/TextArea.h"
+#include "widgets/TextArea.h"
 
 #include <QTest>
 #include <QTextBlock>

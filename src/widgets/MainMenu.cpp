@@ -1,4 +1,4 @@
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 
 #include <QMenuBar>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CommonDialog.h"
-#include "app/MainMenu.h"
-#include "app/Workspace.h"
+#include "seams/CommonDialog.h"
+#include "widgets/MainMenu.h"
+#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"

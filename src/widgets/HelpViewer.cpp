@@ -1,4 +1,4 @@
-#include "help/HelpViewer.h"
+#include "widgets/HelpViewer.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "seams/Settings.h"
 
 #include <QDir>
 #include <QSettings>

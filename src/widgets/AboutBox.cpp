@@ -1,7 +1,7 @@
-#include "help/AboutBox.h"
+#include "widgets/AboutBox.h"
 
-#include "app/DesktopServices.h"
-#include "app/Settings.h"
+#include "seams/DesktopServices.h"
+#include "seams/Settings.h"
 #include "help/HelpLinks.h"
 #include "help/UpdateCheck.h"
 

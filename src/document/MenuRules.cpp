@@ -1,4 +1,4 @@
-#include "app/MenuRules.h"
+#include "document/MenuRules.h"
 
 #include "document/NewDocument.h"
 

@@ -1,4 +1,4 @@
-#include "app/ChoiceList.h"
+#include "widgets/ChoiceList.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
-#include "import/WebImportDialog.h"
+#include "widgets/WebImportDialog.h"
 
-#include "app/ChoiceList.h"
-#include "app/DesktopServices.h"
+#include "widgets/ChoiceList.h"
+#include "seams/DesktopServices.h"
 #include "import/UrlHistory.h"
 #include "import/WebFetcher.h"
 

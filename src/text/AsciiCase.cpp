@@ -1,4 +1,4 @@
-#include "document/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 namespace velko {
 

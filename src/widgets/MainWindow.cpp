@@ -1,13 +1,13 @@
-#include "app/MainWindow.h"
+#include "widgets/MainWindow.h"
 
-#include "app/DesktopServices.h"
-#include "app/FormControls.h"
-#include "app/MenuRules.h"
-#include "app/Settings.h"
-#include "app/TextArea.h"
+#include "seams/DesktopServices.h"
+#include "widgets/FormControls.h"
+#include "document/MenuRules.h"
+#include "seams/Settings.h"
+#include "widgets/TextArea.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
-#include "import/WebImportDialog.h"
+#include "widgets/WebImportDialog.h"
 #include "tags/TagBlock.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "app/QtDesktopServices.h"
+#include "widgets/QtDesktopServices.h"
 
-#include "help/AboutBox.h"
-#include "help/HelpViewer.h"
+#include "widgets/AboutBox.h"
+#include "widgets/HelpViewer.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "app/DesktopServices.h"
+#include "seams/DesktopServices.h"
 
 namespace velko {
 
