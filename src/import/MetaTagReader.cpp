@@ -1,5 +1,6 @@
 #include "import/MetaTagReader.h"
 
+#include "tags/TagTable.h"
 #include "text/AsciiCase.h"
 
 #include <array>
@@ -13,59 +14,7 @@ namespace velko {
 
 namespace {
 
-// The tags read back, each with the text field its value goes to, in the
-// order that decides between two tags starting at the same place. Values
-// meant for a list, a check box or the refresh row wait in a slot until the
-// whole page is read.
-constexpr std::pair<Field, std::string_view> kKeys[] = {
-    {Field::Title, "TITLE"},
-    {Field::Keywords, R"(META NAME="KEYWORDS" CONTENT=)"},
-    {Field::Description, R"(META NAME="DESCRIPTION" CONTENT=)"},
-    {Field::Author, R"(META NAME="AUTHOR" CONTENT=)"},
-    {Field::Email, R"(LINK REV="MADE" HREF=)"},
-    {Field::Copyright, R"(META NAME="COPYRIGHT" CONTENT=)"},
-    {Field::RevisitAfter, R"(META NAME="REVISIT-AFTER" CONTENT=)"},
-    {Field::RefreshSlot, R"(META HTTP-EQUIV="REFRESH" CONTENT=)"},
-    {Field::Expires, R"(META HTTP-EQUIV="EXPIRES" CONTENT=)"},
-    {Field::RobotsSlot, R"(META NAME="ROBOTS" CONTENT=)"},
-    {Field::RatingSlot, R"(META NAME="RATING" CONTENT=)"},
-    {Field::ContentTypeSlot, R"(META HTTP-EQUIV="CONTENT-TYPE" CONTENT=)"},
-    {Field::OtherLanguage, R"(META HTTP-EQUIV="CONTENT-LANGUAGE" CONTENT=)"},
-    {Field::DistributionSlot, R"(META NAME="DISTRIBUTION" CONTENT=)"},
-    {Field::DCTitleSlot, R"(META NAME="DC.TITLE" CONTENT=)"},
-    {Field::DCDescriptionSlot, R"(META NAME="DC.DESCRIPTION" CONTENT=)"},
-    {Field::DCCreator, R"(META NAME="DC.CREATOR" CONTENT=)"},
-    {Field::DCSubjectSlot, R"(META NAME="DC.SUBJECT" CONTENT=)"},
-    {Field::DCPublisher, R"(META NAME="DC.PUBLISHER" CONTENT=)"},
-    {Field::DCContributors, R"(META NAME="DC.CONTRIBUTORS" CONTENT=)"},
-    {Field::DCDate, R"(META NAME="DC.DATE" CONTENT=)"},
-    {Field::DCType, R"(META NAME="DC.TYPE" CONTENT=)"},
-    {Field::DCFormat, R"(META NAME="DC.FORMAT" CONTENT=)"},
-    {Field::DCIdentifier, R"(META NAME="DC.IDENTIFIER" CONTENT=)"},
-    {Field::DCSource, R"(META NAME="DC.SOURCE" CONTENT=)"},
-    {Field::DCLanguage, R"(META NAME="DC.LANGUAGE" CONTENT=)"},
-    {Field::DCRelation, R"(META NAME="DC.RELATION" CONTENT=)"},
-    {Field::DCCoverage, R"(META NAME="DC.COVERAGE" CONTENT=)"},
-    {Field::DCRights, R"(META NAME="DC.RIGHTS" CONTENT=)"},
-    {Field::PragmaSlot, R"(META HTTP-EQUIV="PRAGMA" CONTENT=)"},
-    {Field::Generator, R"(META NAME="GENERATOR" CONTENT=)"},
-    {Field::WindowTarget, R"(META HTTP-EQUIV="WINDOW-TARGET" CONTENT=)"},
-    {Field::Abstract, R"(META NAME="ABSTRACT" CONTENT=)"},
-    {Field::Comments, "!--"},
-};
-
 enum class Kind { Element, Attribute, Comment };
-
-constexpr Kind kindOf(std::string_view key) {
-    if (key.find("--") != key.npos)
-        return Kind::Comment;
-    for (std::string_view word :
-         {"GENERATOR", "HTTP-EQUIV", "LINK REV", "META NAME", "WINDOW-TARGET"}) {
-        if (key.find(word) != key.npos)
-            return Kind::Attribute;
-    }
-    return Kind::Element;
-}
 
 // A key's markers, upper case. Each starts with a character that has no case,
 // so a plain character search finds every place one can start.
@@ -83,20 +32,34 @@ struct TagTable {
     std::array<std::vector<const Tag *>, 128> byNextCharacter;
 };
 
+std::string upper(QLatin1StringView text) {
+    std::string out(text.data(), size_t(text.size()));
+    for (char &c : out)
+        c = char(asciiUpper(char16_t(c)));
+    return out;
+}
+
+// Each row that reading fills, as the exact text Velko writes for it.
 const TagTable &tagTable() {
     static const TagTable table = [] {
         TagTable built;
-        for (const auto &[field, keyView] : kKeys) {
-            const std::string key(keyView);
-            switch (const Kind kind = kindOf(key)) {
-            case Kind::Element:
-                built.all.push_back({field, kind, "<" + key + ">", "</" + key + ">"});
+        for (const TagRow &row : tagRows()) {
+            if (row.readInto == Field::Spare)
+                continue;
+            switch (row.element) {
+            case Element::Title:
+                built.all.push_back({row.readInto, Kind::Element, "<TITLE>", "</TITLE>"});
                 break;
-            case Kind::Attribute:
-                built.all.push_back({field, kind, "<" + key, ">"});
+            case Element::Comment:
+                built.all.push_back({row.readInto, Kind::Comment, "<!--", "-->"});
                 break;
-            case Kind::Comment:
-                built.all.push_back({field, kind, "<!--", "-->"});
+            case Element::Meta:
+            case Element::Link:
+                built.all.push_back({row.readInto, Kind::Attribute,
+                                     (row.element == Element::Meta ? "<META " : "<LINK ") +
+                                         upper(row.keyAttribute) + "=\"" + upper(row.keyValue) +
+                                         "\" " + upper(row.valueAttribute) + "=",
+                                     ">"});
                 break;
             }
         }
@@ -223,34 +186,37 @@ bool equalsAsciiCaseless(QStringView text, QLatin1StringView word) {
     return text.size() == word.size() && indexOfAsciiCaseless(text, word) == 0;
 }
 
-// Lists set from a slot, each word choosing the item of its position.
+// Lists set from a slot, each item choosing itself when the slot holds its
+// text: the whole text, or for the charset and the language anywhere in it
+// ("text/html; charset=iso-8859-1", "en-us"). Pages name the ISO charsets
+// without "iso-" too, so that prefix is left out of the comparison; and since
+// iso-8859-1 comes before the other ISO charsets, it also takes iso-8859-10
+// to 8859-16.
 struct Choice {
     List list;
     Field slot;
-    bool anywhere; // the word may occur anywhere in the slot, not only as all of it
+    bool anywhere;
     std::vector<QLatin1StringView> words;
 };
 
 const std::vector<Choice> &choices() {
-    using L = QLatin1StringView;
-    static const std::vector<Choice> all = {
-        {List::Robot, Field::RobotsSlot, false, {L("ALL"), L("NOINDEX"), L("NOFOLLOW"), L("NONE")}},
-        {List::Rating,
-         Field::RatingSlot,
-         false,
-         {L("GENERAL"), L("14 YEARS"), L("MATURE"), L("RESTRICTED")}},
-        // "8859-1" comes first so that it also takes iso-8859-10 to 8859-16.
-        {List::Charset,
-         Field::ContentTypeSlot,
-         true,
-         {L("WINDOWS-1252"), L("US-ASCII"), L("8859-1"), L("8859-2"), L("8859-3"), L("8859-4"),
-          L("8859-5"), L("8859-6"), L("8859-7"), L("8859-8"), L("8859-9")}},
-        {List::Language,
-         Field::OtherLanguage,
-         true,
-         {L("EN"), L("CH"), L("DE"), L("ES"), L("FR"), L("JA"), L("RU")}},
-        {List::Distribution, Field::DistributionSlot, false, {L("GLOBAL"), L("LOCAL")}},
-    };
+    static const std::vector<Choice> all = [] {
+        std::vector<Choice> built;
+        for (const TagRow &row : tagRows()) {
+            if (row.source != Source::Choice)
+                continue;
+            const bool anywhere = row.list == List::Charset || row.list == List::Language;
+            Choice choice{row.list, row.readInto, anywhere, {}};
+            for (const char *item : listEntry(row.list).items) {
+                QLatin1StringView word(item);
+                if (word.startsWith(QLatin1StringView("iso-")))
+                    word = word.sliced(4);
+                choice.words.push_back(word);
+            }
+            built.push_back(std::move(choice));
+        }
+        return built;
+    }();
     return all;
 }
 

@@ -3,8 +3,8 @@
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "text/TextFile.h"
 #include "tags/TagBlock.h"
+#include "text/TextFile.h"
 
 namespace velko {
 
