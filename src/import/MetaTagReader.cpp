@@ -1,130 +1,15 @@
 #include "import/MetaTagReader.h"
 
+#include "page/PageScanner.h"
 #include "tags/TagTable.h"
 #include "text/AsciiCase.h"
 
-#include <array>
-#include <cstring>
-#include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace velko {
 
 namespace {
-
-enum class Kind { Element, Attribute, Comment };
-
-// A key's markers, upper case. Each starts with a character that has no case,
-// so a plain character search finds every place one can start.
-struct Tag {
-    Field field;
-    Kind kind;
-    std::string open;
-    std::string close;
-};
-
-struct TagTable {
-    std::vector<Tag> all;
-    // The tags by the upper-cased character behind their "<", so that a "<"
-    // is compared only with the few keys that can start there.
-    std::array<std::vector<const Tag *>, 128> byNextCharacter;
-};
-
-std::string upper(QLatin1StringView text) {
-    std::string out(text.data(), size_t(text.size()));
-    for (char &c : out)
-        c = char(asciiUpper(char16_t(c)));
-    return out;
-}
-
-// Each row that reading fills, as the exact text Velko writes for it.
-const TagTable &tagTable() {
-    static const TagTable table = [] {
-        TagTable built;
-        for (const TagRow &row : tagRows()) {
-            if (row.readInto == Field::Spare)
-                continue;
-            switch (row.element) {
-            case Element::Title:
-                built.all.push_back({row.readInto, Kind::Element, "<TITLE>", "</TITLE>"});
-                break;
-            case Element::Comment:
-                built.all.push_back({row.readInto, Kind::Comment, "<!--", "-->"});
-                break;
-            case Element::Meta:
-            case Element::Link:
-                built.all.push_back({row.readInto, Kind::Attribute,
-                                     (row.element == Element::Meta ? "<META " : "<LINK ") +
-                                         upper(row.keyAttribute) + "=\"" + upper(row.keyValue) +
-                                         "\" " + upper(row.valueAttribute) + "=",
-                                     ">"});
-                break;
-            }
-        }
-        for (const Tag &tag : built.all)
-            built.byNextCharacter[static_cast<unsigned char>(tag.open[1])].push_back(&tag);
-        return built;
-    }();
-    return table;
-}
-
-// The page as UTF-16 text or as encoded bytes: the markers are ASCII, and in
-// UTF-8 and Windows-1252 alike an ASCII byte always stands for itself.
-char16_t unitAt(QStringView text, qsizetype at) {
-    return text[at].unicode();
-}
-char16_t unitAt(QByteArrayView bytes, qsizetype at) {
-    return static_cast<unsigned char>(bytes[at]);
-}
-qsizetype indexOfUnit(QStringView text, char unit, qsizetype from) {
-    return text.indexOf(QLatin1Char(unit), from);
-}
-// memchr straight away: the markup search calls this for every "<" of the
-// page, where the general byte search costs more than the search itself.
-qsizetype indexOfUnit(QByteArrayView bytes, char unit, qsizetype from) {
-    if (from >= bytes.size())
-        return -1;
-    const void *found = std::memchr(bytes.data() + from, unit, size_t(bytes.size() - from));
-    return found ? static_cast<const char *>(found) - bytes.data() : -1;
-}
-
-// Compared from the end: the keys share their beginnings ("<META NAME=") but
-// mostly not their lengths, so a wrong key fails at the first character.
-template <typename View> bool markerAt(View text, qsizetype at, const std::string &marker) {
-    if (text.size() - at < qsizetype(marker.size()))
-        return false;
-    for (qsizetype i = qsizetype(marker.size()) - 1; i >= 0; --i) {
-        if (asciiUpper(unitAt(text, at + i)) != char16_t(marker[i]))
-            return false;
-    }
-    return true;
-}
-
-template <typename View>
-qsizetype indexOfMarker(View text, const std::string &marker, qsizetype from) {
-    for (qsizetype at = from; (at = indexOfUnit(text, marker.front(), at)) >= 0; ++at) {
-        if (markerAt(text, at, marker))
-            return at;
-    }
-    return -1;
-}
-
-// The tag whose open marker starts at the "<" at `at`; only keys that begin
-// with the character after it are compared further.
-template <typename View> const Tag *tagOpeningAt(const TagTable &table, View text, qsizetype at) {
-    if (at + 1 >= text.size())
-        return nullptr;
-    const char16_t next = asciiUpper(unitAt(text, at + 1));
-    if (next >= table.byNextCharacter.size())
-        return nullptr;
-    for (const Tag *tag : table.byNextCharacter[next]) {
-        if (markerAt(text, at, tag->open))
-            return tag;
-    }
-    return nullptr;
-}
 
 QStringView trimBlanks(QStringView text) {
     while (text.startsWith(u' '))
@@ -150,7 +35,8 @@ void joinLines(QString &value) {
 }
 
 // Each "&quot;" as the double quote it stands for; built piece by piece for
-// the same reason as joinLines.
+// the same reason as joinLines. Other entities stay as written, since the
+// builder writes values back unchanged.
 QString unescapedQuotes(QStringView text) {
     static constexpr QStringView escaped = u"&quot;";
     QString out;
@@ -164,22 +50,10 @@ QString unescapedQuotes(QStringView text) {
     return out;
 }
 
-QString cleaned(QString value, Kind kind) {
+QString cleaned(QString value, bool attribute) {
     joinLines(value);
-    QStringView text = trimBlanks(value);
-    if (kind != Kind::Attribute)
-        return text.toString();
-    // The slash of a tag closed as "<meta ... />".
-    if (text.endsWith(u'/'))
-        text = trimBlanks(text.chopped(1));
-    if (text.startsWith(u'"') || text.startsWith(u'\'')) {
-        const QChar quote = text.front();
-        text = text.sliced(1);
-        if (text.endsWith(quote))
-            text.chop(1);
-        text = trimBlanks(text);
-    }
-    return unescapedQuotes(text);
+    const QStringView text = trimBlanks(value);
+    return attribute ? unescapedQuotes(text) : text.toString();
 }
 
 bool equalsAsciiCaseless(QStringView text, QLatin1StringView word) {
@@ -274,27 +148,96 @@ void applySlots(FormValue &form) {
     }
 }
 
-// One pass: a value's close marker is searched for from its start to wherever
-// it is, across line breaks, so a value is cut once however many lines it
-// spans. A close marker never contains a line break, which makes this the same
-// as following the value line by line.
-template <typename View, typename Decode> void readTags(View text, FormValue &form, Decode decode) {
-    const TagTable &table = tagTable();
-    for (qsizetype at = 0; (at = indexOfUnit(text, '<', at)) >= 0;) {
-        const Tag *tag = tagOpeningAt(table, text, at);
-        if (!tag) {
-            ++at;
-            continue;
+// The rows that reading fills, with the attribute and value that name them.
+struct ReadRow {
+    Element element;
+    QLatin1StringView keyAttribute;
+    QLatin1StringView keyValue;
+    QLatin1StringView valueAttribute;
+    Field field;
+};
+
+const std::vector<ReadRow> &readRows() {
+    static const std::vector<ReadRow> rows = [] {
+        std::vector<ReadRow> built;
+        for (const TagRow &row : tagRows()) {
+            if (row.readInto != Field::Spare)
+                built.push_back({row.element, row.keyAttribute, row.keyValue, row.valueAttribute,
+                                 row.readInto});
         }
-        const qsizetype start = at + qsizetype(tag->open.size());
-        const qsizetype end = indexOfMarker(text, tag->close, start);
-        // A value still open at the end of the page is dropped, and with it
-        // everything behind its open marker.
-        if (end < 0)
-            break;
-        form[tag->field] = cleaned(decode(text.sliced(start, end - start)), tag->kind);
-        at = end + qsizetype(tag->close.size());
+        return built;
+    }();
+    return rows;
+}
+
+template <typename View> Span trimmed(View page, Span span) {
+    while (span.length > 0 && isHtmlSpace(unitAt(page, span.start))) {
+        ++span.start;
+        --span.length;
     }
+    while (span.length > 0 && isHtmlSpace(unitAt(page, span.end() - 1)))
+        --span.length;
+    return span;
+}
+
+// The row a meta or link tag belongs to: its key attribute holds the row's
+// key value, in any ASCII case and with blanks around it.
+template <typename View> const ReadRow *rowOf(View page, const PageToken &tag, Element element) {
+    for (const ReadRow &row : readRows()) {
+        if (row.element != element)
+            continue;
+        const Attribute *key = findAttribute(page, tag, row.keyAttribute);
+        if (key && nameIs(page, trimmed(page, key->value), row.keyValue))
+            return &row;
+    }
+    return nullptr;
+}
+
+// Conditional comments ("<!--[if IE]>...<![endif]-->", "<!--<![endif]-->")
+// are markup for old browsers, not comments on the page.
+template <typename View> bool isConditional(View page, Span text) {
+    const Span content = trimmed(page, text);
+    const QLatin1StringView endif("<![endif]");
+    return wordAt(page, content.start, QLatin1StringView("[if")) ||
+           (content.length >= endif.size() && wordAt(page, content.end() - endif.size(), endif));
+}
+
+// One pass over the page's tags. The first title counts; of the meta tags of
+// a row the last one wins; the Comments field takes the last comment before
+// the end of the head.
+template <typename View, typename Decode> void readTags(View page, FormValue &form, Decode decode) {
+    bool titleRead = false;
+    bool headEnded = false;
+    scanPage(page, [&](const PageToken &token) {
+        if (token.kind == PageToken::Kind::Comment) {
+            if (!headEnded && !isConditional(page, token.text))
+                form[Field::Comments] = cleaned(decode(sliceOf(page, token.text)), false);
+            return true;
+        }
+        if (token.kind == PageToken::Kind::EndTag) {
+            headEnded = headEnded || nameIs(page, token.name, QLatin1StringView("head"));
+            return true;
+        }
+        if (nameIs(page, token.name, QLatin1StringView("title"))) {
+            if (!titleRead)
+                form[Field::Title] = cleaned(decode(sliceOf(page, token.text)), false);
+            titleRead = true;
+            return true;
+        }
+        const Element element = nameIs(page, token.name, QLatin1StringView("meta")) ? Element::Meta
+                                : nameIs(page, token.name, QLatin1StringView("link"))
+                                    ? Element::Link
+                                    : Element::Title;
+        if (element == Element::Title) {
+            headEnded = headEnded || nameIs(page, token.name, QLatin1StringView("body"));
+            return true;
+        }
+        if (const ReadRow *row = rowOf(page, token, element)) {
+            if (const Attribute *value = findAttribute(page, token, row->valueAttribute))
+                form[row->field] = cleaned(decode(sliceOf(page, value->value)), true);
+        }
+        return true;
+    });
     applySlots(form);
 }
 

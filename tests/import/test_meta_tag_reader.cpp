@@ -49,14 +49,44 @@ void TestMetaTagReader::values_data() {
     QTest::newRow("title over CR lines")
         << "<title>Two\rLines</title>" << Field::Title << "Two Lines";
     QTest::newRow("title keeps its quotes") << "<title>\"Q\"</title>" << Field::Title << "\"Q\"";
-    QTest::newRow("last one wins") << "<title>A</title><title>B</title>" << Field::Title << "B";
-    QTest::newRow("wrong wording") << "<meta name=author content=\"A\">" << Field::Author << "";
-    QTest::newRow("two blanks") << "<meta  name=\"author\" content=\"A\">" << Field::Author << "";
     QTest::newRow("unclosed comment drops the rest")
         << "<title>T</title><!-- open" + meta + "\"A\">" << Field::Author << "";
     QTest::newRow("sharp s shifts nothing") << "ß<title>Straße</title>" << Field::Title << "Straße";
     QTest::newRow("Kelvin sign is no K")
         << QString("<lin\u212a rev=\"made\" href=\"x\">") << Field::Email << "";
+    // Shapes of real pages.
+    QTest::newRow("content before http-equiv, single quotes")
+        << "<meta content='text/html; charset=UTF-8' http-equiv='Content-Type' />"
+        << Field::ContentTypeSlot << "text/html; charset=UTF-8";
+    QTest::newRow("unquoted") << "<meta name=author content=A>" << Field::Author << "A";
+    QTest::newRow("attribute before name")
+        << "<meta data-hid=\"description\" name=\"description\" content=\"D\">"
+        << Field::Description << "D";
+    QTest::newRow("attribute between name and content")
+        << "<meta name=\"author\" scheme=\"DMINSTR2\" content=\"A\">" << Field::Author << "A";
+    QTest::newRow("attribute after content")
+        << "<meta name=\"author\" content=\"Bruce Y. Lee\" itemprop=\"author\">" << Field::Author
+        << "Bruce Y. Lee";
+    QTest::newRow("line breaks, tabs and blanks around =")
+        << "<meta\n\tname = \" Keywords \"\r\n  content =\t\"k\">" << Field::Keywords << "k";
+    QTest::newRow("> inside a quoted value")
+        << "<meta name=\"description\" content=\"a > b\">" << Field::Description << "a > b";
+    QTest::newRow("title with attributes")
+        << "<title data-rh=\"true\">T</title>" << Field::Title << "T";
+    QTest::newRow("first title wins")
+        << "<title>Page</title><body><svg><title>youtube</title></svg>" << Field::Title << "Page";
+    QTest::newRow("a tag without content fills nothing")
+        << "<meta name=\"author\" content=\"A\"><meta name=\"author\">" << Field::Author << "A";
+    QTest::newRow("markup in a script is not read")
+        << "<script>document.write('<meta name=\"author\" content=\"X\">')</script>"
+        << Field::Author << "";
+    QTest::newRow("comments after the head do not count")
+        << "<head><!--keep--></head><body><!--/container-->" << Field::Comments << "keep";
+    QTest::newRow("nor comments after the first body tag")
+        << "<!--keep--><body><!--/container-->" << Field::Comments << "keep";
+    QTest::newRow("conditional comments do not count")
+        << "<!--c--><!--[if IE]><p><![endif]--><!--<![endif]--><![endif]-->" << Field::Comments
+        << "c";
     QTest::newRow("refresh seconds")
         << "<meta http-equiv=\"refresh\" content=\"5;URL=p.html\">" << Field::RefreshSeconds << "5";
     QTest::newRow("refresh address, no blank")
