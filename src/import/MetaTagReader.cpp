@@ -214,27 +214,29 @@ template <typename View, typename Decode> void readTags(View page, FormValue &fo
                 form[Field::Comments] = cleaned(decode(sliceOf(page, token.text)), false);
             return true;
         }
-        if (token.kind == PageToken::Kind::EndTag) {
-            headEnded = headEnded || nameIs(page, token.name, QLatin1StringView("head"));
-            return true;
-        }
-        if (nameIs(page, token.name, QLatin1StringView("title"))) {
-            if (!titleRead)
+        const bool endTag = token.kind == PageToken::Kind::EndTag;
+        switch (token.tag) {
+        case TagName::Head:
+        case TagName::Body:
+            headEnded = headEnded || endTag == (token.tag == TagName::Head);
+            break;
+        case TagName::Title:
+            if (!endTag && !titleRead)
                 form[Field::Title] = cleaned(decode(sliceOf(page, token.text)), false);
-            titleRead = true;
-            return true;
-        }
-        const Element element = nameIs(page, token.name, QLatin1StringView("meta")) ? Element::Meta
-                                : nameIs(page, token.name, QLatin1StringView("link"))
-                                    ? Element::Link
-                                    : Element::Title;
-        if (element == Element::Title) {
-            headEnded = headEnded || nameIs(page, token.name, QLatin1StringView("body"));
-            return true;
-        }
-        if (const ReadRow *row = rowOf(page, token, element)) {
-            if (const Attribute *value = findAttribute(page, token, row->valueAttribute))
-                form[row->field] = cleaned(decode(sliceOf(page, value->value)), true);
+            titleRead = titleRead || !endTag;
+            break;
+        case TagName::Meta:
+        case TagName::Link:
+            if (endTag)
+                break;
+            if (const ReadRow *row = rowOf(
+                    page, token, token.tag == TagName::Meta ? Element::Meta : Element::Link)) {
+                if (const Attribute *value = findAttribute(page, token, row->valueAttribute))
+                    form[row->field] = cleaned(decode(sliceOf(page, value->value)), true);
+            }
+            break;
+        default:
+            break;
         }
         return true;
     });

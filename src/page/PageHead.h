@@ -40,7 +40,7 @@ template <typename View> PageHead findHead(View page) {
     scanPage(page, [&](const PageToken &token) {
         const bool start = token.kind == PageToken::Kind::StartTag;
         if (!head.found()) {
-            if (start && nameIs(page, token.name, QLatin1StringView("head"))) {
+            if (start && token.tag == TagName::Head) {
                 head.tag = token.whole;
                 head.insertAt = token.whole.end();
                 firstInHead = true;
@@ -55,9 +55,8 @@ template <typename View> PageHead findHead(View page) {
             if (onlySpace && declaresCharset(page, token))
                 head.insertAt = token.whole.end();
         }
-        if ((start && nameIs(page, token.name, QLatin1StringView("body"))) ||
-            (!start && token.kind == PageToken::Kind::EndTag &&
-             nameIs(page, token.name, QLatin1StringView("head")))) {
+        const bool endTag = token.kind == PageToken::Kind::EndTag;
+        if ((start && token.tag == TagName::Body) || (endTag && token.tag == TagName::Head)) {
             head.end = token.whole.start;
             return false;
         }

@@ -26,6 +26,10 @@ struct Attribute {
     bool hasValue = false;
 };
 
+// The elements that matter to a page's head, and the raw-text elements whose
+// contents the scanner skips (script, style, textarea, ...).
+enum class TagName { Other, Meta, Link, Title, Base, Head, Body, Html, RawText };
+
 struct PageToken {
     enum class Kind {
         StartTag, // "<name attributes>"; a title element comes whole
@@ -35,15 +39,16 @@ struct PageToken {
     Kind kind = Kind::StartTag;
     Span whole; // from "<" to just after ">" (for a title, to after "</title>")
     Span name;  // the element name as written; empty for a comment
-    Span text;  // a comment's text, or a title's text
-    // A start tag's attributes, for the elements a head is made of (meta,
-    // link, title, base, head, body, html); other tags are only skipped.
+    TagName tag = TagName::Other;
+    Span text; // a comment's text, or a title's text
+    // A start tag's attributes, for the elements named in TagName but raw
+    // text; other tags are only skipped.
     std::vector<Attribute> attributes;
 };
 
-// Calls `visit(const PageToken &)` for each token in page order; `visit`
-// returns false to stop. A comment, title or raw-text element left open at the
-// end of the page ends the scan.
+// Calls `visit(const PageToken &)` for each comment and each tag of an
+// element named in TagName, in page order; `visit` returns false to stop. A comment, title or
+// raw-text element left open at the end of the page ends the scan.
 template <typename View, typename Visit> void scanPage(View page, Visit visit);
 
 // True when the element name of `span` is `name` (lower case), in any ASCII

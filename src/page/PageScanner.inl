@@ -10,26 +10,29 @@ constexpr bool isAsciiLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-template <typename View> bool nameIsOneOf(View page, Span name, std::initializer_list<L> names) {
-    for (L candidate : names) {
-        if (nameIs(page, name, candidate))
-            return true;
+// What the scanner needs to know of an element name. Tested by length
+// first: most tags of a page (a, p, div, span, li, img) are none of these.
+template <typename View> TagName classify(View page, Span name) {
+    struct Known {
+        QLatin1StringView name;
+        TagName tag;
+    };
+    static constexpr Known kKnown[] = {
+        {L("meta"), TagName::Meta},       {L("link"), TagName::Link},
+        {L("title"), TagName::Title},     {L("base"), TagName::Base},
+        {L("head"), TagName::Head},       {L("body"), TagName::Body},
+        {L("html"), TagName::Html},       {L("script"), TagName::RawText},
+        {L("style"), TagName::RawText},   {L("textarea"), TagName::RawText},
+        {L("xmp"), TagName::RawText},     {L("iframe"), TagName::RawText},
+        {L("noembed"), TagName::RawText}, {L("noframes"), TagName::RawText},
+    };
+    if (name.length < 3 || name.length > 8)
+        return TagName::Other;
+    for (const Known &known : kKnown) {
+        if (nameIs(page, name, known.name))
+            return known.tag;
     }
-    return false;
-}
-
-// The elements whose attributes anybody asks for; every other tag is only
-// skipped, which is most of a page's markup.
-template <typename View> bool keepsAttributes(View page, Span name) {
-    return nameIsOneOf(
-        page, name, {L("meta"), L("link"), L("title"), L("base"), L("head"), L("body"), L("html")});
-}
-
-// Elements whose contents are text, not markup, up to their own end tag.
-template <typename View> bool isRawText(View page, Span name) {
-    return nameIsOneOf(page, name,
-                       {L("script"), L("style"), L("textarea"), L("xmp"), L("iframe"), L("noembed"),
-                        L("noframes")});
+    return TagName::Other;
 }
 
 // The end of a name that starts at `at`: white space, "/" or ">".
@@ -52,10 +55,9 @@ template <typename View> qsizetype skipSpace(View page, qsizetype at) {
 // Reads the attributes from `at` (just past the element name) to the tag's
 // ">", as browsers split them: names up to white space, "/", ">" or "=";
 // values in double quotes, single quotes or none, blanks allowed around "=".
-// Returns the offset just past ">", or -1 when the page ends first. With no
-// `out`, the tag is only skipped, quoted values and all.
+// Returns the offset just past ">", or -1 when the page ends first.
 template <typename View>
-qsizetype readAttributes(View page, qsizetype at, std::vector<Attribute> *out) {
+qsizetype readAttributes(View page, qsizetype at, std::vector<Attribute> &out) {
     const qsizetype size = page.size();
     for (;;) {
         while (at < size && (isHtmlSpace(unitAt(page, at)) || unitAt(page, at) == u'/'))
@@ -93,9 +95,30 @@ qsizetype readAttributes(View page, qsizetype at, std::vector<Attribute> *out) {
                 attribute.value = {start, at - start};
             }
         }
-        if (out)
-            out->push_back(attribute);
+        out.push_back(attribute);
     }
+}
+
+// Skips a tag whose attributes nobody asks for, from just past its name to
+// just past its ">", the same way readAttributes would: a quote right after
+// "=" (blanks aside) opens a value that may hold ">". Returns -1 when the page
+// ends first.
+template <typename View> qsizetype skipTag(View page, qsizetype at) {
+    const qsizetype size = page.size();
+    char16_t last = 0; // the last character that was no blank
+    for (; at < size; ++at) {
+        const char16_t c = unitAt(page, at);
+        if (c == u'>')
+            return at + 1;
+        if ((c == u'"' || c == u'\'') && last == u'=') {
+            at = indexOfUnit(page, char(c), at + 1);
+            if (at < 0)
+                return -1;
+        }
+        if (!isHtmlSpace(c))
+            last = c;
+    }
+    return -1;
 }
 
 // Where the end tag of the element `name` next starts, at or after `from`.
@@ -137,7 +160,7 @@ template <typename View, typename Visit> void scanPage(View page, Visit visit) {
         if (at + 1 >= size)
             return;
         const char16_t next = unitAt(page, at + 1);
-        if (wordAt(page, at, L("<!--"))) {
+        if (next == u'!' && wordAt(page, at, L("<!--"))) {
             // "<!-->" and "<!--->" are empty comments, as browsers read them.
             qsizetype textStart = at + 4;
             qsizetype close = wordAt(page, textStart, L(">")) ? textStart - 2
@@ -150,6 +173,7 @@ template <typename View, typename Visit> void scanPage(View page, Visit visit) {
             token.kind = PageToken::Kind::Comment;
             token.whole = {at, close + 3 - at};
             token.name = {};
+            token.tag = TagName::Other;
             token.text = {textStart, close - textStart};
             token.attributes.clear();
             if (!visit(std::as_const(token)))
@@ -172,17 +196,20 @@ template <typename View, typename Visit> void scanPage(View page, Visit visit) {
             continue;
         }
         token.name = {nameStart, nameEnd(page, nameStart) - nameStart};
+        token.tag = classify(page, token.name);
         token.attributes.clear();
-        const bool keep = !endTag && keepsAttributes(page, token.name);
-        const qsizetype end =
-            readAttributes(page, token.name.end(), keep ? &token.attributes : nullptr);
+        // Attributes are read for the elements a head is made of; every
+        // other tag is only skipped, which is most of a page's markup.
+        const bool keep = !endTag && token.tag != TagName::Other && token.tag != TagName::RawText;
+        const qsizetype end = keep ? readAttributes(page, token.name.end(), token.attributes)
+                                   : skipTag(page, token.name.end());
         if (end < 0)
             return;
         token.kind = endTag ? PageToken::Kind::EndTag : PageToken::Kind::StartTag;
         token.whole = {at, end - at};
         token.text = {};
         at = end;
-        if (!endTag && nameIs(page, token.name, L("title"))) {
+        if (!endTag && token.tag == TagName::Title) {
             const qsizetype close = indexOfEndTag(page, token.name, end);
             const qsizetype closeEnd = close < 0 ? -1 : indexOfUnit(page, '>', close);
             if (closeEnd < 0)
@@ -190,12 +217,12 @@ template <typename View, typename Visit> void scanPage(View page, Visit visit) {
             token.text = {end, close - end};
             token.whole.length = closeEnd + 1 - token.whole.start;
             at = closeEnd + 1;
-        } else if (!endTag && isRawText(page, token.name)) {
+        } else if (!endTag && token.tag == TagName::RawText) {
             at = indexOfEndTag(page, token.name, end);
             if (at < 0)
                 return;
         }
-        if (!visit(std::as_const(token)))
+        if (token.tag != TagName::Other && !visit(std::as_const(token)))
             return;
     }
 }

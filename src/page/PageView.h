@@ -70,7 +70,7 @@ template <typename View> qsizetype indexOfWord(View page, QLatin1StringView word
 }
 
 constexpr bool isHtmlSpace(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+    return c <= u' ' && (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f');
 }
 
 } // namespace velko
