@@ -117,10 +117,26 @@ void splitRefresh(FormValue &form) {
 }
 
 // Turns the slots into the refresh row, list choices and check boxes.
+// What a list shows of a slot that names none of its items: the slot's text,
+// or for the charset the name after "charset=".
+ListValue typedText(List list, QStringView slot) {
+    if (list == List::Charset) {
+        const QLatin1StringView charsetIs("charset=");
+        qsizetype last = -1;
+        for (qsizetype at; (at = indexOfAsciiCaseless(slot, charsetIs, last + 1)) >= 0;)
+            last = at;
+        if (last >= 0)
+            slot = slot.sliced(last + charsetIs.size());
+    }
+    return {-1, slot.trimmed().toString()};
+}
+
+// Turns the slots into the refresh row, list choices and check boxes.
 void applySlots(FormValue &form) {
     splitRefresh(form);
     for (const Choice &choice : choices()) {
         const QString &text = form[choice.slot];
+        form[choice.list] = typedText(choice.list, text);
         for (int i = 0; i < int(choice.words.size()); ++i) {
             if (choice.anywhere ? containsAsciiCaseless(text, choice.words[i])
                                 : equalsAsciiCaseless(text, choice.words[i])) {
@@ -129,14 +145,17 @@ void applySlots(FormValue &form) {
             }
         }
     }
-    // The language text is kept only when no listed language matched it.
+    // The language text stays in the Other Language box, and only when no
+    // listed language matched it.
     if (form[List::Language].index >= 0)
         form[Field::OtherLanguage].clear();
-    // Caching is the default, so any other pragma leaves the list unchosen.
+    else
+        form[List::Language] = {};
+    // Caching is the default item, so only "no-cache" chooses an item.
     form[List::PageCaching] =
         equalsAsciiCaseless(form[Field::PragmaSlot], QLatin1StringView("NO-CACHE"))
             ? item(List::PageCaching, 1)
-            : ListValue{};
+            : typedText(List::PageCaching, form[Field::PragmaSlot]);
     constexpr std::pair<Field, Check> kDublinCoreBoxes[] = {
         {Field::DCTitleSlot, Check::DCTitle},
         {Field::DCDescriptionSlot, Check::DCDescription},

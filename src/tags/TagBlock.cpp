@@ -6,6 +6,15 @@ namespace velko {
 
 namespace {
 
+// Text typed into a list instead of choosing an item is a value too: "noindex,
+// nofollow" typed as the robots value must not be dropped.
+std::optional<QString> typedText(const ListValue &list) {
+    const QString text = list.text.trimmed();
+    if (text.isEmpty())
+        return {};
+    return text;
+}
+
 // The row's value, or nothing when the row is not written.
 std::optional<QString> rowValue(const TagRow &row, const FormValue &form) {
     switch (row.source) {
@@ -19,9 +28,11 @@ std::optional<QString> rowValue(const TagRow &row, const FormValue &form) {
         return form[Field::RefreshSeconds] + QStringLiteral("; url=") + form[Field::RefreshUrl];
     case Source::Choice:
         if (form[row.list].index == -1)
-            return {};
+            return typedText(form[row.list]);
         return form[row.list].text;
     case Source::NoCache:
+        if (form[List::PageCaching].index == -1)
+            return typedText(form[List::PageCaching]);
         if (form[List::PageCaching].index != 1)
             return {};
         return QStringLiteral("no-cache");

@@ -19,8 +19,8 @@ enum class Element { Title, Meta, Link, Comment };
 enum class Source {
     Text,     // the field, when it is not empty
     Refresh,  // seconds "; url=" address, when both are filled in
-    Choice,   // the list's chosen item
-    NoCache,  // "no-cache", when the Page Caching list has item 1 chosen
+    Choice,   // the list's chosen item, or the text typed into it
+    NoCache,  // "no-cache" when the Page Caching list has item 1 chosen, or typed text
     CheckBox, // the field, whenever the box is checked (even when empty)
 };
 

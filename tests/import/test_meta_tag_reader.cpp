@@ -1,5 +1,7 @@
+#include "fields/ExampleRecord.h"
 #include "import/MetaTagReader.h"
 #include "support/FormPrinting.h"
+#include "tags/TagBlock.h"
 
 #include <QTest>
 
@@ -26,6 +28,8 @@ private Q_SLOTS:
     void values();
     void choices_data();
     void choices();
+    void generatedBlockReadsBack_data();
+    void generatedBlockReadsBack();
 };
 
 void TestMetaTagReader::values_data() {
@@ -123,33 +127,67 @@ void TestMetaTagReader::choices_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<List>("list");
     QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
 
     auto tag = [](const char *kind, const char *name, const char *content) {
         return QString("<meta %1=\"%2\" content=\"%3\">").arg(kind, name, content);
     };
     QTest::newRow("robots unquoted")
-        << "<meta name=\"robots\" content=noindex>" << List::Robot << 1;
-    QTest::newRow("rating") << tag("name", "rating", "14 years") << List::Rating << 1;
+        << "<meta name=\"robots\" content=noindex>" << List::Robot << 1 << "noindex";
+    QTest::newRow("rating") << tag("name", "rating", "14 years") << List::Rating << 1 << "14 Years";
     QTest::newRow("charset iso-8859-15")
-        << tag("http-equiv", "content-type", "text/html; charset=iso-8859-15") << List::Charset
-        << 2;
-    QTest::newRow("charset utf-8")
-        << tag("http-equiv", "content-type", "text/html; charset=utf-8") << List::Charset << -1;
+        << tag("http-equiv", "content-type", "text/html; charset=iso-8859-15") << List::Charset << 2
+        << "iso-8859-1";
+    QTest::newRow("charset utf-8") << tag("http-equiv", "content-type", "text/html; charset=utf-8")
+                                   << List::Charset << -1 << "utf-8";
     QTest::newRow("de-ch is ch") << tag("http-equiv", "content-language", "de-ch") << List::Language
-                                 << 1;
+                                 << 1 << "ch";
     QTest::newRow("pragma No-Cache")
-        << tag("http-equiv", "pragma", "No-Cache") << List::PageCaching << 1;
-    QTest::newRow("pragma cache") << tag("http-equiv", "pragma", "cache") << List::PageCaching
-                                  << -1;
-    QTest::newRow("distribution") << tag("name", "distribution", "LOCAL") << List::Distribution
-                                  << 1;
+        << tag("http-equiv", "pragma", "No-Cache") << List::PageCaching << 1 << "no-cache";
+    QTest::newRow("pragma cache") << tag("http-equiv", "pragma", "cache") << List::PageCaching << -1
+                                  << "cache";
+    QTest::newRow("robots none of the items")
+        << tag("name", "robots", "noindex, nofollow") << List::Robot << -1 << "noindex, nofollow";
+    QTest::newRow("charset after the last charset=")
+        << tag("http-equiv", "content-type", "text/html; Charset= koi8-r ") << List::Charset << -1
+        << "koi8-r";
+    QTest::newRow("language stays in Other Language")
+        << tag("http-equiv", "content-language", "pt-br") << List::Language << -1 << "";
+    QTest::newRow("distribution") << tag("name", "distribution", "LOCAL") << List::Distribution << 1
+                                  << "local";
 }
 
 void TestMetaTagReader::choices() {
     QFETCH(QString, page);
     QFETCH(List, list);
     QFETCH(int, index);
-    QCOMPARE(read(page)[list].index, index);
+    QFETCH(QString, text);
+    QCOMPARE(read(page)[list], (ListValue{index, text}));
+}
+
+// What Velko writes, it reads back into a form that writes the same block, so
+// a script can rebuild a page's tags from velko --read without losing any.
+void TestMetaTagReader::generatedBlockReadsBack_data() {
+    QTest::addColumn<FormValue>("form");
+    FormValue examples;
+    fillInExamples(examples);
+    // The comment boxes repeat other fields; reading keeps only the last comment.
+    examples[Check::TitleComments] = examples[Check::KeywordsComments] =
+        examples[Check::DescriptionComments] = false;
+    QTest::newRow("the example record") << examples;
+    FormValue typed;
+    typed[List::Robot] = {-1, "noindex, nofollow"};
+    typed[List::Charset] = {-1, "utf-8"};
+    typed[List::PageCaching] = {-1, "no-store"};
+    typed[List::Rating] = {-1, "safe for kids"};
+    QTest::newRow("typed list values") << typed;
+}
+
+void TestMetaTagReader::generatedBlockReadsBack() {
+    QFETCH(FormValue, form);
+    const QString block = BuildTagBlock(form, DcNameCase::Capitalised);
+    QVERIFY(!block.isEmpty());
+    QCOMPARE(BuildTagBlock(read("<head>" + block + "</head>"), DcNameCase::Capitalised), block);
 }
 
 QTEST_APPLESS_MAIN(TestMetaTagReader)
