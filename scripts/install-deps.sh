@@ -2,6 +2,8 @@
 # Installs the Debian packages Velko needs to build, run and test, and only
 # those that are missing, so a second run takes a moment. desktop-file-utils,
 # appstream and man-db are for the test of what "make install" installs.
+# fonts-liberation2 is the font the text-width test checks the built-in
+# advance table against.
 # "install-deps.sh bench" adds what the benchmarks compare Velko with.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes.
 set -eu
@@ -16,6 +18,7 @@ qt6-qpa-plugins
 qt6-svg-dev
 libgl-dev
 fonts-dejavu-core
+fonts-liberation2
 desktop-file-utils
 appstream
 man-db
