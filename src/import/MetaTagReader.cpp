@@ -1,7 +1,6 @@
 #include "import/MetaTagReader.h"
 
-#include "page/PageScanner.h"
-#include "tags/TagTable.h"
+#include "tags/TagMatch.h"
 #include "text/AsciiCase.h"
 
 #include <utility>
@@ -167,55 +166,10 @@ void applySlots(FormValue &form) {
     }
 }
 
-// The rows that reading fills, with the attribute and value that name them.
-struct ReadRow {
-    Element element;
-    QLatin1StringView keyAttribute;
-    QLatin1StringView keyValue;
-    QLatin1StringView valueAttribute;
-    Field field;
-};
-
-const std::vector<ReadRow> &readRows() {
-    static const std::vector<ReadRow> rows = [] {
-        std::vector<ReadRow> built;
-        for (const TagRow &row : tagRows()) {
-            if (row.readInto != Field::Spare)
-                built.push_back({row.element, row.keyAttribute, row.keyValue, row.valueAttribute,
-                                 row.readInto});
-        }
-        return built;
-    }();
-    return rows;
-}
-
-template <typename View> Span trimmed(View page, Span span) {
-    while (span.length > 0 && isHtmlSpace(unitAt(page, span.start))) {
-        ++span.start;
-        --span.length;
-    }
-    while (span.length > 0 && isHtmlSpace(unitAt(page, span.end() - 1)))
-        --span.length;
-    return span;
-}
-
-// The row a meta or link tag belongs to: its key attribute holds the row's
-// key value, in any ASCII case and with blanks around it.
-template <typename View> const ReadRow *rowOf(View page, const PageToken &tag, Element element) {
-    for (const ReadRow &row : readRows()) {
-        if (row.element != element)
-            continue;
-        const Attribute *key = findAttribute(page, tag, row.keyAttribute);
-        if (key && nameIs(page, trimmed(page, key->value), row.keyValue))
-            return &row;
-    }
-    return nullptr;
-}
-
 // Conditional comments ("<!--[if IE]>...<![endif]-->", "<!--<![endif]-->")
 // are markup for old browsers, not comments on the page.
 template <typename View> bool isConditional(View page, Span text) {
-    const Span content = trimmed(page, text);
+    const Span content = trimmedSpan(page, text);
     const QLatin1StringView endif("<![endif]");
     return wordAt(page, content.start, QLatin1StringView("[if")) ||
            (content.length >= endif.size() && wordAt(page, content.end() - endif.size(), endif));
@@ -246,12 +200,9 @@ template <typename View, typename Decode> void readTags(View page, FormValue &fo
             break;
         case TagName::Meta:
         case TagName::Link:
-            if (endTag)
-                break;
-            if (const ReadRow *row = rowOf(
-                    page, token, token.tag == TagName::Meta ? Element::Meta : Element::Link)) {
+            if (const TagRow *row = rowOfTag(page, token); row && row->readInto != Field::Spare) {
                 if (const Attribute *value = findAttribute(page, token, row->valueAttribute))
-                    form[row->field] = cleaned(decode(sliceOf(page, value->value)), true);
+                    form[row->readInto] = cleaned(decode(sliceOf(page, value->value)), true);
             }
             break;
         default:
