@@ -3,7 +3,9 @@
 # those that are missing, so a second run takes a moment. desktop-file-utils,
 # appstream and man-db are for the test of what "make install" installs.
 # fonts-liberation2 is the font the text-width test checks the built-in
-# advance table against.
+# advance table against. qt6-tools-dev has CMake's Qt6LinguistTools,
+# qt6-l10n-tools its lupdate and lrelease; qt6-translations-l10n is Qt's own
+# translation of its dialogs.
 # "install-deps.sh bench" adds what the benchmarks compare Velko with.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes.
 set -eu
@@ -16,6 +18,9 @@ qt6-base-dev
 qt6-base-dev-tools
 qt6-qpa-plugins
 qt6-svg-dev
+qt6-tools-dev
+qt6-l10n-tools
+qt6-translations-l10n
 libgl-dev
 fonts-dejavu-core
 fonts-liberation2

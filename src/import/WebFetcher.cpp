@@ -2,6 +2,7 @@
 
 #include "seams/Settings.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -34,13 +35,16 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                      [&stop](qint64 received, qint64 total) {
                          if (received > kMaxBodyBytes || total > kMaxBodyBytes)
-                             stop(QStringLiteral("The page is larger than 100 MB."));
+                             stop(QCoreApplication::translate("velko::WebFetcher",
+                                                              "The page is larger than 100 MB."));
                      });
     const int timeout = settings::fetchTimeoutSeconds();
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, reply, [&stop, timeout] {
-        stop(QStringLiteral("The page did not arrive within %1 seconds.").arg(timeout));
+        stop(QCoreApplication::translate("velko::WebFetcher",
+                                         "The page did not arrive within %1 seconds.")
+                 .arg(timeout));
     });
     timer.start(timeout * 1000);
 
@@ -60,7 +64,8 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
     // Qt may end a reply cut off mid-body without an error.
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     if (result.succeeded() && announced.isValid() && result.body.size() < announced.toLongLong())
-        result.error = QStringLiteral("The connection closed before the whole page arrived.");
+        result.error = QCoreApplication::translate(
+            "velko::WebFetcher", "The connection closed before the whole page arrived.");
     reply->deleteLater();
     return result;
 }
