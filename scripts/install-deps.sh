@@ -2,7 +2,9 @@
 # Installs the Debian packages Velko needs to build, run and test, and only
 # those that are missing, so a second run takes a moment. desktop-file-utils,
 # appstream and man-db are for the test of what "make install" installs.
-# "install-deps.sh bench" adds what the benchmarks compare Velko with.
+# "install-deps.sh bench" adds what the benchmarks compare Velko with; Node.js
+# and npm only when no working npm is there already, since Debian's npm cannot
+# be installed beside a Node.js from elsewhere.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes.
 set -eu
 
@@ -22,7 +24,8 @@ man-db
 "
 
 if [ "${1:-}" = bench ]; then
-    packages="$packages python3 python3-lxml time nodejs npm"
+    packages="$packages python3 python3-lxml time"
+    npm --version > /dev/null 2>&1 || packages="$packages nodejs npm"
 fi
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang libclang-rt-14-dev"
