@@ -17,25 +17,25 @@ void TestMenuRules::rules_data() {
     QTest::addColumn<bool>("formEmpty");
     QTest::addColumn<QString>("document");
     QTest::addColumn<QString>("tags");
-    QTest::addColumn<QString>("offered"); // Save, Close, Generate, Insert, Copy/Save Tags
+    QTest::addColumn<QString>("offered"); // Save, Close, Generate, Insert, Copy/Save Tags, Check
 
     const QString skeleton = newDocumentSkeleton();
     QTest::newRow("start-up") << true << skeleton << ""
-                              << "-C---";
+                              << "-C---K";
     QTest::newRow("empty document") << false << ""
                                     << ""
-                                    << "--G--";
+                                    << "--G---";
     QTest::newRow("skeleton with a final line break") << true << skeleton + "\r\n"
                                                       << ""
-                                                      << "SC---";
+                                                      << "SC---K";
     QTest::newRow("skeleton in upper case") << true << skeleton.toUpper() << ""
-                                            << "SC---";
+                                            << "SC---K";
     // An earlier block keeps Insert, Copy and Save Tags As offered.
     QTest::newRow("empty form, earlier tags") << true << skeleton << "t"
-                                              << "-C-IT";
+                                              << "-C-ITK";
     QTest::newRow("tags but no document") << false << ""
                                           << "t"
-                                          << "--G-T";
+                                          << "--G-T-";
 }
 
 void TestMenuRules::rules() {
@@ -49,7 +49,7 @@ void TestMenuRules::rules() {
     QCOMPARE(tagsMenu.saveAs, tagsMenu.copy);
     const QString got = QString(file.save ? "S" : "-") + (file.close ? "C" : "-") +
                         (tagsMenu.generate ? "G" : "-") + (tagsMenu.insert ? "I" : "-") +
-                        (tagsMenu.copy ? "T" : "-");
+                        (tagsMenu.copy ? "T" : "-") + (tagsMenu.check ? "K" : "-");
     QCOMPARE(got, offered);
     QCOMPARE(formMenuRules(formEmpty).clearAll, !formEmpty);
 }

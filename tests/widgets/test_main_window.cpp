@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 using namespace velko;
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void shortcutsObeyTheRules();
     void everyControlCarriesItsLabel();
     void tabOrderFollowsTheRows();
+    void checkPageGoesToFindings();
 
 private:
     std::unique_ptr<test::WindowDriver> m_driver;
@@ -154,6 +156,34 @@ void TestMainWindow::tabOrderFollowsTheRows() {
         QCOMPARE(focus->objectName(), expected);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+}
+
+// Check Page lists the document's findings below it; activating one puts the
+// caret at its place.
+void TestMainWindow::checkPageGoesToFindings() {
+    d().showAndActivate();
+    d().window().setDocumentText("<html>\n<head>\r\n<title>Boats</title>\r\n</head>\r\n"
+                                 "<body>\r\n  <title>\u00e9</title>\r\n");
+    TRIGGER(d(), "mnuTagsCheck");
+    auto *list = d().find<QTreeWidget>("lstFindings");
+    QVERIFY(list->isVisible());
+    QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
+    QTreeWidgetItem *last = list->topLevelItem(list->topLevelItemCount() - 1);
+    QCOMPARE(last->text(1), "6");
+    QCOMPARE(last->text(3), "tag-after-head");
+    list->setCurrentItem(last);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), d().documentArea());
+    QCOMPARE(d().documentArea()->textCursor().blockNumber(), 5);
+    QCOMPARE(d().documentArea()->textCursor().positionInBlock(), 2);
+
+    d().window().setDocumentText(
+        "<head><meta charset=utf-8><meta name=viewport content=width=device-width>"
+        "<title>Boats</title><meta name=description content='Sailing boats, rowing boats and "
+        "motor boats to hire by the day.'></head>");
+    TRIGGER(d(), "mnuTagsCheck");
+    QCOMPARE(list->topLevelItemCount(), 0);
+    QCOMPARE(list->accessibleDescription(), "No problems found.");
 }
 
 QTEST_MAIN(TestMainWindow)
