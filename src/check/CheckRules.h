@@ -7,6 +7,7 @@
 
 #include <QLatin1StringView>
 #include <QStringView>
+#include <QtGlobal>
 #include <bitset>
 #include <optional>
 #include <span>
@@ -49,6 +50,9 @@ struct RuleEntry {
     Rule rule;
     QLatin1StringView id; // "title-missing"
     Severity severity;
+    // What a finding says, in English, with "%1", "%2" for its arguments;
+    // translated in the context "velko::PageChecker".
+    const char *message;
 };
 
 // Every rule, in the order of Rule.

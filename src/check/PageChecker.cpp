@@ -2,6 +2,7 @@
 
 #include "check/DisplayText.h"
 #include "check/PageEncoding.h"
+#include "check/PagePlaces.h"
 #include "check/ValueFormats.h"
 #include "page/PageHead.h"
 #include "tags/TagMatch.h"
@@ -30,7 +31,6 @@ constexpr qsizetype kShownLength = 60;
 struct Found {
     qsizetype offset;
     Rule rule;
-    const char *text;
     QStringList arguments;
 };
 
@@ -135,11 +135,7 @@ std::vector<PageToken> headTags(QByteArrayView page, qsizetype headEnd, std::vec
         }
         const TagRow *row = rowOfTag(page, token);
         if (row && !(token.tag == TagName::Title && svg.inside(page, token.whole.start)))
-            found.push_back({token.whole.start,
-                             Rule::TagAfterHead,
-                             QT_TRANSLATE_NOOP("velko::PageChecker",
-                                               "%1 is after the head; it belongs in the head."),
-                             {tagLabel(*row)}});
+            found.push_back({token.whole.start, Rule::TagAfterHead, {tagLabel(*row)}});
         return true;
     });
     return tags;
@@ -194,31 +190,25 @@ public:
     }
 
 private:
-    void add(qsizetype at, Rule rule, const char *text, QStringList arguments = {}) {
-        m_found.push_back({at, rule, text, std::move(arguments)});
+    void add(qsizetype at, Rule rule, QStringList arguments = {}) {
+        m_found.push_back({at, rule, std::move(arguments)});
     }
     QString text(Span span) { return displayText(m_decoder.decode(sliceOf(m_page, span))); }
 
     void title(const PageToken &token) {
         const qsizetype at = token.whole.start;
         if (++m_titles > 1) {
-            add(at, Rule::TitleDuplicate,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "The head has more than one title; browsers show the first."));
+            add(at, Rule::TitleDuplicate);
             return;
         }
         const QString shownTitle = text(token.text);
         if (shownTitle.isEmpty()) {
-            add(at, Rule::TitleEmpty,
-                QT_TRANSLATE_NOOP("velko::PageChecker", "The title is empty."));
+            add(at, Rule::TitleEmpty);
             return;
         }
         const double width = textWidth(shownTitle, titlePixelSize);
         if (width > kTitleWidth)
-            add(at, Rule::TitleTooLong,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "The title is %1 px wide; search results show about 600 px."),
-                {QString::number(qint64(std::ceil(width)))});
+            add(at, Rule::TitleTooLong, {QString::number(qint64(std::ceil(width)))});
     }
 
     void meta(const PageToken &token) {
@@ -240,15 +230,10 @@ private:
         for (const MetaKey &key : keys) {
             if (!mayRepeat(key.value) &&
                 !m_metaKeys.insert(QString(key.attribute) + u'=' + key.value).second)
-                add(at, Rule::MetaDuplicate,
-                    QT_TRANSLATE_NOOP("velko::PageChecker", "A second meta tag with %1=\"%2\"."),
-                    {key.attribute, shown(key.written)});
+                add(at, Rule::MetaDuplicate, {key.attribute, shown(key.written)});
         }
         if (content.isEmpty())
-            add(at, Rule::ContentEmpty,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "The meta tag %1=\"%2\" has empty content."),
-                {keys.front().attribute, shown(keys.front().written)});
+            add(at, Rule::ContentEmpty, {keys.front().attribute, shown(keys.front().written)});
         for (const MetaKey &key : keys)
             metaValue(at, key, content);
     }
@@ -259,10 +244,7 @@ private:
                 m_firstOpenGraph = at;
             m_openGraph.insert(key.value);
             if (key.value == u"og:image" && !content.isEmpty() && !isAbsoluteHttpAddress(content))
-                add(at, Rule::OgImageRelative,
-                    QT_TRANSLATE_NOOP("velko::PageChecker",
-                                      "og:image \"%1\" is not an absolute http(s) address."),
-                    {shown(content)});
+                add(at, Rule::OgImageRelative, {shown(content)});
         }
         const bool name = key.attribute == L("name");
         const bool httpEquiv = key.attribute == L("http-equiv");
@@ -275,25 +257,13 @@ private:
             robots(at, content);
         } else if (name && key.value == u"dc.date") {
             if (!content.isEmpty() && !isW3cDate(content))
-                add(at, Rule::DcDateFormat,
-                    QT_TRANSLATE_NOOP("velko::PageChecker",
-                                      "DC.Date \"%1\" is not a W3C date such as 2024-05-31."),
-                    {shown(content)});
+                add(at, Rule::DcDateFormat, {shown(content)});
         } else if (httpEquiv && key.value == u"refresh") {
             if (const QStringView address = refreshAddress(content); !address.isEmpty())
-                add(at, Rule::RefreshRedirect,
-                    QT_TRANSLATE_NOOP(
-                        "velko::PageChecker",
-                        "The refresh tag sends visitors to %1; search engines take it for a "
-                        "redirect."),
-                    {shown(address)});
+                add(at, Rule::RefreshRedirect, {shown(address)});
         } else if (httpEquiv && key.value == u"expires") {
             if (!content.isEmpty() && content != u"0" && !isHttpDate(content))
-                add(at, Rule::ExpiresFormat,
-                    QT_TRANSLATE_NOOP("velko::PageChecker",
-                                      "expires \"%1\" is neither 0 nor an HTTP date such as "
-                                      "Sun, 06 Nov 1994 08:49:37 GMT."),
-                    {shown(content)});
+                add(at, Rule::ExpiresFormat, {shown(content)});
         }
     }
 
@@ -306,15 +276,10 @@ private:
             const QString lower = asciiLower(token);
             keepsOut = keepsOut || lower == u"noindex" || lower == u"none";
             if (!isRobotsToken(token))
-                add(at, Rule::RobotsUnknown,
-                    QT_TRANSLATE_NOOP("velko::PageChecker", "Unknown robots token \"%1\"."),
-                    {shown(token)});
+                add(at, Rule::RobotsUnknown, {shown(token)});
         }
         if (keepsOut)
-            add(at, Rule::RobotsNoindex,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "robots \"%1\" keeps the page out of search results."),
-                {shown(content)});
+            add(at, Rule::RobotsNoindex, {shown(content)});
     }
 
     void link(const PageToken &token) {
@@ -323,74 +288,51 @@ private:
             return;
         const qsizetype at = token.whole.start;
         if (++m_canonicals > 1)
-            add(at, Rule::CanonicalDuplicate,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "A second canonical link; search engines may ignore them all."));
+            add(at, Rule::CanonicalDuplicate);
         const Attribute *href = findAttribute(m_page, token, L("href"));
         const QString address = href ? text(href->value) : QString();
         if (!isAbsoluteHttpAddress(address))
-            add(at, Rule::CanonicalRelative,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "The canonical address \"%1\" is not an absolute http(s) "
-                                  "address."),
-                {shown(address)});
+            add(at, Rule::CanonicalRelative, {shown(address)});
     }
 
     // What the head as a whole lacks, or has too much of.
     void wholeHead(qsizetype headTag) {
         if (m_titles == 0)
-            add(headTag, Rule::TitleMissing,
-                QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no title."));
+            add(headTag, Rule::TitleMissing);
         if (!m_description) {
-            add(headTag, Rule::DescriptionMissing,
-                QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no description meta tag."));
+            add(headTag, Rule::DescriptionMissing);
         } else if (const QString &content = m_description->second; !content.isEmpty()) {
             const TextExtent extent = textExtent(content, descriptionPixelSize);
             const double width = textWidth(content, descriptionPixelSize);
             if (width > kDescriptionWidth)
                 add(m_description->first, Rule::DescriptionTooLong,
-                    QT_TRANSLATE_NOOP(
-                        "velko::PageChecker",
-                        "The description is %1 px wide; search results show about 920 px."),
                     {QString::number(qint64(std::ceil(width)))});
             if (extent.characters < kShortDescription)
                 add(m_description->first, Rule::DescriptionTooShort,
-                    QT_TRANSLATE_NOOP("velko::PageChecker",
-                                      "The description has %1 characters; 50 or more tell "
-                                      "searchers more."),
                     {QString::number(extent.characters)});
         }
         if (!m_viewport)
-            add(headTag, Rule::ViewportMissing,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "The head has no viewport meta tag; phones show the page "
-                                  "zoomed out."));
+            add(headTag, Rule::ViewportMissing);
         if (m_firstOpenGraph) {
             QStringList lacking;
             for (const char16_t *required : {u"og:title", u"og:type", u"og:image", u"og:url"})
                 if (!m_openGraph.count(QString::fromUtf16(required)))
                     lacking << QString::fromUtf16(required);
             if (!lacking.isEmpty())
-                add(*m_firstOpenGraph, Rule::OgIncomplete,
-                    QT_TRANSLATE_NOOP("velko::PageChecker", "The Open Graph tags lack %1."),
-                    {lacking.join(QStringLiteral(", "))});
+                add(*m_firstOpenGraph, Rule::OgIncomplete, {lacking.join(QStringLiteral(", "))});
         }
     }
 
     void charsets(qsizetype headTag, bool checkBytes) {
         if (m_declarations.empty()) {
-            add(headTag, Rule::CharsetMissing,
-                QT_TRANSLATE_NOOP("velko::PageChecker", "The page does not declare its charset."));
+            add(headTag, Rule::CharsetMissing);
             return;
         }
         const Declaration &first = m_declarations.front();
         PageDecoder firstDecoder(first.charset);
         for (const Declaration &declaration : m_declarations) {
             if (declaration.tag.end() > kCharsetWindow)
-                add(declaration.tag.start, Rule::CharsetLate,
-                    QT_TRANSLATE_NOOP("velko::PageChecker",
-                                      "The charset declaration ends past the first 1,024 bytes, "
-                                      "where browsers look for it."));
+                add(declaration.tag.start, Rule::CharsetLate);
             const PageDecoder decoder(declaration.charset);
             const bool same = decoder.isKnown() && firstDecoder.isKnown()
                                   ? decoder.name() == firstDecoder.name()
@@ -398,15 +340,11 @@ private:
                                         asciiLower(QString::fromLatin1(first.charset));
             if (!same)
                 add(declaration.tag.start, Rule::CharsetConflict,
-                    QT_TRANSLATE_NOOP("velko::PageChecker",
-                                      "This declares the charset %1, an earlier tag %2."),
                     {shown(QString::fromLatin1(declaration.charset)),
                      shown(QString::fromLatin1(first.charset))});
         }
         if (checkBytes && firstDecoder.isKnown() && !firstDecoder.fits(m_page))
             add(first.tag.start, Rule::CharsetMismatch,
-                QT_TRANSLATE_NOOP("velko::PageChecker",
-                                  "The page declares the charset %1, but its bytes are not %1."),
                 {shown(QString::fromLatin1(first.charset))});
     }
 
@@ -423,41 +361,22 @@ private:
     std::vector<Declaration> m_declarations;
 };
 
-// Gives the findings their lines and columns, in page order (and at one
-// place in the order of the rules): one walk over
-// the page up to the last finding, decoding only the stretches of lines
-// before findings.
+// The findings in page order (and at one place in the order of the rules),
+// with their lines and columns.
 std::vector<Finding> located(QByteArrayView page, PageDecoder &decoder, std::vector<Found> &found) {
     std::stable_sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
         return std::pair(a.offset, a.rule) < std::pair(b.offset, b.rule);
     });
+    const qsizetype start = hasByteOrderMark(page) ? 3 : 0;
+    std::vector<qsizetype> offsets;
+    for (const Found &finding : found)
+        offsets.push_back(std::max(finding.offset, start));
+    const std::vector<LineColumn> places = linesAndColumns(page, start, decoder, offsets);
     std::vector<Finding> findings;
     findings.reserve(found.size());
-    qsizetype line = 1;
-    qsizetype scanned = 0;
-    // A place whose column is known: the start of the line, or the last finding.
-    qsizetype anchor = hasByteOrderMark(page) ? 3 : 0;
-    qsizetype anchorColumn = 1;
-    for (Found &finding : found) {
-        const qsizetype offset = std::max(finding.offset, anchor);
-        for (; scanned < offset; ++scanned) {
-            const char c = page[scanned];
-            if (c != '\n' && c != '\r')
-                continue;
-            if (c == '\r' && scanned + 1 < page.size() && page[scanned + 1] == '\n')
-                ++scanned;
-            ++line;
-            anchor = scanned + 1;
-            anchorColumn = 1;
-        }
-        const qsizetype at = std::max(offset, anchor); // never inside a CR LF
-        const qsizetype column =
-            anchorColumn + decoder.characterCount(page.sliced(anchor, at - anchor));
-        anchor = at;
-        anchorColumn = column;
+    for (size_t i = 0; i < found.size(); ++i)
         findings.push_back(
-            {line, column, finding.rule, finding.text, std::move(finding.arguments)});
-    }
+            {places[i].line, places[i].column, found[i].rule, std::move(found[i].arguments)});
     return findings;
 }
 
@@ -477,10 +396,7 @@ std::vector<Finding> check(QByteArrayView page, bool fromText) {
     std::vector<Found> found;
     const PageHead head = findHead(page);
     if (!head.found()) {
-        found.push_back({0,
-                         Rule::HeadMissing,
-                         QT_TRANSLATE_NOOP("velko::PageChecker", "The page has no head tag."),
-                         {}});
+        found.push_back({0, Rule::HeadMissing, {}});
         PageDecoder decoder("UTF-8");
         return located(page, decoder, found);
     }
@@ -493,11 +409,11 @@ std::vector<Finding> check(QByteArrayView page, bool fromText) {
 } // namespace
 
 QString Finding::message() const {
-    return withArguments(QString::fromUtf8(text), arguments);
+    return withArguments(QString::fromUtf8(ruleEntry(rule).message), arguments);
 }
 
 QString Finding::translatedMessage() const {
-    return withArguments(QCoreApplication::translate(kContext, text), arguments);
+    return withArguments(QCoreApplication::translate(kContext, ruleEntry(rule).message), arguments);
 }
 
 std::vector<Finding> checkPage(QByteArrayView page) {
@@ -506,23 +422,6 @@ std::vector<Finding> checkPage(QByteArrayView page) {
 
 std::vector<Finding> checkText(QStringView text) {
     return check(text.toUtf8(), true);
-}
-
-qsizetype textOffset(QStringView text, qsizetype line, qsizetype column) {
-    qsizetype at = 0;
-    for (qsizetype number = 1; number < line; ++number) {
-        while (at < text.size() && text[at] != u'\r' && text[at] != u'\n')
-            ++at;
-        if (at == text.size())
-            return at;
-        at += text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n' ? 2 : 1;
-    }
-    for (qsizetype number = 1;
-         number < column && at < text.size() && text[at] != u'\r' && text[at] != u'\n'; ++number)
-        at += text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate()
-                  ? 2
-                  : 1;
-    return at;
 }
 
 } // namespace velko

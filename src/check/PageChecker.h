@@ -15,13 +15,10 @@
 namespace velko {
 
 struct Finding {
-    qsizetype line = 1;   // counted from 1; CR LF, a lone CR and a lone LF end a line
-    qsizetype column = 1; // counted from 1, in characters of the line
+    qsizetype line = 1;   // as PagePlaces.h counts lines
+    qsizetype column = 1; // and columns
     Rule rule = Rule::HeadMissing;
-    // The message in English, with "%1", "%2" for `arguments`; marked for
-    // translation in the context "velko::PageChecker".
-    const char *text = "";
-    QStringList arguments;
+    QStringList arguments; // the values the rule's message names
 
     Severity severity() const { return ruleEntry(rule).severity; }
     // The message in English, as the command line prints it.
@@ -39,9 +36,5 @@ std::vector<Finding> checkPage(QByteArrayView page);
 // Checks the text of a page being edited, as its UTF-8 bytes. Whether the
 // declared charset fits the bytes is left out: the text has none yet.
 std::vector<Finding> checkText(QStringView text);
-
-// Where a finding's line and column are in `text`: its offset in UTF-16
-// units, at the end of the line when the column lies past it.
-qsizetype textOffset(QStringView text, qsizetype line, qsizetype column);
 
 } // namespace velko

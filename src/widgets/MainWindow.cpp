@@ -1,6 +1,7 @@
 #include "widgets/MainWindow.h"
 
 #include "seams/DesktopServices.h"
+#include "check/PagePlaces.h"
 #include "widgets/FindingsList.h"
 #include "widgets/FormControls.h"
 #include "document/MenuRules.h"

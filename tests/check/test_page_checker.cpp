@@ -1,4 +1,5 @@
 #include "check/PageChecker.h"
+#include "check/PagePlaces.h"
 
 #include <QTest>
 
