@@ -1,7 +1,5 @@
 #include "import/WebFetcher.h"
 
-#include "seams/Settings.h"
-
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -36,13 +34,12 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
                          if (received > kMaxBodyBytes || total > kMaxBodyBytes)
                              stop(QStringLiteral("The page is larger than 100 MB."));
                      });
-    const int timeout = settings::fetchTimeoutSeconds();
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, reply, [&stop, timeout] {
-        stop(QStringLiteral("The page did not arrive within %1 seconds.").arg(timeout));
+    QObject::connect(&timer, &QTimer::timeout, reply, [&stop, this] {
+        stop(QStringLiteral("The page did not arrive within %1 seconds.").arg(m_timeoutSeconds));
     });
-    timer.start(timeout * 1000);
+    timer.start(m_timeoutSeconds * 1000);
 
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);

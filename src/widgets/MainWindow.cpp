@@ -1,14 +1,14 @@
 #include "widgets/MainWindow.h"
 
-#include "seams/DesktopServices.h"
-#include "widgets/FormControls.h"
 #include "document/MenuRules.h"
-#include "seams/Settings.h"
-#include "widgets/TextArea.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
-#include "widgets/WebImportDialog.h"
+#include "import/UrlHistory.h"
+#include "seams/DesktopServices.h"
 #include "tags/TagBlock.h"
+#include "widgets/FormControls.h"
+#include "widgets/TextArea.h"
+#include "widgets/WebImportDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,15 +29,17 @@ constexpr QSize kClientSize(359, 427);
 
 } // namespace
 
-MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
+MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_desktop(desktop)
+    , m_settings(settings)
     , m_dialog(desktop)
     , m_document(*this, desktop, m_dialog)
     , m_export(*this, desktop, m_dialog)
+    , m_fetcher(settings.fetchTimeoutSeconds)
     , m_fileImport(*this, desktop, m_dialog, m_document)
-    , m_webImport(*this, desktop, m_document, m_fetcher)
-    , m_updateCheck(desktop, m_fetcher) {
+    , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
+    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -117,9 +119,9 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.fileSaveAs, document(&DocumentCommands::saveAs));
     onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
     onTrigger(m_menu.fileOpen, [this] { m_fileImport.run(); });
-    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(settings::helpFile()); });
+    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(m_settings.helpFile); });
     onTrigger(m_menu.helpCheckForUpgrade, [this] { m_updateCheck.run(); });
-    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(); });
+    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(m_settings); });
     // The maker's pages; an address that cannot be opened says nothing.
     const std::pair<QAction *, MakerPage> links[] = {
         {m_menu.helpVelkoHome, MakerPage::VelkoHome},
@@ -129,7 +131,8 @@ void MainWindow::connectMenus() {
         {m_menu.helpVelkoOnline, MakerPage::VelkoOnline},
     };
     for (const auto &[action, page] : links)
-        onTrigger(action, [this, page = page] { m_desktop.openUrl(makerUrl(page)); });
+        onTrigger(action,
+                  [this, page = page] { m_desktop.openUrl(makerUrl(m_settings.makerHost, page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
@@ -269,7 +272,8 @@ void MainWindow::importPage(const QString &path) {
 void MainWindow::openWebPage() {
     if (!m_webDialog)
         m_webDialog = new WebImportDialog(
-            m_desktop, m_fetcher, *m_urlHidden, [this] { return isFormEmpty(form()); }, this);
+            m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder), *m_urlHidden,
+            [this] { return isFormEmpty(form()); }, this);
     m_webDialog->open();
 }
 

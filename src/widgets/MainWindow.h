@@ -1,8 +1,5 @@
 #pragma once
 
-#include "seams/CommonDialog.h"
-#include "widgets/MainMenu.h"
-#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
@@ -10,7 +7,11 @@
 #include "import/FileImport.h"
 #include "import/WebFetcher.h"
 #include "import/WebImport.h"
+#include "seams/CommonDialog.h"
+#include "seams/Settings.h"
+#include "seams/Workspace.h"
 #include "tags/ExportCommands.h"
+#include "widgets/MainMenu.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -32,7 +33,7 @@ class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
-    explicit MainWindow(DesktopServices &desktop, QWidget *parent = nullptr);
+    MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     FormValue form() const override;
@@ -78,6 +79,7 @@ private:
     void clearFormFields();
 
     DesktopServices &m_desktop;
+    Settings m_settings;
     CommonDialog m_dialog;
     DocumentCommands m_document;
     ExportCommands m_export;

@@ -1,9 +1,9 @@
 #include "widgets/WebImportDialog.h"
 
-#include "widgets/ChoiceList.h"
-#include "seams/DesktopServices.h"
 #include "import/UrlHistory.h"
 #include "import/WebFetcher.h"
+#include "seams/DesktopServices.h"
+#include "widgets/ChoiceList.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -38,11 +38,13 @@ bool isWebAddress(const QString &url) {
 
 } // namespace
 
-WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, QLineEdit &handOver,
+WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
+                                 const QString &historyPath, QLineEdit &handOver,
                                  std::function<bool()> formIsEmpty, QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
     , m_fetcher(fetcher)
+    , m_historyPath(historyPath)
     , m_handOver(handOver)
     , m_formIsEmpty(std::move(formIsEmpty)) {
     setObjectName(QStringLiteral("frmOpenWebPage"));
@@ -86,7 +88,7 @@ void WebImportDialog::open() {
 
 void WebImportDialog::load() {
     m_url->clear();
-    for (const QString &url : loadUrlHistory(urlHistoryPath()))
+    for (const QString &url : loadUrlHistory(m_historyPath))
         m_url->appendItem(url);
     m_loaded = true;
 }
@@ -99,8 +101,8 @@ void WebImportDialog::unload() {
     for (int i = 0; i < m_url->count(); ++i)
         urls << m_url->itemText(i);
     QString error;
-    if (!saveUrlHistory(urlHistoryPath(), urls, &error))
-        m_desktop.showMessage(generalError(urlHistoryPath() + QStringLiteral(": ") + error));
+    if (!saveUrlHistory(m_historyPath, urls, &error))
+        m_desktop.showMessage(generalError(m_historyPath + QStringLiteral(": ") + error));
 }
 
 void WebImportDialog::setBusy(bool busy) {

@@ -23,8 +23,9 @@ class WebImportDialog : public QDialog {
 
 public:
     // `formIsEmpty` tells whether the import gave anything to the form.
-    WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, QLineEdit &handOver,
-                    std::function<bool()> formIsEmpty, QWidget *parent);
+    // `historyPath`: where the address history is kept.
+    WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, const QString &historyPath,
+                    QLineEdit &handOver, std::function<bool()> formIsEmpty, QWidget *parent);
 
     // Shows the dialog modally, or brings it to the front when it is on
     // screen already.
@@ -46,6 +47,7 @@ private:
 
     DesktopServices &m_desktop;
     WebFetcher &m_fetcher;
+    QString m_historyPath;
     QLineEdit &m_handOver;
     std::function<bool()> m_formIsEmpty;
     ChoiceList *m_url = nullptr;

@@ -14,7 +14,7 @@ extern "C" Q_DECL_EXPORT int velkoRunWindow(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(VELKO_VERSION));
 
     velko::QtDesktopServices desktop;
-    velko::MainWindow window(desktop);
+    velko::MainWindow window(desktop, velko::readSettings());
     desktop.setOwner(&window);
     window.show();
     // "velko PAGE", as from a file manager's Open With: the page is imported.
