@@ -4,7 +4,6 @@
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
 #include "text/TextFile.h"
-#include "tags/TagBlock.h"
 
 namespace velko {
 
@@ -28,8 +27,7 @@ ExportCommands::ExportCommands(Workspace &workspace, DesktopServices &desktop, C
     , m_dialog(dialog) {}
 
 void ExportCommands::copyTags() {
-    m_workspace.generateTags();
-    const QString block = m_workspace.tagsText();
+    const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
         m_desktop.showMessage(noTagsWarning("There are no meta tags to copy.",
                                             "Type some text in the tags fields, then generate "
@@ -40,8 +38,8 @@ void ExportCommands::copyTags() {
 }
 
 void ExportCommands::saveTagsAs() {
-    m_workspace.generateTags();
-    if (m_workspace.tagsText().isEmpty()) {
+    const QString block = m_workspace.generateTags();
+    if (block.isEmpty()) {
         m_desktop.showMessage(noTagsWarning("There are no meta tags to generate.",
                                             "Type some text in the tags fields, then generate."));
         return;
@@ -51,8 +49,6 @@ void ExportCommands::saveTagsAs() {
         m_desktop.beep();
         return;
     }
-    const QString block = BuildTagBlock(m_workspace.form(), DcNameCase::Capitalised);
-    m_workspace.setTagsText(block);
     QString error;
     if (!writeTextFile(path, tagFileText(block), TextFormat{}, &error))
         m_desktop.showMessage(generalError(error));

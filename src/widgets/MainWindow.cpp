@@ -258,11 +258,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::generateTags() {
+QString MainWindow::generateTags() {
     m_tagsArea->setText({});
-    m_tagsArea->setText(BuildTagBlock(form(), DcNameCase::Capitalised));
+    const QString block = BuildTagBlock(form(), DcNameCase::Capitalised);
+    m_tagsArea->setText(block);
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
+    return block;
 }
 
 void MainWindow::importPage(const QString &path) {

@@ -41,9 +41,10 @@ public:
     QString documentText() const override;
     void setDocumentText(const QString &text) override;
     void highlightDocumentRange(qsizetype start, qsizetype length) override;
-    QString tagsText() const override;
+    // What the "Generated Tags" page shows.
+    QString tagsText() const;
     void setTagsText(const QString &text) override;
-    void generateTags() override;
+    QString generateTags() override;
     Page currentPage() const override { return m_currentPage; }
     // Selects a tab exactly as a click on it would.
     void selectPage(Page page) override;
