@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -88,12 +87,6 @@ void MainWindow::buildPages() {
     m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
-
-    // The web import dialog hands its address over through this hidden box.
-    m_urlHidden = new QLineEdit(this);
-    m_urlHidden->setObjectName(QStringLiteral("txtUrlHidden"));
-    m_urlHidden->hide();
-    connect(m_urlHidden, &QLineEdit::textChanged, this, &MainWindow::onUrlHandedOver);
 }
 
 void MainWindow::connectMenus() {
@@ -274,16 +267,13 @@ void MainWindow::importPage(const QString &path) {
 void MainWindow::openWebPage() {
     if (!m_webDialog)
         m_webDialog = new WebImportDialog(
-            m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder), *m_urlHidden,
-            [this] { return isFormEmpty(form()); }, this);
-    m_webDialog->open();
-}
-
-void MainWindow::onUrlHandedOver(const QString &url) {
-    if (!url.isEmpty())
-        run([this, url] { m_webImport.run(url); });
-    m_fetcher.cancel();
-    m_urlHidden->clear();
+            m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder),
+            [this](const QString &url) {
+                run([this, url] { m_webImport.run(url); });
+                return !isFormEmpty(form());
+            },
+            this);
+    m_webDialog->showModal();
 }
 
 // The address history is saved when the program ends, too.

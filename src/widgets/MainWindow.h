@@ -16,7 +16,6 @@
 #include <QMainWindow>
 #include <memory>
 
-class QLineEdit;
 class QTabWidget;
 
 namespace velko {
@@ -76,7 +75,6 @@ private:
 
     void fillInExamples();
     void openWebPage();
-    void onUrlHandedOver(const QString &url);
     void clearFormFields();
 
     DesktopServices &m_desktop;
@@ -92,7 +90,6 @@ private:
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;
     TextArea *m_documentArea = nullptr;
-    QLineEdit *m_urlHidden = nullptr;
     WebImportDialog *m_webDialog = nullptr;
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;

@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -39,14 +38,14 @@ bool isWebAddress(const QString &url) {
 } // namespace
 
 WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
-                                 const QString &historyPath, QLineEdit &handOver,
-                                 std::function<bool()> formIsEmpty, QWidget *parent)
+                                 const QString &historyPath,
+                                 std::function<bool(const QString &url)> importPage,
+                                 QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
     , m_fetcher(fetcher)
     , m_historyPath(historyPath)
-    , m_handOver(handOver)
-    , m_formIsEmpty(std::move(formIsEmpty)) {
+    , m_importPage(std::move(importPage)) {
     setObjectName(QStringLiteral("frmOpenWebPage"));
     setWindowTitle(QStringLiteral("Import from Web"));
 
@@ -73,7 +72,7 @@ WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
     connect(m_cancel, &QPushButton::clicked, this, &WebImportDialog::reject);
 }
 
-void WebImportDialog::open() {
+void WebImportDialog::showModal() {
     if (isVisible()) {
         raise();
         activateWindow();
@@ -139,7 +138,7 @@ void WebImportDialog::onOk() {
     setBusy(true);
     m_status->setText(QStringLiteral("Connecting..."));
     pause();
-    m_handOver.setText(url); // the main window imports the page before this returns
+    const bool read = m_importPage(url);
     if (m_url->currentIndex() == -1)
         m_url->appendItem(url);
     m_status->setText(QStringLiteral("Done"));
@@ -150,7 +149,7 @@ void WebImportDialog::onOk() {
     hide();
     if (m_url->currentText().isEmpty())
         return;
-    if (m_formIsEmpty()) {
+    if (!read) {
         m_desktop.showMessage(kUnableToRetrieve);
         m_status->clear();
         // Shown again for another try, without blocking the main window; after
