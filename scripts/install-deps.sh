@@ -2,7 +2,13 @@
 # Installs the Debian packages Velko needs to build, run and test, and only
 # those that are missing, so a second run takes a moment. desktop-file-utils,
 # appstream and man-db are for the test of what "make install" installs.
-# "install-deps.sh bench" adds what the benchmarks compare Velko with.
+# fonts-liberation2 is the font the text-width test checks the built-in
+# advance table against. qt6-tools-dev has CMake's Qt6LinguistTools,
+# qt6-l10n-tools its lupdate and lrelease; qt6-translations-l10n is Qt's own
+# translation of its dialogs.
+# "install-deps.sh bench" adds what the benchmarks compare Velko with; Node.js
+# and npm only when no working npm is there already, since Debian's npm cannot
+# be installed beside a Node.js from elsewhere.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes.
 set -eu
 
@@ -14,15 +20,20 @@ qt6-base-dev
 qt6-base-dev-tools
 qt6-qpa-plugins
 qt6-svg-dev
+qt6-tools-dev
+qt6-l10n-tools
+qt6-translations-l10n
 libgl-dev
 fonts-dejavu-core
+fonts-liberation2
 desktop-file-utils
 appstream
 man-db
 "
 
 if [ "${1:-}" = bench ]; then
-    packages="$packages python3 python3-lxml time nodejs npm"
+    packages="$packages python3 python3-lxml time"
+    npm --version > /dev/null 2>&1 || packages="$packages nodejs npm"
 fi
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang libclang-rt-14-dev"

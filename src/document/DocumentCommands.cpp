@@ -7,16 +7,18 @@
 #include "seams/Workspace.h"
 #include "tags/TagBlock.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velko {
 
 namespace {
 
+// The lines, translated, as one message text.
 QString lines(std::initializer_list<const char *> parts) {
     QStringList texts;
     for (const char *part : parts)
-        texts << QString::fromUtf8(part);
+        texts << QCoreApplication::translate("velko::DocumentCommands", part);
     return texts.join(QStringLiteral("\r\n"));
 }
 
@@ -51,7 +53,8 @@ void DocumentCommands::save() {
 }
 
 void DocumentCommands::saveAs() {
-    const QString path = m_dialog.showSave(QStringLiteral("Save File As"));
+    const QString path =
+        m_dialog.showSave(QCoreApplication::translate("velko::DocumentCommands", "Save File As"));
     if (path.isEmpty()) {
         m_desktop.beep();
         return;
@@ -71,22 +74,25 @@ void DocumentCommands::insertTags() {
     const qsizetype head = findHeadTag(document);
     if (head < 0) {
         m_workspace.selectPage(Page::HtmlFile);
-        m_desktop.showMessage({QStringLiteral("File Validation"), lines({kNotHtml, kCheckSyntax})});
+        m_desktop.showMessage(
+            {QCoreApplication::translate("velko::DocumentCommands", "File Validation"),
+             lines({kNotHtml, kCheckSyntax})});
         return;
     }
 
     const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
         m_desktop.showMessage(
-            {QStringLiteral("Missing Data"), lines({kNoTags, kFillIn, kThenGenerate})});
+            {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
+             lines({kNoTags, kFillIn, kThenGenerate})});
         return;
     }
 
     const QString question = tagKindsOverlap(block, document)
                                  ? lines({kSomeSame, kMayAppear, "", kQuestion})
-                                 : QString::fromUtf8(kQuestion);
-    if (m_desktop.showMessage({QStringLiteral("Confirm"), question, Buttons::OkCancel}) !=
-        Answer::Ok)
+                                 : lines({kQuestion});
+    if (m_desktop.showMessage({QCoreApplication::translate("velko::DocumentCommands", "Confirm"),
+                               question, Buttons::OkCancel}) != Answer::Ok)
         return;
 
     const Insertion insertion = insertAfterHead(document, head, block);

@@ -25,16 +25,24 @@ struct Insertion {
 // block, and the rest of the document. Nothing is removed.
 Insertion insertAfterHead(QStringView document, qsizetype headOffset, QStringView block);
 
-// What the insertion says to the user, line by line.
+// What the insertion says to the user, line by line: English for the command
+// line, marked for the window, which translates them.
 namespace insertion {
-inline constexpr auto kNotHtml = "This file does not appear to be a valid HTML file.";
-inline constexpr auto kCheckSyntax = "Check the file's HTML syntax and try again.";
-inline constexpr auto kNoTags = "No generated tags";
-inline constexpr auto kFillIn = "Fill in some of the form fields";
-inline constexpr auto kThenGenerate = "Then generate the tags";
-inline constexpr auto kSomeSame = "Some of the same generated tag types";
-inline constexpr auto kMayAppear = "may already appear in the target HTML file.";
-inline constexpr auto kQuestion = "Insert these meta tags into the HTML file?";
+inline constexpr auto kNotHtml = QT_TRANSLATE_NOOP(
+    "velko::DocumentCommands", "This file does not appear to be a valid HTML file.");
+inline constexpr auto kCheckSyntax =
+    QT_TRANSLATE_NOOP("velko::DocumentCommands", "Check the file's HTML syntax and try again.");
+inline constexpr auto kNoTags = QT_TRANSLATE_NOOP("velko::DocumentCommands", "No generated tags");
+inline constexpr auto kFillIn =
+    QT_TRANSLATE_NOOP("velko::DocumentCommands", "Fill in some of the form fields");
+inline constexpr auto kThenGenerate =
+    QT_TRANSLATE_NOOP("velko::DocumentCommands", "Then generate the tags");
+inline constexpr auto kSomeSame =
+    QT_TRANSLATE_NOOP("velko::DocumentCommands", "Some of the same generated tag types");
+inline constexpr auto kMayAppear =
+    QT_TRANSLATE_NOOP("velko::DocumentCommands", "may already appear in the target HTML file.");
+inline constexpr auto kQuestion =
+    QT_TRANSLATE_NOOP("velko::DocumentCommands", "Insert these meta tags into the HTML file?");
 } // namespace insertion
 
 } // namespace velko

@@ -1,69 +1,87 @@
 #include "fields/FieldCatalogue.h"
 
+#include <QCoreApplication>
+
 namespace velko {
 
 namespace {
 
 constexpr FieldEntry kFields[] = {
     {Field::Spare, "Spare slot", Page::None, "", "", false},
-    {Field::Title, "Title", Page::General, "Title", "Web page title", false},
-    {Field::Keywords, "Keywords", Page::General, "Keywords", "Keywords separated by commas", true},
-    {Field::Description, "Description", Page::General, "Description",
-     "Page description less than 200 words", true},
-    {Field::Author, "Author", Page::General, "Author", "Person who authored the page", false},
-    {Field::Email, "E-mail", Page::General, "E-mail", "Contact person's e-mail address", false},
-    {Field::Copyright, "Copyright", Page::General, "Copyright", "Copyright year and name of holder",
-     false},
-    {Field::RevisitAfter, "Revisit After", Page::General, "Revisit After",
-     "Frequency of a spider's return", false},
+    {Field::Title, "Title", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Title"),
+     QT_TRANSLATE_NOOP("velko::Form", "Web page title"), false},
+    {Field::Keywords, "Keywords", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Keywords"),
+     QT_TRANSLATE_NOOP("velko::Form", "Keywords separated by commas"), true},
+    {Field::Description, "Description", Page::General,
+     QT_TRANSLATE_NOOP("velko::Form", "Description"),
+     QT_TRANSLATE_NOOP("velko::Form", "Page description less than 200 words"), true},
+    {Field::Author, "Author", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Author"),
+     QT_TRANSLATE_NOOP("velko::Form", "Person who authored the page"), false},
+    {Field::Email, "E-mail", Page::General, QT_TRANSLATE_NOOP("velko::Form", "E-mail"),
+     QT_TRANSLATE_NOOP("velko::Form", "Contact person's e-mail address"), false},
+    {Field::Copyright, "Copyright", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Copyright"),
+     QT_TRANSLATE_NOOP("velko::Form", "Copyright year and name of holder"), false},
+    {Field::RevisitAfter, "Revisit After", Page::General,
+     QT_TRANSLATE_NOOP("velko::Form", "Revisit After"),
+     QT_TRANSLATE_NOOP("velko::Form", "Frequency of a spider's return"), false},
     {Field::RefreshSlot, "Refresh slot", Page::None, "", "", false},
-    {Field::RefreshSeconds, "Refresh Seconds", Page::General, "after", "Seconds before transfer",
-     false},
-    {Field::RefreshUrl, "Refresh URL", Page::General, "Go to", "Transfers visitors to another page",
-     false},
-    {Field::Expires, "Expires", Page::General, "Expires", "Date content expires", false},
+    {Field::RefreshSeconds, "Refresh Seconds", Page::General,
+     QT_TRANSLATE_NOOP("velko::Form", "after"),
+     QT_TRANSLATE_NOOP("velko::Form", "Seconds before transfer"), false},
+    {Field::RefreshUrl, "Refresh URL", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Go to"),
+     QT_TRANSLATE_NOOP("velko::Form", "Transfers visitors to another page"), false},
+    {Field::Expires, "Expires", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Expires"),
+     QT_TRANSLATE_NOOP("velko::Form", "Date content expires"), false},
     {Field::RobotsSlot, "Robots slot", Page::None, "", "", false},
     {Field::RatingSlot, "Rating slot", Page::None, "", "", false},
     {Field::ContentTypeSlot, "Content-Type slot", Page::None, "", "", false},
-    {Field::OtherLanguage, "Other Language", Page::Other, "Other", "Use a different language",
-     false},
+    {Field::OtherLanguage, "Other Language", Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Other"),
+     QT_TRANSLATE_NOOP("velko::Form", "Use a different language"), false},
     {Field::DistributionSlot, "Distribution slot", Page::None, "", "", false},
     {Field::DCTitleSlot, "DC.Title slot", Page::None, "", "", false},
     {Field::DCDescriptionSlot, "DC.Description slot", Page::None, "", "", false},
-    {Field::DCCreator, "DC.Creator", Page::DublinCore, "DC.Creator",
-     "Primary creator of the content", false},
+    {Field::DCCreator, "DC.Creator", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Creator"),
+     QT_TRANSLATE_NOOP("velko::Form", "Primary creator of the content"), false},
     {Field::DCSubjectSlot, "DC.Subject slot", Page::None, "", "", false},
-    {Field::DCPublisher, "DC.Publisher", Page::DublinCore, "DC.Publisher",
-     "One who makes the resource available", false},
-    {Field::DCContributors, "DC.Contributors", Page::DublinCore, "DC.Contributors",
-     "Contributor to the resource's content", false},
-    {Field::DCDate, "DC.Date", Page::DublinCore, "DC.Date", "Date of the resource's creation",
-     false},
-    {Field::DCType, "DC.Type", Page::DublinCore, "DC.Type", "Nature of the resource's content",
-     false},
-    {Field::DCFormat, "DC.Format", Page::DublinCore, "DC.Format", "Media-type of the resource",
-     false},
-    {Field::DCIdentifier, "DC.Identifier", Page::DublinCore, "DC.Identifier", "Url of the resource",
-     false},
-    {Field::DCSource, "DC.Source", Page::DublinCore, "DC.Source",
-     "Source from which the resource was derived", false},
-    {Field::DCLanguage, "DC.Language", Page::DublinCore, "DC.Language",
-     "Language of the resource's content", false},
-    {Field::DCRelation, "DC.Relation", Page::DublinCore, "DC.Relation",
-     "Reference to a related resource", false},
-    {Field::DCCoverage, "DC.Coverage", Page::DublinCore, "DC.Coverage",
-     "Geographical scope of the resource's content", false},
-    {Field::DCRights, "DC.Rights", Page::DublinCore, "DC.Rights",
-     "Info about rights held in the resource", false},
+    {Field::DCPublisher, "DC.Publisher", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Publisher"),
+     QT_TRANSLATE_NOOP("velko::Form", "One who makes the resource available"), false},
+    {Field::DCContributors, "DC.Contributors", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Contributors"),
+     QT_TRANSLATE_NOOP("velko::Form", "Contributor to the resource's content"), false},
+    {Field::DCDate, "DC.Date", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Date"),
+     QT_TRANSLATE_NOOP("velko::Form", "Date of the resource's creation"), false},
+    {Field::DCType, "DC.Type", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Type"),
+     QT_TRANSLATE_NOOP("velko::Form", "Nature of the resource's content"), false},
+    {Field::DCFormat, "DC.Format", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Format"),
+     QT_TRANSLATE_NOOP("velko::Form", "Media-type of the resource"), false},
+    {Field::DCIdentifier, "DC.Identifier", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Identifier"),
+     QT_TRANSLATE_NOOP("velko::Form", "Url of the resource"), false},
+    {Field::DCSource, "DC.Source", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Source"),
+     QT_TRANSLATE_NOOP("velko::Form", "Source from which the resource was derived"), false},
+    {Field::DCLanguage, "DC.Language", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Language"),
+     QT_TRANSLATE_NOOP("velko::Form", "Language of the resource's content"), false},
+    {Field::DCRelation, "DC.Relation", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Relation"),
+     QT_TRANSLATE_NOOP("velko::Form", "Reference to a related resource"), false},
+    {Field::DCCoverage, "DC.Coverage", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "DC.Coverage"),
+     QT_TRANSLATE_NOOP("velko::Form", "Geographical scope of the resource's content"), false},
+    {Field::DCRights, "DC.Rights", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Rights"),
+     QT_TRANSLATE_NOOP("velko::Form", "Info about rights held in the resource"), false},
     {Field::PragmaSlot, "Pragma slot", Page::None, "", "", false},
-    {Field::Generator, "Generator", Page::Other, "Generator", "Program that created the web page",
-     false},
-    {Field::WindowTarget, "Window Target", Page::Other, "Window Target", "Can prevent page framing",
-     false},
-    {Field::Abstract, "Abstract", Page::Other, "Abstract",
-     "Brief summary of the description meta tag", true},
-    {Field::Comments, "Comments", Page::Other, "Comments", "Sometimes used instead of meta tags",
-     true},
+    {Field::Generator, "Generator", Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Generator"),
+     QT_TRANSLATE_NOOP("velko::Form", "Program that created the web page"), false},
+    {Field::WindowTarget, "Window Target", Page::Other,
+     QT_TRANSLATE_NOOP("velko::Form", "Window Target"),
+     QT_TRANSLATE_NOOP("velko::Form", "Can prevent page framing"), false},
+    {Field::Abstract, "Abstract", Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Abstract"),
+     QT_TRANSLATE_NOOP("velko::Form", "Brief summary of the description meta tag"), true},
+    {Field::Comments, "Comments", Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Comments"),
+     QT_TRANSLATE_NOOP("velko::Form", "Sometimes used instead of meta tags"), true},
 };
 static_assert(std::size(kFields) == kFieldCount);
 
@@ -78,30 +96,40 @@ constexpr const char *kLanguageItems[] = {"en", "ch", "de", "es", "fr", "ja", "r
 constexpr const char *kPageCachingItems[] = {"cache (Default)", "no-cache"};
 
 constexpr ListEntry kLists[] = {
-    {List::Distribution, "Distribution", "cboDistribution", Page::General, "Distribution",
-     "Entry points", kDistributionItems},
-    {List::Robot, "Robot", "cboRobot", Page::General, "Robot", "Restrict or allow spiders",
-     kRobotItems},
-    {List::Rating, "Rating", "cboRating", Page::General, "Rating", "Content rating", kRatingItems},
-    {List::Charset, "Charset", "cboCharset", Page::Other, "Charset", "Commonly ISO-8859-1",
-     kCharsetItems},
-    {List::Language, "Language", "cboLang", Page::Other, "Language", "The page's language",
-     kLanguageItems},
-    {List::PageCaching, "Page Caching", "cboPageCaching", Page::Other, "Page Caching",
-     "Can stop browsers from caching page", kPageCachingItems},
+    {List::Distribution, "Distribution", "cboDistribution", Page::General,
+     QT_TRANSLATE_NOOP("velko::Form", "Distribution"),
+     QT_TRANSLATE_NOOP("velko::Form", "Entry points"), kDistributionItems},
+    {List::Robot, "Robot", "cboRobot", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Robot"),
+     QT_TRANSLATE_NOOP("velko::Form", "Restrict or allow spiders"), kRobotItems},
+    {List::Rating, "Rating", "cboRating", Page::General, QT_TRANSLATE_NOOP("velko::Form", "Rating"),
+     QT_TRANSLATE_NOOP("velko::Form", "Content rating"), kRatingItems},
+    {List::Charset, "Charset", "cboCharset", Page::Other,
+     QT_TRANSLATE_NOOP("velko::Form", "Charset"),
+     QT_TRANSLATE_NOOP("velko::Form", "Commonly ISO-8859-1"), kCharsetItems},
+    {List::Language, "Language", "cboLang", Page::Other,
+     QT_TRANSLATE_NOOP("velko::Form", "Language"),
+     QT_TRANSLATE_NOOP("velko::Form", "The page's language"), kLanguageItems},
+    {List::PageCaching, "Page Caching", "cboPageCaching", Page::Other,
+     QT_TRANSLATE_NOOP("velko::Form", "Page Caching"),
+     QT_TRANSLATE_NOOP("velko::Form", "Can stop browsers from caching page"), kPageCachingItems},
 };
 static_assert(std::size(kLists) == kListCount);
 
 constexpr CheckEntry kChecks[] = {
-    {Check::DCTitle, "chkDCTitle", Page::DublinCore, "Use Title", "Name of the resource"},
-    {Check::DCDescription, "chkDCDescription", Page::DublinCore, "Use Description",
-     "Account of the resource's content"},
-    {Check::DCSubject, "chkDCSubject", Page::DublinCore, "Use Keywords",
-     "Topic of the resource's content"},
-    {Check::TitleComments, "chkTitleComments", Page::Other, "Use Title as Comment", ""},
-    {Check::KeywordsComments, "chkKeywordsComments", Page::Other, "Use Keywords as Comment", ""},
+    {Check::DCTitle, "chkDCTitle", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "Use Title"),
+     QT_TRANSLATE_NOOP("velko::Form", "Name of the resource")},
+    {Check::DCDescription, "chkDCDescription", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "Use Description"),
+     QT_TRANSLATE_NOOP("velko::Form", "Account of the resource's content")},
+    {Check::DCSubject, "chkDCSubject", Page::DublinCore,
+     QT_TRANSLATE_NOOP("velko::Form", "Use Keywords"),
+     QT_TRANSLATE_NOOP("velko::Form", "Topic of the resource's content")},
+    {Check::TitleComments, "chkTitleComments", Page::Other,
+     QT_TRANSLATE_NOOP("velko::Form", "Use Title as Comment"), ""},
+    {Check::KeywordsComments, "chkKeywordsComments", Page::Other,
+     QT_TRANSLATE_NOOP("velko::Form", "Use Keywords as Comment"), ""},
     {Check::DescriptionComments, "chkDescriptionComments", Page::Other,
-     "Use Description as Comment", ""},
+     QT_TRANSLATE_NOOP("velko::Form", "Use Description as Comment"), ""},
 };
 static_assert(std::size(kChecks) == kCheckCount);
 
@@ -141,22 +169,21 @@ std::span<const CheckEntry> allChecks() {
     return kChecks;
 }
 
+QString formText(const char *source) {
+    return QCoreApplication::translate("velko::Form", source);
+}
+
 QString pageTitle(Page page) {
-    switch (page) {
-    case Page::General:
-        return QStringLiteral("General Tags");
-    case Page::DublinCore:
-        return QStringLiteral("D.C. Tags");
-    case Page::Other:
-        return QStringLiteral("Other Tags");
-    case Page::GeneratedTags:
-        return QStringLiteral("Generated Tags");
-    case Page::HtmlFile:
-        return QStringLiteral("HTML File");
-    case Page::None:
-        break;
-    }
-    return {};
+    static constexpr const char *kTitles[] = {
+        "", // Page::None
+        QT_TRANSLATE_NOOP("velko::Form", "General Tags"),
+        QT_TRANSLATE_NOOP("velko::Form", "D.C. Tags"),
+        QT_TRANSLATE_NOOP("velko::Form", "Other Tags"),
+        QT_TRANSLATE_NOOP("velko::Form", "Generated Tags"),
+        QT_TRANSLATE_NOOP("velko::Form", "HTML File"),
+    };
+    static_assert(std::size(kTitles) == kPageCount + 1);
+    return formText(kTitles[int(page)]);
 }
 
 QString fieldObjectName(Field field) {

@@ -3,6 +3,10 @@
 // The tag form's catalogue: every text field, choice list and check box, with
 // the page it sits on and the texts a user sees. Everything else in Velko names
 // fields through the enums below and reads their texts from these tables.
+// Labels, tooltips, captions and page titles are English source texts marked
+// for translation; formText() gives one in the user's language. Names, object
+// names and list items are used as they are: names are the keys of form files
+// (check boxes are keyed by their English caption), list items go into tags.
 
 #include <QString>
 #include <array>
@@ -105,6 +109,10 @@ std::span<const FieldEntry> allFields();
 std::span<const ListEntry> allLists();
 std::span<const CheckEntry> allChecks();
 
+// A label, tooltip or caption of the tables, translated for display.
+QString formText(const char *source);
+
+// A tab's caption, translated.
 QString pageTitle(Page page);
 
 // Object name of a text field's control: "HTMLText_<index>".

@@ -9,42 +9,49 @@ namespace {
 using C = Control;
 
 constexpr FormRow kRows[] = {
-    {Page::General, "Title", C::text(Field::Title)},
-    {Page::General, "Keywords", C::text(Field::Keywords)},
-    {Page::General, "Description", C::text(Field::Description)},
-    {Page::General, "Author", C::text(Field::Author)},
-    {Page::General, "E-mail", C::text(Field::Email)},
-    {Page::General, "Copyright", C::text(Field::Copyright)},
-    {Page::General, "Revisit After", C::text(Field::RevisitAfter)},
-    {Page::General, "Refresh", C::text(Field::RefreshUrl), C::text(Field::RefreshSeconds), "sec."},
-    {Page::General, "Expires", C::text(Field::Expires)},
-    {Page::General, "Distribution", C::list(List::Distribution)},
-    {Page::General, "Robot", C::list(List::Robot)},
-    {Page::General, "Rating", C::list(List::Rating)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Title"), C::text(Field::Title)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Keywords"), C::text(Field::Keywords)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Description"), C::text(Field::Description)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Author"), C::text(Field::Author)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "E-mail"), C::text(Field::Email)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Copyright"), C::text(Field::Copyright)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Revisit After"),
+     C::text(Field::RevisitAfter)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Refresh"), C::text(Field::RefreshUrl),
+     C::text(Field::RefreshSeconds), QT_TRANSLATE_NOOP("velko::Form", "sec.")},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Expires"), C::text(Field::Expires)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Distribution"), C::list(List::Distribution)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Robot"), C::list(List::Robot)},
+    {Page::General, QT_TRANSLATE_NOOP("velko::Form", "Rating"), C::list(List::Rating)},
 
-    {Page::DublinCore, "DC.Title", C::check(Check::DCTitle)},
-    {Page::DublinCore, "DC.Description", C::check(Check::DCDescription)},
-    {Page::DublinCore, "DC.Creator", C::text(Field::DCCreator)},
-    {Page::DublinCore, "DC.Subject", C::check(Check::DCSubject)},
-    {Page::DublinCore, "DC.Publisher", C::text(Field::DCPublisher)},
-    {Page::DublinCore, "DC.Contributors", C::text(Field::DCContributors)},
-    {Page::DublinCore, "DC.Date", C::text(Field::DCDate)},
-    {Page::DublinCore, "DC.Type", C::text(Field::DCType)},
-    {Page::DublinCore, "DC.Format", C::text(Field::DCFormat)},
-    {Page::DublinCore, "DC.Identifier", C::text(Field::DCIdentifier)},
-    {Page::DublinCore, "DC.Source", C::text(Field::DCSource)},
-    {Page::DublinCore, "DC.Language", C::text(Field::DCLanguage)},
-    {Page::DublinCore, "DC.Relation", C::text(Field::DCRelation)},
-    {Page::DublinCore, "DC.Coverage", C::text(Field::DCCoverage)},
-    {Page::DublinCore, "DC.Rights", C::text(Field::DCRights)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Title"), C::check(Check::DCTitle)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Description"),
+     C::check(Check::DCDescription)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Creator"), C::text(Field::DCCreator)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Subject"), C::check(Check::DCSubject)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Publisher"),
+     C::text(Field::DCPublisher)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Contributors"),
+     C::text(Field::DCContributors)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Date"), C::text(Field::DCDate)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Type"), C::text(Field::DCType)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Format"), C::text(Field::DCFormat)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Identifier"),
+     C::text(Field::DCIdentifier)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Source"), C::text(Field::DCSource)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Language"), C::text(Field::DCLanguage)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Relation"), C::text(Field::DCRelation)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Coverage"), C::text(Field::DCCoverage)},
+    {Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "DC.Rights"), C::text(Field::DCRights)},
 
-    {Page::Other, "Charset", C::list(List::Charset)},
-    {Page::Other, "Language", C::list(List::Language), C::text(Field::OtherLanguage)},
-    {Page::Other, "Page Caching", C::list(List::PageCaching)},
-    {Page::Other, "Generator", C::text(Field::Generator)},
-    {Page::Other, "Window Target", C::text(Field::WindowTarget)},
-    {Page::Other, "Abstract", C::text(Field::Abstract)},
-    {Page::Other, "Comments", C::text(Field::Comments)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Charset"), C::list(List::Charset)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Language"), C::list(List::Language),
+     C::text(Field::OtherLanguage)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Page Caching"), C::list(List::PageCaching)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Generator"), C::text(Field::Generator)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Window Target"), C::text(Field::WindowTarget)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Abstract"), C::text(Field::Abstract)},
+    {Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Comments"), C::text(Field::Comments)},
     {Page::Other, "", C::check(Check::TitleComments)},
     {Page::Other, "", C::check(Check::KeywordsComments)},
     {Page::Other, "", C::check(Check::DescriptionComments)},
@@ -81,22 +88,26 @@ std::pair<const char *, const char *> catalogueTexts(Control control) {
 
 } // namespace
 
+const char *catalogueLabel(Control control) {
+    return catalogueTexts(control).first;
+}
+
 QString controlLabel(Control control) {
-    return QString::fromUtf8(catalogueTexts(control).first);
+    return formText(catalogueLabel(control));
 }
 
 QString controlTooltip(Control control) {
-    return QString::fromUtf8(catalogueTexts(control).second);
+    return formText(catalogueTexts(control).second);
 }
 
 QString accessibleName(const FormRow &row, Control control) {
     const QString label = controlLabel(control);
-    const QString rowLabel = QString::fromUtf8(row.label);
-    if (control.kind == Control::Kind::Check || rowLabel.isEmpty() || rowLabel == label)
+    if (control.kind == Control::Kind::Check || !*row.label ||
+        qstrcmp(row.label, catalogueLabel(control)) == 0)
         return label;
-    QString name = rowLabel + QStringLiteral(", ") + label;
+    QString name = formText(row.label) + QStringLiteral(", ") + label;
     if (control.id == row.second.id && control.kind == row.second.kind && *row.trailing)
-        name += QLatin1Char(' ') + QString::fromUtf8(row.trailing);
+        name += QLatin1Char(' ') + formText(row.trailing);
     return name;
 }
 

@@ -31,9 +31,9 @@ struct FormValue {
     bool operator==(const FormValue &) const = default;
 };
 
-// True when text fields 1 to 36 are empty, no list has a chosen item and the
-// three Dublin Core boxes are unchecked. The comment boxes, the lists' shown
-// text and the spare slot do not count.
+// True when text fields 1 to 36 are empty, no list has a chosen item or typed
+// text (blanks aside) and the three Dublin Core boxes are unchecked. The
+// comment boxes and the spare slot do not count.
 bool isFormEmpty(const FormValue &form);
 
 // Clear Form Fields: every text field but the spare slot emptied, no list item

@@ -4,6 +4,7 @@
 #include "import/WebFetcher.h"
 #include "seams/DesktopServices.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 
@@ -11,7 +12,10 @@ namespace velko {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Program Update");
+// The title of the check's messages.
+QString title() {
+    return QCoreApplication::translate("velko::UpdateCheck", "Program Update");
+}
 
 // A version as its whole part, its fraction's digits (so that "3" and "30"
 // are the same fraction) and any further parts.
@@ -96,24 +100,30 @@ void UpdateCheck::run() {
     switch (fetched.succeeded() ? comparePublishedVersion(fetched.body, m_currentVersion)
                                 : PublishedVersion::Unknown) {
     case PublishedVersion::Unknown:
-        m_desktop.showMessage({kTitle, QStringLiteral("Unable to connect to server.")});
+        m_desktop.showMessage({title(), QCoreApplication::translate(
+                                            "velko::UpdateCheck", "Unable to connect to server.")});
         return;
     case PublishedVersion::Current:
-        m_desktop.showMessage({kTitle, QStringLiteral("Your version of Velko is current")});
+        m_desktop.showMessage(
+            {title(), QCoreApplication::translate("velko::UpdateCheck",
+                                                  "Your version of Velko is current")});
         return;
     case PublishedVersion::Newer:
         break;
     }
-    const Message question{kTitle,
-                           QStringLiteral("A newer version of Velko is available.\r\nWould you "
-                                          "like to download it?"),
+    const Message question{title(),
+                           QCoreApplication::translate("velko::UpdateCheck",
+                                                       "A newer version of Velko is "
+                                                       "available.\r\nWould you like to "
+                                                       "download it?"),
                            Buttons::YesNo};
     if (m_desktop.showMessage(question) != Answer::Yes)
         return;
     const QUrl download = makerUrl(m_makerHost, MakerPage::VelkoHome);
     if (!m_desktop.openUrl(download))
-        m_desktop.showMessage(
-            generalError(QStringLiteral("No browser could be started for ") + download.toString()));
+        m_desktop.showMessage(generalError(
+            QCoreApplication::translate("velko::UpdateCheck", "No browser could be started for %1")
+                .arg(download.toString())));
 }
 
 } // namespace velko

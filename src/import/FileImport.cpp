@@ -6,6 +6,8 @@
 #include "document/DocumentCommands.h"
 #include "import/MetaTagReader.h"
 
+#include <QCoreApplication>
+
 namespace velko {
 
 FileImport::FileImport(Workspace &workspace, DesktopServices &desktop, CommonDialog &dialog,
@@ -16,7 +18,8 @@ FileImport::FileImport(Workspace &workspace, DesktopServices &desktop, CommonDia
     , m_document(document) {}
 
 void FileImport::run() {
-    const QString path = m_dialog.showOpen(QStringLiteral("Import File"));
+    const QString path =
+        m_dialog.showOpen(QCoreApplication::translate("velko::FileImport", "Import File"));
     if (path.isEmpty()) {
         m_desktop.beep();
         return;

@@ -1,167 +1,14 @@
 #include "import/MetaTagReader.h"
 
+#include "tags/TagMatch.h"
 #include "text/AsciiCase.h"
 
-#include <array>
-#include <cstring>
-#include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace velko {
 
 namespace {
-
-// The tags read back, each with the text field its value goes to, in the
-// order that decides between two tags starting at the same place. Values
-// meant for a list, a check box or the refresh row wait in a slot until the
-// whole page is read.
-constexpr std::pair<Field, std::string_view> kKeys[] = {
-    {Field::Title, "TITLE"},
-    {Field::Keywords, R"(META NAME="KEYWORDS" CONTENT=)"},
-    {Field::Description, R"(META NAME="DESCRIPTION" CONTENT=)"},
-    {Field::Author, R"(META NAME="AUTHOR" CONTENT=)"},
-    {Field::Email, R"(LINK REV="MADE" HREF=)"},
-    {Field::Copyright, R"(META NAME="COPYRIGHT" CONTENT=)"},
-    {Field::RevisitAfter, R"(META NAME="REVISIT-AFTER" CONTENT=)"},
-    {Field::RefreshSlot, R"(META HTTP-EQUIV="REFRESH" CONTENT=)"},
-    {Field::Expires, R"(META HTTP-EQUIV="EXPIRES" CONTENT=)"},
-    {Field::RobotsSlot, R"(META NAME="ROBOTS" CONTENT=)"},
-    {Field::RatingSlot, R"(META NAME="RATING" CONTENT=)"},
-    {Field::ContentTypeSlot, R"(META HTTP-EQUIV="CONTENT-TYPE" CONTENT=)"},
-    {Field::OtherLanguage, R"(META HTTP-EQUIV="CONTENT-LANGUAGE" CONTENT=)"},
-    {Field::DistributionSlot, R"(META NAME="DISTRIBUTION" CONTENT=)"},
-    {Field::DCTitleSlot, R"(META NAME="DC.TITLE" CONTENT=)"},
-    {Field::DCDescriptionSlot, R"(META NAME="DC.DESCRIPTION" CONTENT=)"},
-    {Field::DCCreator, R"(META NAME="DC.CREATOR" CONTENT=)"},
-    {Field::DCSubjectSlot, R"(META NAME="DC.SUBJECT" CONTENT=)"},
-    {Field::DCPublisher, R"(META NAME="DC.PUBLISHER" CONTENT=)"},
-    {Field::DCContributors, R"(META NAME="DC.CONTRIBUTORS" CONTENT=)"},
-    {Field::DCDate, R"(META NAME="DC.DATE" CONTENT=)"},
-    {Field::DCType, R"(META NAME="DC.TYPE" CONTENT=)"},
-    {Field::DCFormat, R"(META NAME="DC.FORMAT" CONTENT=)"},
-    {Field::DCIdentifier, R"(META NAME="DC.IDENTIFIER" CONTENT=)"},
-    {Field::DCSource, R"(META NAME="DC.SOURCE" CONTENT=)"},
-    {Field::DCLanguage, R"(META NAME="DC.LANGUAGE" CONTENT=)"},
-    {Field::DCRelation, R"(META NAME="DC.RELATION" CONTENT=)"},
-    {Field::DCCoverage, R"(META NAME="DC.COVERAGE" CONTENT=)"},
-    {Field::DCRights, R"(META NAME="DC.RIGHTS" CONTENT=)"},
-    {Field::PragmaSlot, R"(META HTTP-EQUIV="PRAGMA" CONTENT=)"},
-    {Field::Generator, R"(META NAME="GENERATOR" CONTENT=)"},
-    {Field::WindowTarget, R"(META HTTP-EQUIV="WINDOW-TARGET" CONTENT=)"},
-    {Field::Abstract, R"(META NAME="ABSTRACT" CONTENT=)"},
-    {Field::Comments, "!--"},
-};
-
-enum class Kind { Element, Attribute, Comment };
-
-constexpr Kind kindOf(std::string_view key) {
-    if (key.find("--") != key.npos)
-        return Kind::Comment;
-    for (std::string_view word :
-         {"GENERATOR", "HTTP-EQUIV", "LINK REV", "META NAME", "WINDOW-TARGET"}) {
-        if (key.find(word) != key.npos)
-            return Kind::Attribute;
-    }
-    return Kind::Element;
-}
-
-// A key's markers, upper case. Each starts with a character that has no case,
-// so a plain character search finds every place one can start.
-struct Tag {
-    Field field;
-    Kind kind;
-    std::string open;
-    std::string close;
-};
-
-struct TagTable {
-    std::vector<Tag> all;
-    // The tags by the upper-cased character behind their "<", so that a "<"
-    // is compared only with the few keys that can start there.
-    std::array<std::vector<const Tag *>, 128> byNextCharacter;
-};
-
-const TagTable &tagTable() {
-    static const TagTable table = [] {
-        TagTable built;
-        for (const auto &[field, keyView] : kKeys) {
-            const std::string key(keyView);
-            switch (const Kind kind = kindOf(key)) {
-            case Kind::Element:
-                built.all.push_back({field, kind, "<" + key + ">", "</" + key + ">"});
-                break;
-            case Kind::Attribute:
-                built.all.push_back({field, kind, "<" + key, ">"});
-                break;
-            case Kind::Comment:
-                built.all.push_back({field, kind, "<!--", "-->"});
-                break;
-            }
-        }
-        for (const Tag &tag : built.all)
-            built.byNextCharacter[static_cast<unsigned char>(tag.open[1])].push_back(&tag);
-        return built;
-    }();
-    return table;
-}
-
-// The page as UTF-16 text or as encoded bytes: the markers are ASCII, and in
-// UTF-8 and Windows-1252 alike an ASCII byte always stands for itself.
-char16_t unitAt(QStringView text, qsizetype at) {
-    return text[at].unicode();
-}
-char16_t unitAt(QByteArrayView bytes, qsizetype at) {
-    return static_cast<unsigned char>(bytes[at]);
-}
-qsizetype indexOfUnit(QStringView text, char unit, qsizetype from) {
-    return text.indexOf(QLatin1Char(unit), from);
-}
-// memchr straight away: the markup search calls this for every "<" of the
-// page, where the general byte search costs more than the search itself.
-qsizetype indexOfUnit(QByteArrayView bytes, char unit, qsizetype from) {
-    if (from >= bytes.size())
-        return -1;
-    const void *found = std::memchr(bytes.data() + from, unit, size_t(bytes.size() - from));
-    return found ? static_cast<const char *>(found) - bytes.data() : -1;
-}
-
-// Compared from the end: the keys share their beginnings ("<META NAME=") but
-// mostly not their lengths, so a wrong key fails at the first character.
-template <typename View> bool markerAt(View text, qsizetype at, const std::string &marker) {
-    if (text.size() - at < qsizetype(marker.size()))
-        return false;
-    for (qsizetype i = qsizetype(marker.size()) - 1; i >= 0; --i) {
-        if (asciiUpper(unitAt(text, at + i)) != char16_t(marker[i]))
-            return false;
-    }
-    return true;
-}
-
-template <typename View>
-qsizetype indexOfMarker(View text, const std::string &marker, qsizetype from) {
-    for (qsizetype at = from; (at = indexOfUnit(text, marker.front(), at)) >= 0; ++at) {
-        if (markerAt(text, at, marker))
-            return at;
-    }
-    return -1;
-}
-
-// The tag whose open marker starts at the "<" at `at`; only keys that begin
-// with the character after it are compared further.
-template <typename View> const Tag *tagOpeningAt(const TagTable &table, View text, qsizetype at) {
-    if (at + 1 >= text.size())
-        return nullptr;
-    const char16_t next = asciiUpper(unitAt(text, at + 1));
-    if (next >= table.byNextCharacter.size())
-        return nullptr;
-    for (const Tag *tag : table.byNextCharacter[next]) {
-        if (markerAt(text, at, tag->open))
-            return tag;
-    }
-    return nullptr;
-}
 
 QStringView trimBlanks(QStringView text) {
     while (text.startsWith(u' '))
@@ -187,7 +34,8 @@ void joinLines(QString &value) {
 }
 
 // Each "&quot;" as the double quote it stands for; built piece by piece for
-// the same reason as joinLines.
+// the same reason as joinLines. Other entities stay as written, since the
+// builder writes values back unchanged.
 QString unescapedQuotes(QStringView text) {
     static constexpr QStringView escaped = u"&quot;";
     QString out;
@@ -201,56 +49,47 @@ QString unescapedQuotes(QStringView text) {
     return out;
 }
 
-QString cleaned(QString value, Kind kind) {
+QString cleaned(QString value, bool attribute) {
     joinLines(value);
-    QStringView text = trimBlanks(value);
-    if (kind != Kind::Attribute)
-        return text.toString();
-    // The slash of a tag closed as "<meta ... />".
-    if (text.endsWith(u'/'))
-        text = trimBlanks(text.chopped(1));
-    if (text.startsWith(u'"') || text.startsWith(u'\'')) {
-        const QChar quote = text.front();
-        text = text.sliced(1);
-        if (text.endsWith(quote))
-            text.chop(1);
-        text = trimBlanks(text);
-    }
-    return unescapedQuotes(text);
+    const QStringView text = trimBlanks(value);
+    return attribute ? unescapedQuotes(text) : text.toString();
 }
 
 bool equalsAsciiCaseless(QStringView text, QLatin1StringView word) {
     return text.size() == word.size() && indexOfAsciiCaseless(text, word) == 0;
 }
 
-// Lists set from a slot, each word choosing the item of its position.
+// Lists set from a slot, each item choosing itself when the slot holds its
+// text: the whole text, or for the charset and the language anywhere in it
+// ("text/html; charset=iso-8859-1", "en-us"). Pages name the ISO charsets
+// without "iso-" too, so that prefix is left out of the comparison; and since
+// iso-8859-1 comes before the other ISO charsets, it also takes iso-8859-10
+// to 8859-16.
 struct Choice {
     List list;
     Field slot;
-    bool anywhere; // the word may occur anywhere in the slot, not only as all of it
+    bool anywhere;
     std::vector<QLatin1StringView> words;
 };
 
 const std::vector<Choice> &choices() {
-    using L = QLatin1StringView;
-    static const std::vector<Choice> all = {
-        {List::Robot, Field::RobotsSlot, false, {L("ALL"), L("NOINDEX"), L("NOFOLLOW"), L("NONE")}},
-        {List::Rating,
-         Field::RatingSlot,
-         false,
-         {L("GENERAL"), L("14 YEARS"), L("MATURE"), L("RESTRICTED")}},
-        // "8859-1" comes first so that it also takes iso-8859-10 to 8859-16.
-        {List::Charset,
-         Field::ContentTypeSlot,
-         true,
-         {L("WINDOWS-1252"), L("US-ASCII"), L("8859-1"), L("8859-2"), L("8859-3"), L("8859-4"),
-          L("8859-5"), L("8859-6"), L("8859-7"), L("8859-8"), L("8859-9")}},
-        {List::Language,
-         Field::OtherLanguage,
-         true,
-         {L("EN"), L("CH"), L("DE"), L("ES"), L("FR"), L("JA"), L("RU")}},
-        {List::Distribution, Field::DistributionSlot, false, {L("GLOBAL"), L("LOCAL")}},
-    };
+    static const std::vector<Choice> all = [] {
+        std::vector<Choice> built;
+        for (const TagRow &row : tagRows()) {
+            if (row.source != Source::Choice)
+                continue;
+            const bool anywhere = row.list == List::Charset || row.list == List::Language;
+            Choice choice{row.list, row.readInto, anywhere, {}};
+            for (const char *item : listEntry(row.list).items) {
+                QLatin1StringView word(item);
+                if (word.startsWith(QLatin1StringView("iso-")))
+                    word = word.sliced(4);
+                choice.words.push_back(word);
+            }
+            built.push_back(std::move(choice));
+        }
+        return built;
+    }();
     return all;
 }
 
@@ -277,10 +116,26 @@ void splitRefresh(FormValue &form) {
 }
 
 // Turns the slots into the refresh row, list choices and check boxes.
+// What a list shows of a slot that names none of its items: the slot's text,
+// or for the charset the name after "charset=".
+ListValue typedText(List list, QStringView slot) {
+    if (list == List::Charset) {
+        const QLatin1StringView charsetIs("charset=");
+        qsizetype last = -1;
+        for (qsizetype at; (at = indexOfAsciiCaseless(slot, charsetIs, last + 1)) >= 0;)
+            last = at;
+        if (last >= 0)
+            slot = slot.sliced(last + charsetIs.size());
+    }
+    return {-1, slot.trimmed().toString()};
+}
+
+// Turns the slots into the refresh row, list choices and check boxes.
 void applySlots(FormValue &form) {
     splitRefresh(form);
     for (const Choice &choice : choices()) {
         const QString &text = form[choice.slot];
+        form[choice.list] = typedText(choice.list, text);
         for (int i = 0; i < int(choice.words.size()); ++i) {
             if (choice.anywhere ? containsAsciiCaseless(text, choice.words[i])
                                 : equalsAsciiCaseless(text, choice.words[i])) {
@@ -289,14 +144,17 @@ void applySlots(FormValue &form) {
             }
         }
     }
-    // The language text is kept only when no listed language matched it.
+    // The language text stays in the Other Language box, and only when no
+    // listed language matched it.
     if (form[List::Language].index >= 0)
         form[Field::OtherLanguage].clear();
-    // Caching is the default, so any other pragma leaves the list unchosen.
+    else
+        form[List::Language] = {};
+    // Caching is the default item, so only "no-cache" chooses an item.
     form[List::PageCaching] =
         equalsAsciiCaseless(form[Field::PragmaSlot], QLatin1StringView("NO-CACHE"))
             ? item(List::PageCaching, 1)
-            : ListValue{};
+            : typedText(List::PageCaching, form[Field::PragmaSlot]);
     constexpr std::pair<Field, Check> kDublinCoreBoxes[] = {
         {Field::DCTitleSlot, Check::DCTitle},
         {Field::DCDescriptionSlot, Check::DCDescription},
@@ -308,27 +166,50 @@ void applySlots(FormValue &form) {
     }
 }
 
-// One pass: a value's close marker is searched for from its start to wherever
-// it is, across line breaks, so a value is cut once however many lines it
-// spans. A close marker never contains a line break, which makes this the same
-// as following the value line by line.
-template <typename View, typename Decode> void readTags(View text, FormValue &form, Decode decode) {
-    const TagTable &table = tagTable();
-    for (qsizetype at = 0; (at = indexOfUnit(text, '<', at)) >= 0;) {
-        const Tag *tag = tagOpeningAt(table, text, at);
-        if (!tag) {
-            ++at;
-            continue;
+// Conditional comments ("<!--[if IE]>...<![endif]-->", "<!--<![endif]-->")
+// are markup for old browsers, not comments on the page.
+template <typename View> bool isConditional(View page, Span text) {
+    const Span content = trimmedSpan(page, text);
+    const QLatin1StringView endif("<![endif]");
+    return wordAt(page, content.start, QLatin1StringView("[if")) ||
+           (content.length >= endif.size() && wordAt(page, content.end() - endif.size(), endif));
+}
+
+// One pass over the page's tags. The first title counts; of the meta tags of
+// a row the last one wins; the Comments field takes the last comment before
+// the end of the head.
+template <typename View, typename Decode> void readTags(View page, FormValue &form, Decode decode) {
+    bool titleRead = false;
+    bool headEnded = false;
+    scanPage(page, [&](const PageToken &token) {
+        if (token.kind == PageToken::Kind::Comment) {
+            if (!headEnded && !isConditional(page, token.text))
+                form[Field::Comments] = cleaned(decode(sliceOf(page, token.text)), false);
+            return true;
         }
-        const qsizetype start = at + qsizetype(tag->open.size());
-        const qsizetype end = indexOfMarker(text, tag->close, start);
-        // A value still open at the end of the page is dropped, and with it
-        // everything behind its open marker.
-        if (end < 0)
+        const bool endTag = token.kind == PageToken::Kind::EndTag;
+        switch (token.tag) {
+        case TagName::Head:
+        case TagName::Body:
+            headEnded = headEnded || endTag == (token.tag == TagName::Head);
             break;
-        form[tag->field] = cleaned(decode(text.sliced(start, end - start)), tag->kind);
-        at = end + qsizetype(tag->close.size());
-    }
+        case TagName::Title:
+            if (!endTag && !titleRead)
+                form[Field::Title] = cleaned(decode(sliceOf(page, token.text)), false);
+            titleRead = titleRead || !endTag;
+            break;
+        case TagName::Meta:
+        case TagName::Link:
+            if (const TagRow *row = rowOfTag(page, token); row && row->readInto != Field::Spare) {
+                if (const Attribute *value = findAttribute(page, token, row->valueAttribute))
+                    form[row->readInto] = cleaned(decode(sliceOf(page, value->value)), true);
+            }
+            break;
+        default:
+            break;
+        }
+        return true;
+    });
     applySlots(form);
 }
 

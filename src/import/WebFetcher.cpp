@@ -1,5 +1,6 @@
 #include "import/WebFetcher.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -32,12 +33,15 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                      [&stop](qint64 received, qint64 total) {
                          if (received > kMaxBodyBytes || total > kMaxBodyBytes)
-                             stop(QStringLiteral("The page is larger than 100 MB."));
+                             stop(QCoreApplication::translate("velko::WebFetcher",
+                                                              "The page is larger than 100 MB."));
                      });
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, reply, [&stop, this] {
-        stop(QStringLiteral("The page did not arrive within %1 seconds.").arg(m_timeoutSeconds));
+        stop(QCoreApplication::translate("velko::WebFetcher",
+                                         "The page did not arrive within %1 seconds.")
+                 .arg(m_timeoutSeconds));
     });
     timer.start(m_timeoutSeconds * 1000);
 
@@ -57,7 +61,8 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
     // Qt may end a reply cut off mid-body without an error.
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     if (result.succeeded() && announced.isValid() && result.body.size() < announced.toLongLong())
-        result.error = QStringLiteral("The connection closed before the whole page arrived.");
+        result.error = QCoreApplication::translate(
+            "velko::WebFetcher", "The connection closed before the whole page arrived.");
     reply->deleteLater();
     return result;
 }

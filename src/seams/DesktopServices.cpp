@@ -1,9 +1,13 @@
 #include "seams/DesktopServices.h"
 
+#include <QCoreApplication>
+
 namespace velko {
 
 Message generalError(const QString &cause) {
-    return {QStringLiteral("Error"), QStringLiteral("An error has occurred!"), Buttons::Ok, cause};
+    return {QCoreApplication::translate("velko::DesktopServices", "Error"),
+            QCoreApplication::translate("velko::DesktopServices", "An error has occurred!"),
+            Buttons::Ok, cause};
 }
 
 } // namespace velko

@@ -5,13 +5,20 @@
 #include "seams/Workspace.h"
 #include "text/TextFile.h"
 
+#include <QCoreApplication>
+
 namespace velko {
 
 namespace {
 
+// A text marked for translation elsewhere, translated.
+QString translated(const char *text) {
+    return QCoreApplication::translate("velko::ExportCommands", text);
+}
+
 Message noTagsWarning(const char *first, const char *second) {
-    return {QStringLiteral("Warning"),
-            QString::fromUtf8(first) + QStringLiteral("\r\n") + QString::fromUtf8(second)};
+    return {QCoreApplication::translate("velko::ExportCommands", "Warning"),
+            translated(first) + QStringLiteral("\r\n") + translated(second)};
 }
 
 } // namespace
@@ -29,9 +36,10 @@ ExportCommands::ExportCommands(Workspace &workspace, DesktopServices &desktop, C
 void ExportCommands::copyTags() {
     const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
-        m_desktop.showMessage(noTagsWarning("There are no meta tags to copy.",
-                                            "Type some text in the tags fields, then generate "
-                                            "the tags."));
+        m_desktop.showMessage(noTagsWarning(
+            QT_TRANSLATE_NOOP("velko::ExportCommands", "There are no meta tags to copy."),
+            QT_TRANSLATE_NOOP("velko::ExportCommands",
+                              "Type some text in the tags fields, then generate the tags.")));
         return;
     }
     m_desktop.setClipboardText(block);
@@ -40,11 +48,14 @@ void ExportCommands::copyTags() {
 void ExportCommands::saveTagsAs() {
     const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
-        m_desktop.showMessage(noTagsWarning("There are no meta tags to generate.",
-                                            "Type some text in the tags fields, then generate."));
+        m_desktop.showMessage(noTagsWarning(
+            QT_TRANSLATE_NOOP("velko::ExportCommands", "There are no meta tags to generate."),
+            QT_TRANSLATE_NOOP("velko::ExportCommands",
+                              "Type some text in the tags fields, then generate.")));
         return;
     }
-    const QString path = m_dialog.showSave(QStringLiteral("Save Tags As"));
+    const QString path =
+        m_dialog.showSave(QCoreApplication::translate("velko::ExportCommands", "Save Tags As"));
     if (path.isEmpty()) {
         m_desktop.beep();
         return;

@@ -46,13 +46,13 @@ QLabel *linkLabel(const char *name, const QString &text, const QUrl &url, const 
 AboutBox::AboutBox(DesktopServices &desktop, const Settings &settings, QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Velko"));
+    setWindowTitle(tr("About Velko"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *logo = textLabel("ImgAbout", {}, this);
     logo->setPixmap(QPixmap(QStringLiteral(":/help/logo.png")));
     logo->setFixedSize(kLogoSize);
-    logo->setAccessibleName(QStringLiteral("Velko logo"));
+    logo->setAccessibleName(tr("Velko logo"));
 
     // The links are olive and underlined, in the classic small dialog font
     // where the system has it.
@@ -62,21 +62,19 @@ AboutBox::AboutBox(DesktopServices &desktop, const Settings &settings, QWidget *
         QStringLiteral("color:black; text-decoration:none; font-weight:bold");
     const QUrl home = makerUrl(settings.makerHost, MakerPage::MakerHome);
     const QUrl program = makerUrl(settings.makerHost, MakerPage::VelkoPage);
-    auto *version =
-        textLabel("lbl5", QStringLiteral("Velko Version ") + settings.currentVersion, this);
-    auto *copyright = textLabel("lbl4", QStringLiteral("Copyright \u00a9 2026 Harbordale"), this);
-    auto *tagline = linkLabel("Label1",
-                              QStringLiteral("Harbordale - Guides, Utilities, and Ideas for Site "
-                                             "Builders"),
-                              home, taglineStyle, desktop, this);
+    auto *version = textLabel("lbl5", tr("Velko Version %1").arg(settings.currentVersion), this);
+    auto *copyright = textLabel("lbl4", tr("Copyright \u00a9 2026 Harbordale"), this);
+    auto *tagline =
+        linkLabel("Label1", tr("Harbordale - Guides, Utilities, and Ideas for Site Builders"), home,
+                  taglineStyle, desktop, this);
     auto *email = linkLabel("lbl2", settings.contactAddress, contactUrl(settings.contactAddress),
                             linkStyle, desktop, this);
-    email->setToolTip(QStringLiteral("E-mail"));
+    email->setToolTip(tr("E-mail"));
     auto *homeLink = linkLabel("lbl1", home.toString(), home, linkStyle, desktop, this);
-    homeLink->setToolTip(QStringLiteral("Visit Harbordale"));
+    homeLink->setToolTip(tr("Visit Harbordale"));
     auto *programLink = linkLabel("lbl3", program.toString(), program, linkStyle, desktop, this);
-    programLink->setToolTip(QStringLiteral("Visit Velko Home"));
-    auto *ok = new QPushButton(QStringLiteral("Yep!"), this);
+    programLink->setToolTip(tr("Visit Velko Home"));
+    auto *ok = new QPushButton(tr("Yep!"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

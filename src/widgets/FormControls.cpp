@@ -26,10 +26,13 @@ QStringList itemsOf(const ListEntry &entry) {
     return items;
 }
 
-QLabel *label(const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("lbl") +
-                         QString(text).remove(QRegularExpression(QStringLiteral("[^A-Za-z]"))));
+// A label showing a form text translated; its object name comes from the
+// English text, so it is the same in every language.
+QLabel *label(const char *source, QWidget *parent) {
+    auto *label = new QLabel(formText(source), parent);
+    label->setObjectName(
+        QStringLiteral("lbl") +
+        QString::fromUtf8(source).remove(QRegularExpression(QStringLiteral("[^A-Za-z]"))));
     return label;
 }
 
@@ -59,19 +62,18 @@ FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotO
         QWidget *page = pages[pageIndex];
         QGridLayout *grid = grids[pageIndex];
         const int gridRow = grid->rowCount();
-        const QString rowLabel = QString::fromUtf8(row.label);
 
         auto *cell = new QHBoxLayout;
         cell->setContentsMargins(0, 0, 0, 0);
         for (Control control : {row.main, row.second}) {
             if (!control)
                 continue;
-            const QString ownLabel = controlLabel(control);
+            const char *ownLabel = catalogueLabel(control);
             QWidget *widget = buildControl(control, page);
             widget->setAccessibleName(accessibleName(row, control));
             widget->setToolTip(controlTooltip(control));
             widget->setAccessibleDescription(controlTooltip(control));
-            if (control.kind != Control::Kind::Check && ownLabel != rowLabel) {
+            if (control.kind != Control::Kind::Check && qstrcmp(ownLabel, row.label) != 0) {
                 QLabel *inline_ = label(ownLabel, page);
                 inline_->setBuddy(widget);
                 cell->addWidget(inline_);
@@ -80,13 +82,14 @@ FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotO
             chain(widget);
         }
         if (*row.trailing)
-            cell->addWidget(label(QString::fromUtf8(row.trailing), page));
+            cell->addWidget(label(row.trailing, page));
         if (row.main.kind != Control::Kind::Text)
             cell->addStretch(1);
 
-        if (!rowLabel.isEmpty()) {
-            QLabel *rowCaption = label(rowLabel, page);
-            if (row.main.kind != Control::Kind::Check && controlLabel(row.main) == rowLabel)
+        if (*row.label) {
+            QLabel *rowCaption = label(row.label, page);
+            if (row.main.kind != Control::Kind::Check &&
+                qstrcmp(catalogueLabel(row.main), row.label) == 0)
                 rowCaption->setBuddy(widget(row.main));
             const bool tall =
                 row.main.kind == Control::Kind::Text && fieldEntry(Field(row.main.id)).multiLine;
@@ -145,7 +148,7 @@ QWidget *FormControls::buildControl(Control control, QWidget *page) {
     }
     case Control::Kind::Check: {
         const CheckEntry &entry = checkEntry(Check(control.id));
-        auto *box = new QCheckBox(QString::fromUtf8(entry.caption), page);
+        auto *box = new QCheckBox(formText(entry.caption), page);
         box->setObjectName(QString::fromUtf8(entry.objectName));
         m_checks[control.id] = box;
         return box;

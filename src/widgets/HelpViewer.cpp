@@ -10,24 +10,23 @@ namespace velko {
 HelpViewer::HelpViewer(QWidget *parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(QStringLiteral("Velko Help"));
+    setWindowTitle(tr("Velko Help"));
     resize(640, 560);
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_browser->setAccessibleName(tr("Help page"));
     auto *tools = new QToolBar(this);
-    QAction *back = tools->addAction(QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
+    QAction *back = tools->addAction(tr("&Back"), m_browser, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("helpBack"));
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
-    QAction *forward =
-        tools->addAction(QStringLiteral("&Forward"), m_browser, &QTextBrowser::forward);
+    QAction *forward = tools->addAction(tr("&Forward"), m_browser, &QTextBrowser::forward);
     forward->setObjectName(QStringLiteral("helpForward"));
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     QAction *contents =
-        tools->addAction(QStringLiteral("&Contents"), this, [this] { showContents(m_contents); });
+        tools->addAction(tr("&Contents"), this, [this] { showContents(m_contents); });
     contents->setObjectName(QStringLiteral("helpContents"));
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
@@ -41,9 +40,8 @@ HelpViewer::HelpViewer(QWidget *parent)
 void HelpViewer::showContents(const QUrl &contents) {
     m_contents = contents;
     if (contents.isLocalFile() && !QFileInfo(contents.toLocalFile()).isFile()) {
-        m_browser->setHtml(QStringLiteral("<h1>Help not found</h1><p>The help file <b>%1</b> "
-                                          "could not be found. Check the <tt>help/file</tt> "
-                                          "setting in velko.conf.</p>")
+        m_browser->setHtml(tr("<h1>Help not found</h1><p>The help file <b>%1</b> could not be "
+                              "found. Check the <tt>help/file</tt> setting in velko.conf.</p>")
                                .arg(contents.toLocalFile().toHtmlEscaped()));
         return;
     }

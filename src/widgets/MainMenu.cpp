@@ -1,5 +1,6 @@
 #include "widgets/MainMenu.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace velko {
@@ -7,7 +8,8 @@ namespace velko {
 namespace {
 
 // One row per menu, item or separator, in menu-bar order. A row without a
-// member is a separator; a menu row starts a new menu.
+// member is a separator; a menu row starts a new menu. Captions are English
+// source texts, translated when the menus are built; shortcuts stay as they are.
 struct MenuRow {
     const char *objectName;
     const char *caption;
@@ -17,39 +19,64 @@ struct MenuRow {
 };
 
 constexpr MenuRow kRows[] = {
-    {"mnuFile", "&File", "", nullptr, &MainMenu::file},
-    {"mnuFileNew", "&New", "Ctrl+N", &MainMenu::fileNew, nullptr},
-    {"mnuFileOpen", "Import &File", "Ctrl+F", &MainMenu::fileOpen, nullptr},
-    {"mnuFileOpenWebPage", "Import From &Web", "Ctrl+W", &MainMenu::fileOpenWebPage, nullptr},
-    {"mnuFileClose", "&Close", "", &MainMenu::fileClose, nullptr},
+    {"mnuFile", QT_TRANSLATE_NOOP("velko::MainMenu", "&File"), "", nullptr, &MainMenu::file},
+    {"mnuFileNew", QT_TRANSLATE_NOOP("velko::MainMenu", "&New"), "Ctrl+N", &MainMenu::fileNew,
+     nullptr},
+    {"mnuFileOpen", QT_TRANSLATE_NOOP("velko::MainMenu", "Import &File"), "Ctrl+F",
+     &MainMenu::fileOpen, nullptr},
+    {"mnuFileOpenWebPage", QT_TRANSLATE_NOOP("velko::MainMenu", "Import From &Web"), "Ctrl+W",
+     &MainMenu::fileOpenWebPage, nullptr},
+    {"mnuFileClose", QT_TRANSLATE_NOOP("velko::MainMenu", "&Close"), "", &MainMenu::fileClose,
+     nullptr},
     {"mnuFileSpace1", "", "", nullptr, nullptr},
-    {"mnuFileSave", "&Save File", "Ctrl+S", &MainMenu::fileSave, nullptr},
-    {"mnuFileSaveAs", "S&ave File As", "", &MainMenu::fileSaveAs, nullptr},
+    {"mnuFileSave", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save File"), "Ctrl+S",
+     &MainMenu::fileSave, nullptr},
+    {"mnuFileSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "S&ave File As"), "",
+     &MainMenu::fileSaveAs, nullptr},
     {"mnuFileSpace2", "", "", nullptr, nullptr},
-    {"mnuFileExit", "E&xit", "Ctrl+Q", &MainMenu::fileExit, nullptr},
+    {"mnuFileExit", QT_TRANSLATE_NOOP("velko::MainMenu", "E&xit"), "Ctrl+Q", &MainMenu::fileExit,
+     nullptr},
 
-    {"mnuForm", "F&orm", "", nullptr, &MainMenu::form},
-    {"mnuFormFill", "&Fill In Examples", "", &MainMenu::formFill, nullptr},
-    {"mnuFormClearAll", "&Clear Form Fields", "", &MainMenu::formClearAll, nullptr},
+    {"mnuForm", QT_TRANSLATE_NOOP("velko::MainMenu", "F&orm"), "", nullptr, &MainMenu::form},
+    {"mnuFormFill", QT_TRANSLATE_NOOP("velko::MainMenu", "&Fill In Examples"), "",
+     &MainMenu::formFill, nullptr},
+    {"mnuFormClearAll", QT_TRANSLATE_NOOP("velko::MainMenu", "&Clear Form Fields"), "",
+     &MainMenu::formClearAll, nullptr},
 
-    {"mnuTags", "&Tags", "", nullptr, &MainMenu::tags},
-    {"mnuTagsGenerate", "&Generate Tags", "Ctrl+G", &MainMenu::tagsGenerate, nullptr},
-    {"mnuTagsInsert", "&Insert Tags Into File", "Ctrl+I", &MainMenu::tagsInsert, nullptr},
-    {"mnuTagsCopy", "&Copy Tags", "Ctrl+C", &MainMenu::tagsCopy, nullptr},
-    {"mnuTagsSaveAs", "&Save Tags As", "", &MainMenu::tagsSaveAs, nullptr},
+    {"mnuTags", QT_TRANSLATE_NOOP("velko::MainMenu", "&Tags"), "", nullptr, &MainMenu::tags},
+    {"mnuTagsGenerate", QT_TRANSLATE_NOOP("velko::MainMenu", "&Generate Tags"), "Ctrl+G",
+     &MainMenu::tagsGenerate, nullptr},
+    {"mnuTagsInsert", QT_TRANSLATE_NOOP("velko::MainMenu", "&Insert Tags Into File"), "Ctrl+I",
+     &MainMenu::tagsInsert, nullptr},
+    {"mnuTagsCopy", QT_TRANSLATE_NOOP("velko::MainMenu", "&Copy Tags"), "Ctrl+C",
+     &MainMenu::tagsCopy, nullptr},
+    {"mnuTagsSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save Tags As"), "",
+     &MainMenu::tagsSaveAs, nullptr},
 
-    {"mnuHelp", "&Help", "", nullptr, &MainMenu::help},
-    {"mnuHelpContents", "Help &Document", "F1", &MainMenu::helpContents, nullptr},
-    {"mnuHelpCheckForUpgrade", "Check For &Upgrade", "", &MainMenu::helpCheckForUpgrade, nullptr},
+    {"mnuHelp", QT_TRANSLATE_NOOP("velko::MainMenu", "&Help"), "", nullptr, &MainMenu::help},
+    {"mnuHelpContents", QT_TRANSLATE_NOOP("velko::MainMenu", "Help &Document"), "F1",
+     &MainMenu::helpContents, nullptr},
+    {"mnuHelpCheckForUpgrade", QT_TRANSLATE_NOOP("velko::MainMenu", "Check For &Upgrade"), "",
+     &MainMenu::helpCheckForUpgrade, nullptr},
     {"mnuHelpSpace1", "", "", nullptr, nullptr},
-    {"mnuHelpVelkoHome", "&Velko Home", "", &MainMenu::helpVelkoHome, nullptr},
-    {"mnuHelpTutorial", "&Tutorial", "", &MainMenu::helpTutorial, nullptr},
-    {"mnuHelpPromote", "&Promote Your Site", "", &MainMenu::helpPromote, nullptr},
-    {"mnuHelpSupportVelko", "&Support Velko", "", &MainMenu::helpSupportVelko, nullptr},
-    {"mnuHelpVelkoOnline", "Velko &Online Version", "", &MainMenu::helpVelkoOnline, nullptr},
+    {"mnuHelpVelkoHome", QT_TRANSLATE_NOOP("velko::MainMenu", "&Velko Home"), "",
+     &MainMenu::helpVelkoHome, nullptr},
+    {"mnuHelpTutorial", QT_TRANSLATE_NOOP("velko::MainMenu", "&Tutorial"), "",
+     &MainMenu::helpTutorial, nullptr},
+    {"mnuHelpPromote", QT_TRANSLATE_NOOP("velko::MainMenu", "&Promote Your Site"), "",
+     &MainMenu::helpPromote, nullptr},
+    {"mnuHelpSupportVelko", QT_TRANSLATE_NOOP("velko::MainMenu", "&Support Velko"), "",
+     &MainMenu::helpSupportVelko, nullptr},
+    {"mnuHelpVelkoOnline", QT_TRANSLATE_NOOP("velko::MainMenu", "Velko &Online Version"), "",
+     &MainMenu::helpVelkoOnline, nullptr},
     {"mnuHelpSpace2", "", "", nullptr, nullptr},
-    {"mnuHelpAbout", "&About Velko", "Ctrl+A", &MainMenu::helpAbout, nullptr},
+    {"mnuHelpAbout", QT_TRANSLATE_NOOP("velko::MainMenu", "&About Velko"), "Ctrl+A",
+     &MainMenu::helpAbout, nullptr},
 };
+
+QString caption(const MenuRow &row) {
+    return QCoreApplication::translate("velko::MainMenu", row.caption);
+}
 
 } // namespace
 
@@ -59,13 +86,12 @@ MainMenu buildMainMenu(QMenuBar *bar) {
     for (const MenuRow &row : kRows) {
         const QString name = QString::fromUtf8(row.objectName);
         if (row.menu) {
-            current = bar->addMenu(QString::fromUtf8(row.caption));
+            current = bar->addMenu(caption(row));
             current->setObjectName(name);
             menu.*row.menu = current;
             continue;
         }
-        QAction *action =
-            row.item ? current->addAction(QString::fromUtf8(row.caption)) : current->addSeparator();
+        QAction *action = row.item ? current->addAction(caption(row)) : current->addSeparator();
         action->setObjectName(name);
         if (!row.item)
             continue;

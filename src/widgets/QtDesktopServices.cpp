@@ -14,7 +14,9 @@ namespace velko {
 namespace {
 
 // "All" must show files without an extension too, so it is "*", not "*.*".
-constexpr auto kFileFilter = "HTML (*.htm *.html);;All (*)";
+//: The file dialogs' filters: keep the patterns in brackets and the ";;".
+constexpr auto kFileFilter =
+    QT_TRANSLATE_NOOP("velko::QtDesktopServices", "HTML (*.htm *.html);;All (*)");
 
 } // namespace
 
@@ -58,7 +60,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
 }
 
 QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
-    const QString filter = QString::fromUtf8(kFileFilter);
+    const QString filter = QCoreApplication::translate("velko::QtDesktopServices", kFileFilter);
     if (dialog.kind == FileDialog::Kind::Open)
         return QFileDialog::getOpenFileName(m_owner, dialog.title, dialog.fileName, filter);
     return QFileDialog::getSaveFileName(m_owner, dialog.title, dialog.fileName, filter);

@@ -19,14 +19,26 @@ namespace {
 
 constexpr int kPauseMs = 500;
 
-const Message kEnterAUrl{QStringLiteral("Missing Data"), QStringLiteral("Enter a URL")};
-const Message kUrlFormat{QStringLiteral("URL Error"),
-                         QStringLiteral("Enter a valid URL\r\n\r\nThe URL should be in the "
-                                        "format\r\n'http://' + 'domain name'\r\nExample: "
-                                        "http://www.example.com")};
-const Message kUnableToRetrieve{QStringLiteral("Error"),
-                                QStringLiteral("Unable to retrieve page.\r\nCheck connection or "
-                                               "URL.")};
+// What the dialog can have to say, translated when shown.
+struct Problem {
+    const char *title;
+    const char *text;
+};
+constexpr Problem kEnterAUrl{QT_TRANSLATE_NOOP("velko::WebImportDialog", "Missing Data"),
+                             QT_TRANSLATE_NOOP("velko::WebImportDialog", "Enter a URL")};
+constexpr Problem kUrlFormat{
+    QT_TRANSLATE_NOOP("velko::WebImportDialog", "URL Error"),
+    QT_TRANSLATE_NOOP("velko::WebImportDialog",
+                      "Enter a valid URL\r\n\r\nThe URL should be in the format\r\n'http://' + "
+                      "'domain name'\r\nExample: http://www.example.com")};
+constexpr Problem kUnableToRetrieve{
+    QT_TRANSLATE_NOOP("velko::WebImportDialog", "Error"),
+    QT_TRANSLATE_NOOP("velko::WebImportDialog",
+                      "Unable to retrieve page.\r\nCheck connection or URL.")};
+
+Message translated(const Problem &problem) {
+    return {WebImportDialog::tr(problem.title), WebImportDialog::tr(problem.text)};
+}
 
 // http:// or https:// (any case) at the very start, and a host with a dot.
 bool isWebAddress(const QString &url) {
@@ -47,18 +59,18 @@ WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
     , m_historyPath(historyPath)
     , m_importPage(std::move(importPage)) {
     setObjectName(QStringLiteral("frmOpenWebPage"));
-    setWindowTitle(QStringLiteral("Import from Web"));
+    setWindowTitle(tr("Import from Web"));
 
     m_url = new ChoiceList({}, this);
     m_url->setObjectName(QStringLiteral("cboUrl"));
-    m_url->setAccessibleName(QStringLiteral("URL"));
+    m_url->setAccessibleName(tr("URL"));
     m_url->setMinimumContentsLength(36);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblConnecting"));
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok = new QPushButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *grid = new QGridLayout(this);
@@ -117,13 +129,13 @@ void WebImportDialog::pause() {
 }
 
 bool WebImportDialog::checkAddress(const QString &url) {
-    const Message *problem = url.isEmpty()        ? &kEnterAUrl
+    const Problem *problem = url.isEmpty()        ? &kEnterAUrl
                              : !isWebAddress(url) ? &kUrlFormat
                                                   : nullptr;
     if (!problem)
         return true;
     setBusy(true);
-    m_desktop.showMessage(*problem);
+    m_desktop.showMessage(translated(*problem));
     m_url->setFocus();
     m_status->clear();
     setBusy(false);
@@ -136,12 +148,12 @@ void WebImportDialog::onOk() {
         return;
 
     setBusy(true);
-    m_status->setText(QStringLiteral("Connecting..."));
+    m_status->setText(tr("Connecting..."));
     pause();
     const bool read = m_importPage(url);
     if (m_url->currentIndex() == -1)
         m_url->appendItem(url);
-    m_status->setText(QStringLiteral("Done"));
+    m_status->setText(tr("Done"));
     setBusy(false);
     pause();
     if (!m_loaded) // Cancel was pressed during the pause
@@ -150,7 +162,7 @@ void WebImportDialog::onOk() {
     if (m_url->currentText().isEmpty())
         return;
     if (!read) {
-        m_desktop.showMessage(kUnableToRetrieve);
+        m_desktop.showMessage(translated(kUnableToRetrieve));
         m_status->clear();
         // Shown again for another try, without blocking the main window; after
         // the modal run that this OK ended has returned.

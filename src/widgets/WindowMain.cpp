@@ -4,6 +4,7 @@
 
 #include "widgets/MainWindow.h"
 #include "widgets/QtDesktopServices.h"
+#include "widgets/Translations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ extern "C" Q_DECL_EXPORT int velkoRunWindow(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("velko"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velko"));
     QApplication::setApplicationVersion(QStringLiteral(VELKO_VERSION));
+    const velko::Translations translations; // before the window builds its texts
 
     velko::QtDesktopServices desktop;
     velko::MainWindow window(desktop, velko::readSettings());

@@ -47,8 +47,11 @@ void TestForm::formEmptyTest_data() {
         QTest::newRow(entry.name) << form << (entry.field == Field::Spare);
     }
     FormValue typed;
-    typed[List::Robot] = {-1, "all"};
-    QTest::newRow("typed list text") << typed << true;
+    typed[List::Robot] = {-1, "noindex, nofollow"};
+    QTest::newRow("typed list text") << typed << false;
+    FormValue blank;
+    blank[List::Robot] = {-1, "  "};
+    QTest::newRow("blank typed list text") << blank << true;
     FormValue chosen;
     chosen[List::Robot] = {0, "all"};
     QTest::newRow("chosen item") << chosen << false;

@@ -1,5 +1,7 @@
+#include "fields/ExampleRecord.h"
 #include "import/MetaTagReader.h"
 #include "support/FormPrinting.h"
+#include "tags/TagBlock.h"
 
 #include <QTest>
 
@@ -26,6 +28,8 @@ private Q_SLOTS:
     void values();
     void choices_data();
     void choices();
+    void generatedBlockReadsBack_data();
+    void generatedBlockReadsBack();
 };
 
 void TestMetaTagReader::values_data() {
@@ -49,14 +53,44 @@ void TestMetaTagReader::values_data() {
     QTest::newRow("title over CR lines")
         << "<title>Two\rLines</title>" << Field::Title << "Two Lines";
     QTest::newRow("title keeps its quotes") << "<title>\"Q\"</title>" << Field::Title << "\"Q\"";
-    QTest::newRow("last one wins") << "<title>A</title><title>B</title>" << Field::Title << "B";
-    QTest::newRow("wrong wording") << "<meta name=author content=\"A\">" << Field::Author << "";
-    QTest::newRow("two blanks") << "<meta  name=\"author\" content=\"A\">" << Field::Author << "";
     QTest::newRow("unclosed comment drops the rest")
         << "<title>T</title><!-- open" + meta + "\"A\">" << Field::Author << "";
     QTest::newRow("sharp s shifts nothing") << "ß<title>Straße</title>" << Field::Title << "Straße";
     QTest::newRow("Kelvin sign is no K")
         << QString("<lin\u212a rev=\"made\" href=\"x\">") << Field::Email << "";
+    // Shapes of real pages.
+    QTest::newRow("content before http-equiv, single quotes")
+        << "<meta content='text/html; charset=UTF-8' http-equiv='Content-Type' />"
+        << Field::ContentTypeSlot << "text/html; charset=UTF-8";
+    QTest::newRow("unquoted") << "<meta name=author content=A>" << Field::Author << "A";
+    QTest::newRow("attribute before name")
+        << "<meta data-hid=\"description\" name=\"description\" content=\"D\">"
+        << Field::Description << "D";
+    QTest::newRow("attribute between name and content")
+        << "<meta name=\"author\" scheme=\"DMINSTR2\" content=\"A\">" << Field::Author << "A";
+    QTest::newRow("attribute after content")
+        << "<meta name=\"author\" content=\"Bruce Y. Lee\" itemprop=\"author\">" << Field::Author
+        << "Bruce Y. Lee";
+    QTest::newRow("line breaks, tabs and blanks around =")
+        << "<meta\n\tname = \" Keywords \"\r\n  content =\t\"k\">" << Field::Keywords << "k";
+    QTest::newRow("> inside a quoted value")
+        << "<meta name=\"description\" content=\"a > b\">" << Field::Description << "a > b";
+    QTest::newRow("title with attributes")
+        << "<title data-rh=\"true\">T</title>" << Field::Title << "T";
+    QTest::newRow("first title wins")
+        << "<title>Page</title><body><svg><title>youtube</title></svg>" << Field::Title << "Page";
+    QTest::newRow("a tag without content fills nothing")
+        << "<meta name=\"author\" content=\"A\"><meta name=\"author\">" << Field::Author << "A";
+    QTest::newRow("markup in a script is not read")
+        << "<script>document.write('<meta name=\"author\" content=\"X\">')</script>"
+        << Field::Author << "";
+    QTest::newRow("comments after the head do not count")
+        << "<head><!--keep--></head><body><!--/container-->" << Field::Comments << "keep";
+    QTest::newRow("nor comments after the first body tag")
+        << "<!--keep--><body><!--/container-->" << Field::Comments << "keep";
+    QTest::newRow("conditional comments do not count")
+        << "<!--c--><!--[if IE]><p><![endif]--><!--<![endif]--><![endif]-->" << Field::Comments
+        << "c";
     QTest::newRow("refresh seconds")
         << "<meta http-equiv=\"refresh\" content=\"5;URL=p.html\">" << Field::RefreshSeconds << "5";
     QTest::newRow("refresh address, no blank")
@@ -93,33 +127,67 @@ void TestMetaTagReader::choices_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<List>("list");
     QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
 
     auto tag = [](const char *kind, const char *name, const char *content) {
         return QString("<meta %1=\"%2\" content=\"%3\">").arg(kind, name, content);
     };
     QTest::newRow("robots unquoted")
-        << "<meta name=\"robots\" content=noindex>" << List::Robot << 1;
-    QTest::newRow("rating") << tag("name", "rating", "14 years") << List::Rating << 1;
+        << "<meta name=\"robots\" content=noindex>" << List::Robot << 1 << "noindex";
+    QTest::newRow("rating") << tag("name", "rating", "14 years") << List::Rating << 1 << "14 Years";
     QTest::newRow("charset iso-8859-15")
-        << tag("http-equiv", "content-type", "text/html; charset=iso-8859-15") << List::Charset
-        << 2;
-    QTest::newRow("charset utf-8")
-        << tag("http-equiv", "content-type", "text/html; charset=utf-8") << List::Charset << -1;
+        << tag("http-equiv", "content-type", "text/html; charset=iso-8859-15") << List::Charset << 2
+        << "iso-8859-1";
+    QTest::newRow("charset utf-8") << tag("http-equiv", "content-type", "text/html; charset=utf-8")
+                                   << List::Charset << -1 << "utf-8";
     QTest::newRow("de-ch is ch") << tag("http-equiv", "content-language", "de-ch") << List::Language
-                                 << 1;
+                                 << 1 << "ch";
     QTest::newRow("pragma No-Cache")
-        << tag("http-equiv", "pragma", "No-Cache") << List::PageCaching << 1;
-    QTest::newRow("pragma cache") << tag("http-equiv", "pragma", "cache") << List::PageCaching
-                                  << -1;
-    QTest::newRow("distribution") << tag("name", "distribution", "LOCAL") << List::Distribution
-                                  << 1;
+        << tag("http-equiv", "pragma", "No-Cache") << List::PageCaching << 1 << "no-cache";
+    QTest::newRow("pragma cache") << tag("http-equiv", "pragma", "cache") << List::PageCaching << -1
+                                  << "cache";
+    QTest::newRow("robots none of the items")
+        << tag("name", "robots", "noindex, nofollow") << List::Robot << -1 << "noindex, nofollow";
+    QTest::newRow("charset after the last charset=")
+        << tag("http-equiv", "content-type", "text/html; Charset= koi8-r ") << List::Charset << -1
+        << "koi8-r";
+    QTest::newRow("language stays in Other Language")
+        << tag("http-equiv", "content-language", "pt-br") << List::Language << -1 << "";
+    QTest::newRow("distribution") << tag("name", "distribution", "LOCAL") << List::Distribution << 1
+                                  << "local";
 }
 
 void TestMetaTagReader::choices() {
     QFETCH(QString, page);
     QFETCH(List, list);
     QFETCH(int, index);
-    QCOMPARE(read(page)[list].index, index);
+    QFETCH(QString, text);
+    QCOMPARE(read(page)[list], (ListValue{index, text}));
+}
+
+// What Velko writes, it reads back into a form that writes the same block, so
+// a script can rebuild a page's tags from velko --read without losing any.
+void TestMetaTagReader::generatedBlockReadsBack_data() {
+    QTest::addColumn<FormValue>("form");
+    FormValue examples;
+    fillInExamples(examples);
+    // The comment boxes repeat other fields; reading keeps only the last comment.
+    examples[Check::TitleComments] = examples[Check::KeywordsComments] =
+        examples[Check::DescriptionComments] = false;
+    QTest::newRow("the example record") << examples;
+    FormValue typed;
+    typed[List::Robot] = {-1, "noindex, nofollow"};
+    typed[List::Charset] = {-1, "utf-8"};
+    typed[List::PageCaching] = {-1, "no-store"};
+    typed[List::Rating] = {-1, "safe for kids"};
+    QTest::newRow("typed list values") << typed;
+}
+
+void TestMetaTagReader::generatedBlockReadsBack() {
+    QFETCH(FormValue, form);
+    const QString block = BuildTagBlock(form, DcNameCase::Capitalised);
+    QVERIFY(!block.isEmpty());
+    QCOMPARE(BuildTagBlock(read("<head>" + block + "</head>"), DcNameCase::Capitalised), block);
 }
 
 QTEST_APPLESS_MAIN(TestMetaTagReader)

@@ -43,8 +43,17 @@ void TestTagBlock::rows_data() {
     QTest::newRow("page caching item 0") << with([](FormValue &f) {
         f[List::PageCaching] = {0, "cache (Default)"};
     }) << "";
-    QTest::newRow("typed list text") << with([](FormValue &f) {
-        f[List::Robot] = {-1, "all"};
+    QTest::newRow("typed list text, trimmed") << with([](FormValue &f) {
+        f[List::Robot] = {-1, " noindex, nofollow "};
+    }) << "<meta name=\"robots\" content=\"noindex, nofollow\">\r\n";
+    QTest::newRow("typed charset keeps its prefix") << with([](FormValue &f) {
+        f[List::Charset] = {-1, "utf-8"};
+    }) << "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\r\n";
+    QTest::newRow("typed page caching") << with([](FormValue &f) {
+        f[List::PageCaching] = {-1, "no-store"};
+    }) << "<meta http-equiv=\"pragma\" content=\"no-store\">\r\n";
+    QTest::newRow("blank typed text") << with([](FormValue &f) {
+        f[List::Rating] = {-1, "  "};
     }) << "";
     QTest::newRow("CR LF stays inside its line")
         << with([](FormValue &f) { f[Field::Keywords] = "a,\r\nb"; })

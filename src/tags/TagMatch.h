@@ -1,0 +1,55 @@
+#pragma once
+
+// Which row of the tag table a tag of a page stands for. The reader, the
+// updater and the checker find the table's tags in pages through this.
+
+#include "page/PageScanner.h"
+#include "tags/TagTable.h"
+
+namespace velko {
+
+// `span` without the white space at its ends.
+template <typename View> Span trimmedSpan(View page, Span span) {
+    while (span.length > 0 && isHtmlSpace(unitAt(page, span.start))) {
+        ++span.start;
+        --span.length;
+    }
+    while (span.length > 0 && isHtmlSpace(unitAt(page, span.end() - 1)))
+        --span.length;
+    return span;
+}
+
+// The row of a title, meta or link start tag: the title row for a title; for
+// a meta or link tag the first row whose key attribute holds the row's key
+// value, in any ASCII case and with blanks around it ("DC.title" is
+// DC.Title). Nullptr for every other tag and for comments.
+template <typename View> const TagRow *rowOfTag(View page, const PageToken &token) {
+    if (token.kind != PageToken::Kind::StartTag)
+        return nullptr;
+    Element element;
+    switch (token.tag) {
+    case TagName::Title:
+        element = Element::Title;
+        break;
+    case TagName::Meta:
+        element = Element::Meta;
+        break;
+    case TagName::Link:
+        element = Element::Link;
+        break;
+    default:
+        return nullptr;
+    }
+    for (const TagRow &row : tagRows()) {
+        if (row.element != element)
+            continue;
+        if (element == Element::Title)
+            return &row;
+        const Attribute *key = findAttribute(page, token, row.keyAttribute);
+        if (key && nameIs(page, trimmedSpan(page, key->value), row.keyValue))
+            return &row;
+    }
+    return nullptr;
+}
+
+} // namespace velko

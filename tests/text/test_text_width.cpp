@@ -1,0 +1,121 @@
+#include "text/TextWidth.h"
+
+#include <QFile>
+#include <QRawFont>
+#include <QTest>
+
+using namespace velko;
+
+namespace {
+
+const QString fontFile =
+    QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
+
+} // namespace
+
+class TestTextWidth : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matchesTheFont_data();
+    void matchesTheFont();
+    void counts_data();
+    void counts();
+    void cuts_data();
+    void cuts();
+};
+
+void TestTextWidth::matchesTheFont_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("pixelSize");
+    QTest::newRow("ASCII and a dash") << "Velko – meta tags for web authors" << titlePixelSize;
+    QTest::newRow("accented Latin")
+        << "Łódź, Zürich, São Paulo, Ærøskøbing, Ħamrun" << descriptionPixelSize;
+    QTest::newRow("Cyrillic") << "Съешь же ещё этих мягких французских булок"
+                              << descriptionPixelSize;
+    QTest::newRow("Greek") << "Ξεσκεπάζω την ψυχοφθόρα βδελυγμία" << titlePixelSize;
+    QTest::newRow("currency and symbols") << "€ 5 ₴ 7 № 3 ™ ‰ “quoted” …" << titlePixelSize;
+    QTest::newRow("CJK") << "東京の天気 – 日本語" << titlePixelSize;
+    QTest::newRow("emoji") << "Party 🎉 time 😀" << descriptionPixelSize;
+}
+
+// The sum of the font's own advances, read with Qt's font engine; characters
+// the font lacks (CJK, emoji) count an em.
+void TestTextWidth::matchesTheFont() {
+    QFETCH(QString, text);
+    QFETCH(double, pixelSize);
+    if (!QFile::exists(fontFile))
+        QSKIP("Liberation Sans is not installed (Debian package fonts-liberation2)");
+    // At one pixel per font unit, design-metric advances are font units.
+    QRawFont font(fontFile, 2048, QFont::PreferNoHinting);
+    QVERIFY(font.isValid());
+    const QList<quint32> glyphs = font.glyphIndexesForString(text);
+    const QList<QPointF> advances =
+        font.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    double units = 0;
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+        units += glyphs[i] == 0 ? font.unitsPerEm() : advances[i].x();
+    // One font unit is 0.007 px at 14 px, so a wrong table entry shows.
+    QVERIFY(qAbs(textWidth(text, pixelSize) - units * pixelSize / font.unitsPerEm()) < 0.001);
+}
+
+void TestTextWidth::counts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("pixelSize");
+    QTest::addColumn<int>("characters");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("title") << "Velko – meta tags for web authors" << titlePixelSize << 33 << 303;
+    QTest::newRow("description") << "Velko – meta tags for web authors" << descriptionPixelSize
+                                 << 33 << 212;
+    QTest::newRow("emoji is one") << "😀😀" << titlePixelSize << 2 << 40;
+    QTest::newRow("combining mark is none") << "Cafe\u0301" << titlePixelSize << 4 << 42;
+    QTest::newRow("empty") << "" << titlePixelSize << 0 << 0;
+}
+
+void TestTextWidth::counts() {
+    QFETCH(QString, text);
+    QFETCH(double, pixelSize);
+    QFETCH(int, characters);
+    QFETCH(int, pixels);
+    const TextExtent extent = textExtent(text, pixelSize);
+    QCOMPARE(extent.characters, characters);
+    QCOMPARE(extent.pixels, pixels);
+}
+
+void TestTextWidth::cuts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("maxWidth");
+    QTest::addColumn<double>("pixelSize");
+    QTest::addColumn<QString>("shown");
+    // Widths at 20 px: "Velko meta tags" 143.408203125, "…" 20,
+    // "Meta tags for web…" 178.96484375, "Supercal…" 98.9, "Velko …" 75.6.
+    QTest::newRow("fits exactly") << "Velko meta tags" << 143.408203125 << titlePixelSize
+                                  << "Velko meta tags";
+    QTest::newRow("one pixel over")
+        << "Velko meta tags" << 142.408203125 << titlePixelSize << "Velko meta…";
+    QTest::newRow("blank cut fits exactly with the ellipsis")
+        << "Meta tags for web authors" << 178.96484375 << titlePixelSize << "Meta tags for web…";
+    QTest::newRow("blank cut a little narrower")
+        << "Meta tags for web authors" << 178.9 << titlePixelSize << "Meta tags for…";
+    QTest::newRow("trailing blanks dropped")
+        << "Velko  meta tags" << 80.0 << titlePixelSize << "Velko…";
+    QTest::newRow("description size") << "Velko – meta tags for web authors" << 200.0
+                                      << descriptionPixelSize << "Velko – meta tags for web…";
+    QTest::newRow("one long word")
+        << "Supercalifragilisticexpialidocious" << 100.0 << titlePixelSize << "Supercal…";
+    QTest::newRow("surrogate pair kept whole") << "😀😀😀😀" << 50.0 << titlePixelSize << "😀…";
+    QTest::newRow("empty text") << "" << 0.0 << titlePixelSize << "";
+    QTest::newRow("only blanks") << "          " << 30.0 << titlePixelSize << "…";
+    QTest::newRow("nothing fits") << "Velko" << 10.0 << titlePixelSize << "…";
+}
+
+void TestTextWidth::cuts() {
+    QFETCH(QString, text);
+    QFETCH(double, maxWidth);
+    QFETCH(double, pixelSize);
+    QFETCH(QString, shown);
+    QCOMPARE(cutToWidth(text, maxWidth, pixelSize), shown);
+}
+
+QTEST_MAIN(TestTextWidth)
+#include "test_text_width.moc"

@@ -1,0 +1,715 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1">
+<context>
+    <name>velko::AboutBox</name>
+    <message>
+        <source>About Velko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velko logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velko Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Harbordale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harbordale - Guides, Utilities, and Ideas for Site Builders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Harbordale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Velko Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yep!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::DesktopServices</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error has occurred!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::DocumentCommands</name>
+    <message>
+        <source>Save File As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Validation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file does not appear to be a valid HTML file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the file&apos;s HTML syntax and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No generated tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill in some of the form fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then generate the tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some of the same generated tag types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may already appear in the target HTML file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert these meta tags into the HTML file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::ExportCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no meta tags to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type some text in the tags fields, then generate the tags.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no meta tags to generate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type some text in the tags fields, then generate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Tags As</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::FileImport</name>
+    <message>
+        <source>Import File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::Form</name>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web page title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords separated by commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page description less than 200 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Person who authored the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact person&apos;s e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright year and name of holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revisit After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency of a spider&apos;s return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds before transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers visitors to another page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date content expires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use a different language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary creator of the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Publisher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One who makes the resource available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Contributors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contributor to the resource&apos;s content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of the resource&apos;s creation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nature of the resource&apos;s content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media-type of the resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Url of the resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source from which the resource was derived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the resource&apos;s content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Relation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference to a related resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geographical scope of the resource&apos;s content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Rights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info about rights held in the resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program that created the web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can prevent page framing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abstract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brief summary of the description meta tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sometimes used instead of meta tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restrict or allow spiders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commonly ISO-8859-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Caching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can stop browsers from caching page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account of the resource&apos;s content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic of the resource&apos;s content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Title as Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Keywords as Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Description as Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D.C. Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generated Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::HelpViewer</name>
+    <message>
+        <source>Velko Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Help not found&lt;/h1&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be found. Check the &lt;tt&gt;help/file&lt;/tt&gt; setting in velko.conf.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import From &amp;Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave File As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;orm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fill In Examples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Form Fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Generate Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert Tags Into File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Tags As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help &amp;Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check For &amp;Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Velko Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Promote Your Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Support Velko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velko &amp;Online Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Velko</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::QtDesktopServices</name>
+    <message>
+        <source>HTML (*.htm *.html);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::UpdateCheck</name>
+    <message>
+        <source>Program Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your version of Velko is current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A newer version of Velko is available.<byte value="xd"/>
+Would you like to download it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No browser could be started for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebFetcher</name>
+    <message>
+        <source>The page is larger than 100 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page did not arrive within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection closed before the whole page arrived.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebImportDialog</name>
+    <message>
+        <source>Missing Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid URL<byte value="xd"/>
+<byte value="xd"/>
+The URL should be in the format<byte value="xd"/>
+&apos;http://&apos; + &apos;domain name&apos;<byte value="xd"/>
+Example: http://www.example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to retrieve page.<byte value="xd"/>
+Check connection or URL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

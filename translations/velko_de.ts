@@ -1,0 +1,721 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>velko::AboutBox</name>
+    <message>
+        <source>About Velko</source>
+        <translation>Über Velko</translation>
+    </message>
+    <message>
+        <source>Velko logo</source>
+        <translation>Velko-Logo</translation>
+    </message>
+    <message>
+        <source>Velko Version %1</source>
+        <translation>Velko Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Harbordale</source>
+        <translation>Copyright © 2026 Harbordale</translation>
+    </message>
+    <message>
+        <source>Harbordale - Guides, Utilities, and Ideas for Site Builders</source>
+        <translation>Harbordale - Anleitungen, Werkzeuge und Ideen für Website-Ersteller</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Visit Harbordale</source>
+        <translation>Harbordale besuchen</translation>
+    </message>
+    <message>
+        <source>Visit Velko Home</source>
+        <translation>Velko-Startseite besuchen</translation>
+    </message>
+    <message>
+        <source>Yep!</source>
+        <translation>Alles klar!</translation>
+    </message>
+</context>
+<context>
+    <name>velko::DesktopServices</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>An error has occurred!</source>
+        <translation>Ein Fehler ist aufgetreten!</translation>
+    </message>
+</context>
+<context>
+    <name>velko::DocumentCommands</name>
+    <message>
+        <source>Save File As</source>
+        <translation>Datei speichern unter</translation>
+    </message>
+    <message>
+        <source>File Validation</source>
+        <translation>Dateiprüfung</translation>
+    </message>
+    <message>
+        <source>Missing Data</source>
+        <translation>Fehlende Angaben</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>This file does not appear to be a valid HTML file.</source>
+        <translation>Diese Datei scheint keine gültige HTML-Datei zu sein.</translation>
+    </message>
+    <message>
+        <source>Check the file&apos;s HTML syntax and try again.</source>
+        <translation>Prüfen Sie die HTML-Syntax der Datei und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No generated tags</source>
+        <translation>Keine erzeugten Tags</translation>
+    </message>
+    <message>
+        <source>Fill in some of the form fields</source>
+        <translation>Füllen Sie einige Formularfelder aus</translation>
+    </message>
+    <message>
+        <source>Then generate the tags</source>
+        <translation>Erzeugen Sie dann die Tags</translation>
+    </message>
+    <message>
+        <source>Some of the same generated tag types</source>
+        <translation>Einige der erzeugten Tag-Arten</translation>
+    </message>
+    <message>
+        <source>may already appear in the target HTML file.</source>
+        <translation>sind in der HTML-Zieldatei möglicherweise schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Insert these meta tags into the HTML file?</source>
+        <translation>Diese Meta-Tags in die HTML-Datei einfügen?</translation>
+    </message>
+</context>
+<context>
+    <name>velko::ExportCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>There are no meta tags to copy.</source>
+        <translation>Es gibt keine Meta-Tags zum Kopieren.</translation>
+    </message>
+    <message>
+        <source>Type some text in the tags fields, then generate the tags.</source>
+        <translation>Geben Sie Text in die Tag-Felder ein und erzeugen Sie dann die Tags.</translation>
+    </message>
+    <message>
+        <source>There are no meta tags to generate.</source>
+        <translation>Es gibt keine Meta-Tags zum Erzeugen.</translation>
+    </message>
+    <message>
+        <source>Type some text in the tags fields, then generate.</source>
+        <translation>Geben Sie Text in die Tag-Felder ein und erzeugen Sie sie dann.</translation>
+    </message>
+    <message>
+        <source>Save Tags As</source>
+        <translation>Tags speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>velko::FileImport</name>
+    <message>
+        <source>Import File</source>
+        <translation>Datei importieren</translation>
+    </message>
+</context>
+<context>
+    <name>velko::Form</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Web page title</source>
+        <translation>Titel der Webseite</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Keywords separated by commas</source>
+        <translation>Stichwörter, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Page description less than 200 words</source>
+        <translation>Beschreibung der Seite in weniger als 200 Wörtern</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Person who authored the page</source>
+        <translation>Person, die die Seite verfasst hat</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Contact person&apos;s e-mail address</source>
+        <translation>E-Mail-Adresse der Kontaktperson</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Copyright year and name of holder</source>
+        <translation>Jahr des Copyrights und Name des Inhabers</translation>
+    </message>
+    <message>
+        <source>Revisit After</source>
+        <translation>Wiederkehr nach</translation>
+    </message>
+    <message>
+        <source>Frequency of a spider&apos;s return</source>
+        <translation>Wie oft ein Suchroboter wiederkommt</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>nach</translation>
+    </message>
+    <message>
+        <source>Seconds before transfer</source>
+        <translation>Sekunden bis zur Weiterleitung</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Transfers visitors to another page</source>
+        <translation>Leitet Besucher auf eine andere Seite weiter</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Verfällt</translation>
+    </message>
+    <message>
+        <source>Date content expires</source>
+        <translation>Datum, an dem der Inhalt verfällt</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Use a different language</source>
+        <translation>Eine andere Sprache verwenden</translation>
+    </message>
+    <message>
+        <source>DC.Creator</source>
+        <translation>DC.Creator</translation>
+    </message>
+    <message>
+        <source>Primary creator of the content</source>
+        <translation>Urheber des Inhalts</translation>
+    </message>
+    <message>
+        <source>DC.Publisher</source>
+        <translation>DC.Publisher</translation>
+    </message>
+    <message>
+        <source>One who makes the resource available</source>
+        <translation>Wer die Ressource bereitstellt</translation>
+    </message>
+    <message>
+        <source>DC.Contributors</source>
+        <translation>DC.Contributors</translation>
+    </message>
+    <message>
+        <source>Contributor to the resource&apos;s content</source>
+        <translation>Wer zum Inhalt der Ressource beigetragen hat</translation>
+    </message>
+    <message>
+        <source>DC.Date</source>
+        <translation>DC.Date</translation>
+    </message>
+    <message>
+        <source>Date of the resource&apos;s creation</source>
+        <translation>Erstellungsdatum der Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Type</source>
+        <translation>DC.Type</translation>
+    </message>
+    <message>
+        <source>Nature of the resource&apos;s content</source>
+        <translation>Art des Inhalts der Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Format</source>
+        <translation>DC.Format</translation>
+    </message>
+    <message>
+        <source>Media-type of the resource</source>
+        <translation>Medientyp der Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Identifier</source>
+        <translation>DC.Identifier</translation>
+    </message>
+    <message>
+        <source>Url of the resource</source>
+        <translation>URL der Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Source</source>
+        <translation>DC.Source</translation>
+    </message>
+    <message>
+        <source>Source from which the resource was derived</source>
+        <translation>Quelle, von der die Ressource abgeleitet ist</translation>
+    </message>
+    <message>
+        <source>DC.Language</source>
+        <translation>DC.Language</translation>
+    </message>
+    <message>
+        <source>Language of the resource&apos;s content</source>
+        <translation>Sprache des Inhalts der Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Relation</source>
+        <translation>DC.Relation</translation>
+    </message>
+    <message>
+        <source>Reference to a related resource</source>
+        <translation>Verweis auf eine verwandte Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Coverage</source>
+        <translation>DC.Coverage</translation>
+    </message>
+    <message>
+        <source>Geographical scope of the resource&apos;s content</source>
+        <translation>Räumlicher Geltungsbereich des Inhalts der Ressource</translation>
+    </message>
+    <message>
+        <source>DC.Rights</source>
+        <translation>DC.Rights</translation>
+    </message>
+    <message>
+        <source>Info about rights held in the resource</source>
+        <translation>Angaben zu den Rechten an der Ressource</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Program that created the web page</source>
+        <translation>Programm, mit dem die Webseite erstellt wurde</translation>
+    </message>
+    <message>
+        <source>Window Target</source>
+        <translation>Zielfenster</translation>
+    </message>
+    <message>
+        <source>Can prevent page framing</source>
+        <translation>Kann verhindern, dass die Seite in Frames erscheint</translation>
+    </message>
+    <message>
+        <source>Abstract</source>
+        <translation>Kurzfassung</translation>
+    </message>
+    <message>
+        <source>Brief summary of the description meta tag</source>
+        <translation>Kurze Zusammenfassung des Description-Meta-Tags</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Sometimes used instead of meta tags</source>
+        <translation>Wird manchmal statt Meta-Tags verwendet</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Verbreitung</translation>
+    </message>
+    <message>
+        <source>Entry points</source>
+        <translation>Einstiegspunkte</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robots</translation>
+    </message>
+    <message>
+        <source>Restrict or allow spiders</source>
+        <translation>Suchroboter einschränken oder zulassen</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Einstufung</translation>
+    </message>
+    <message>
+        <source>Content rating</source>
+        <translation>Einstufung des Inhalts</translation>
+    </message>
+    <message>
+        <source>Charset</source>
+        <translation>Zeichensatz</translation>
+    </message>
+    <message>
+        <source>Commonly ISO-8859-1</source>
+        <translation>Meist ISO-8859-1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The page&apos;s language</source>
+        <translation>Die Sprache der Seite</translation>
+    </message>
+    <message>
+        <source>Page Caching</source>
+        <translation>Seiten-Caching</translation>
+    </message>
+    <message>
+        <source>Can stop browsers from caching page</source>
+        <translation>Kann Browser daran hindern, die Seite zwischenzuspeichern</translation>
+    </message>
+    <message>
+        <source>Use Title</source>
+        <translation>Titel verwenden</translation>
+    </message>
+    <message>
+        <source>Name of the resource</source>
+        <translation>Name der Ressource</translation>
+    </message>
+    <message>
+        <source>Use Description</source>
+        <translation>Beschreibung verwenden</translation>
+    </message>
+    <message>
+        <source>Account of the resource&apos;s content</source>
+        <translation>Darstellung des Inhalts der Ressource</translation>
+    </message>
+    <message>
+        <source>Use Keywords</source>
+        <translation>Stichwörter verwenden</translation>
+    </message>
+    <message>
+        <source>Topic of the resource&apos;s content</source>
+        <translation>Thema des Inhalts der Ressource</translation>
+    </message>
+    <message>
+        <source>Use Title as Comment</source>
+        <translation>Titel als Kommentar verwenden</translation>
+    </message>
+    <message>
+        <source>Use Keywords as Comment</source>
+        <translation>Stichwörter als Kommentar verwenden</translation>
+    </message>
+    <message>
+        <source>Use Description as Comment</source>
+        <translation>Beschreibung als Kommentar verwenden</translation>
+    </message>
+    <message>
+        <source>General Tags</source>
+        <translation>Allgemeine Tags</translation>
+    </message>
+    <message>
+        <source>D.C. Tags</source>
+        <translation>D.C.-Tags</translation>
+    </message>
+    <message>
+        <source>Other Tags</source>
+        <translation>Weitere Tags</translation>
+    </message>
+    <message>
+        <source>Generated Tags</source>
+        <translation>Erzeugte Tags</translation>
+    </message>
+    <message>
+        <source>HTML File</source>
+        <translation>HTML-Datei</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Weiterleitung</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>DC.Title</source>
+        <translation>DC.Title</translation>
+    </message>
+    <message>
+        <source>DC.Description</source>
+        <translation>DC.Description</translation>
+    </message>
+    <message>
+        <source>DC.Subject</source>
+        <translation>DC.Subject</translation>
+    </message>
+</context>
+<context>
+    <name>velko::HelpViewer</name>
+    <message>
+        <source>Velko Help</source>
+        <translation>Velko-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Help not found&lt;/h1&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be found. Check the &lt;tt&gt;help/file&lt;/tt&gt; setting in velko.conf.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Hilfe nicht gefunden&lt;/h1&gt;&lt;p&gt;Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; wurde nicht gefunden. Prüfen Sie die Einstellung &lt;tt&gt;help/file&lt;/tt&gt; in velko.conf.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>velko::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Import &amp;File</source>
+        <translation>Datei &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Import From &amp;Web</source>
+        <translation>Aus dem &amp;Web importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <translation>Datei &amp;speichern</translation>
+    </message>
+    <message>
+        <source>S&amp;ave File As</source>
+        <translation>Datei speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>F&amp;orm</source>
+        <translation>&amp;Formular</translation>
+    </message>
+    <message>
+        <source>&amp;Fill In Examples</source>
+        <translation>Mit &amp;Beispielen ausfüllen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Form Fields</source>
+        <translation>Formularfelder &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>&amp;Tags</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Tags</source>
+        <translation>Tags &amp;erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Tags Into File</source>
+        <translation>Tags in Datei e&amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Tags</source>
+        <translation>Tags &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tags As</source>
+        <translation>Tags &amp;speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help &amp;Document</source>
+        <translation>&amp;Hilfedokument</translation>
+    </message>
+    <message>
+        <source>Check For &amp;Upgrade</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Velko Home</source>
+        <translation>&amp;Velko-Startseite</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Einführung</translation>
+    </message>
+    <message>
+        <source>&amp;Promote Your Site</source>
+        <translation>&amp;Website bekannt machen</translation>
+    </message>
+    <message>
+        <source>&amp;Support Velko</source>
+        <translation>Velko &amp;unterstützen</translation>
+    </message>
+    <message>
+        <source>Velko &amp;Online Version</source>
+        <translation>Velko &amp;Online-Version</translation>
+    </message>
+    <message>
+        <source>&amp;About Velko</source>
+        <translation>Ü&amp;ber Velko</translation>
+    </message>
+</context>
+<context>
+    <name>velko::QtDesktopServices</name>
+    <message>
+        <source>HTML (*.htm *.html);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation>HTML (*.htm *.html);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>velko::UpdateCheck</name>
+    <message>
+        <source>Program Update</source>
+        <translation>Programmaktualisierung</translation>
+    </message>
+    <message>
+        <source>Unable to connect to server.</source>
+        <translation>Keine Verbindung zum Server möglich.</translation>
+    </message>
+    <message>
+        <source>Your version of Velko is current</source>
+        <translation>Ihre Velko-Version ist aktuell</translation>
+    </message>
+    <message>
+        <source>A newer version of Velko is available.<byte value="xd"/>
+Would you like to download it?</source>
+        <translation>Eine neuere Version von Velko ist verfügbar.<byte value="xd"/>
+Möchten Sie sie herunterladen?</translation>
+    </message>
+    <message>
+        <source>No browser could be started for %1</source>
+        <translation>Für %1 konnte kein Browser gestartet werden</translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebFetcher</name>
+    <message>
+        <source>The page is larger than 100 MB.</source>
+        <translation>Die Seite ist größer als 100 MB.</translation>
+    </message>
+    <message>
+        <source>The page did not arrive within %1 seconds.</source>
+        <translation>Die Seite ist nicht innerhalb von %1 Sekunden eingetroffen.</translation>
+    </message>
+    <message>
+        <source>The connection closed before the whole page arrived.</source>
+        <translation>Die Verbindung wurde geschlossen, bevor die ganze Seite eingetroffen war.</translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebImportDialog</name>
+    <message>
+        <source>Missing Data</source>
+        <translation>Fehlende Angaben</translation>
+    </message>
+    <message>
+        <source>Enter a URL</source>
+        <translation>Geben Sie eine URL ein</translation>
+    </message>
+    <message>
+        <source>URL Error</source>
+        <translation>URL-Fehler</translation>
+    </message>
+    <message>
+        <source>Enter a valid URL<byte value="xd"/>
+<byte value="xd"/>
+The URL should be in the format<byte value="xd"/>
+&apos;http://&apos; + &apos;domain name&apos;<byte value="xd"/>
+Example: http://www.example.com</source>
+        <translation>Geben Sie eine gültige URL ein<byte value="xd"/>
+<byte value="xd"/>
+Die URL sollte diese Form haben:<byte value="xd"/>
+&apos;http://&apos; + &apos;Domainname&apos;<byte value="xd"/>
+Beispiel: http://www.example.com</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to retrieve page.<byte value="xd"/>
+Check connection or URL.</source>
+        <translation>Die Seite konnte nicht abgerufen werden.<byte value="xd"/>
+Prüfen Sie die Verbindung oder die URL.</translation>
+    </message>
+    <message>
+        <source>Import from Web</source>
+        <translation>Aus dem Web importieren</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+</TS>
