@@ -202,8 +202,9 @@ void TestCommandLine::readThenGenerate_data() {
                .toUtf8();
     QTest::newRow("robots text no item matches")
         << QByteArray("<title>Home</title>\n<meta name=\"robots\" content=\"noindex, nofollow\">\n")
-        << QByteArray(R"("Robots slot":"noindex, nofollow")")
-        << QByteArray("<title>Home</title>\r\n");
+        << QByteArray(R"("Robot":{"index":-1,"text":"noindex, nofollow"})")
+        << QByteArray(
+               "<title>Home</title>\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n");
 }
 
 void TestCommandLine::readThenGenerate() {
