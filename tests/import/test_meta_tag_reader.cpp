@@ -1,12 +1,9 @@
 #include "import/MetaTagReader.h"
-#include "support/FormPrinting.h"
+#include "support/TestForms.h"
 
 #include <QTest>
 
 using namespace velko;
-
-Q_DECLARE_METATYPE(velko::Field)
-Q_DECLARE_METATYPE(velko::List)
 
 namespace {
 
@@ -22,105 +19,78 @@ class TestMetaTagReader : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void values_data();
-    void values();
-    void choices_data();
-    void choices();
-};
-
-void TestMetaTagReader::values_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<Field>("field");
-    QTest::addColumn<QString>("value");
-
-    const QString meta = "<meta name=\"author\" content=";
-    QTest::newRow("letter case of tag, not of value")
-        << "<META Name=\"Author\" CONTENT=\"Ann Lee\">" << Field::Author << "Ann Lee";
-    QTest::newRow("blank before the quote") << meta + " \"a\">" << Field::Author << "a";
-    QTest::newRow("self-closing") << meta + "\"Ann\" />" << Field::Author << "Ann";
-    QTest::newRow("single quotes, &quot;")
-        << meta + "'say &quot;hi&quot;'>" << Field::Author << "say \"hi\"";
-    QTest::newRow("after <head> on its line") << "<head>" + meta + "\"A\">" << Field::Author << "A";
-    QTest::newRow("second tag of a minified line")
-        << "<meta name=\"description\" content=\"d\">" + meta + "\"A\">" << Field::Author << "A";
-    QTest::newRow("over three LF lines")
-        << "<meta name=\"description\" content=\"one\ntwo\nthree\">" << Field::Description
-        << "one two three";
-    QTest::newRow("title over CR lines")
-        << "<title>Two\rLines</title>" << Field::Title << "Two Lines";
-    QTest::newRow("title keeps its quotes") << "<title>\"Q\"</title>" << Field::Title << "\"Q\"";
-    QTest::newRow("last one wins") << "<title>A</title><title>B</title>" << Field::Title << "B";
-    QTest::newRow("wrong wording") << "<meta name=author content=\"A\">" << Field::Author << "";
-    QTest::newRow("two blanks") << "<meta  name=\"author\" content=\"A\">" << Field::Author << "";
-    QTest::newRow("unclosed comment drops the rest")
-        << "<title>T</title><!-- open" + meta + "\"A\">" << Field::Author << "";
-    QTest::newRow("sharp s shifts nothing") << "ß<title>Straße</title>" << Field::Title << "Straße";
-    QTest::newRow("Kelvin sign is no K")
-        << QString("<lin\u212a rev=\"made\" href=\"x\">") << Field::Email << "";
-    QTest::newRow("refresh seconds")
-        << "<meta http-equiv=\"refresh\" content=\"5;URL=p.html\">" << Field::RefreshSeconds << "5";
-    QTest::newRow("refresh address, no blank")
-        << "<meta http-equiv=\"refresh\" content=\"5;url=p.html\">" << Field::RefreshUrl
-        << "p.html";
-    QTest::newRow("refresh without ;")
-        << "<meta http-equiv=\"refresh\" content=\"5\">" << Field::RefreshSeconds << "";
-    QTest::newRow("unmatched robots stay in the slot")
-        << "<meta name=\"robots\" content=\"index, follow\">" << Field::RobotsSlot
-        << "index, follow";
-    QTest::newRow("language not in the list")
-        << "<meta http-equiv=\"content-language\" content=\"pt-br\">" << Field::OtherLanguage
-        << "pt-br";
-    QTest::newRow("language in the list")
-        << "<meta http-equiv=\"content-language\" content=\"en-us\">" << Field::OtherLanguage << "";
-}
-
-// Each page read as text and as its bytes in both encodings gives the same.
-void TestMetaTagReader::values() {
-    QFETCH(QString, page);
-    QFETCH(Field, field);
-    QFETCH(QString, value);
-    const FormValue form = read(page);
-    QCOMPARE(form[field], value);
-    for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::Windows1252}}) {
-        const QByteArray bytes = encodeText(page, format);
-        FormValue fromBytes;
-        readMetaTags(bytes, detectEncoding(bytes), fromBytes);
-        QCOMPARE(fromBytes, read(decodeText(bytes).text));
+    // The whole form a page leaves, written as a form file.
+    void reads_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QByteArray>("form");
+        const auto row = [](const char *name, const char *page, const char *form) {
+            QTest::newRow(name) << QString(page) << QByteArray(form);
+        };
+        row("letter case of tag, not of value", R"(<META Name="Author" CONTENT="Ann Lee">)",
+            R"({"Author": "Ann Lee"})");
+        row("blank before the quote", R"(<meta name="author" content= "a">)", R"({"Author": "a"})");
+        row("self-closing", R"(<meta name="author" content="Ann" />)", R"({"Author": "Ann"})");
+        row("single quotes, &quot;", R"(<meta name="author" content='say &quot;hi&quot;'>)",
+            R"({"Author": "say \u0022hi\u0022"})");
+        row("after <head> on its line", R"(<head><meta name="author" content="A">)",
+            R"({"Author": "A"})");
+        row("two tags on one line",
+            R"(<meta name="description" content="d"><meta name="author" content="A">)",
+            R"({"Description": "d", "Author": "A"})");
+        row("over three LF lines", "<meta name=\"description\" content=\"one\ntwo\nthree\">",
+            R"({"Description": "one two three"})");
+        row("title over CR lines", "<title>Two\rLines</title>", R"({"Title": "Two Lines"})");
+        row("title keeps its quotes", R"(<title>"Q"</title>)", R"({"Title": "\u0022Q\u0022"})");
+        row("last one wins", "<title>A</title><title>B</title>", R"({"Title": "B"})");
+        row("wrong wording", R"(<meta name=author content="A">)", "{}");
+        row("two blanks", R"(<meta  name="author" content="A">)", "{}");
+        row("unclosed comment drops the rest",
+            R"(<title>T</title><!-- open<meta name="author" content="A">)", R"({"Title": "T"})");
+        row("sharp s shifts nothing", "ß<title>Straße</title>", R"({"Title": "Straße"})");
+        row("Kelvin sign is no K", "<lin\u212a rev=\"made\" href=\"x\">", "{}");
+        row("refresh, url= without a blank",
+            R"(<meta http-equiv="refresh" content="5;url=p.html">)",
+            R"({"Refresh slot": "5;url=p.html", "Refresh Seconds": "5", "Refresh URL": "p.html"})");
+        row("refresh without ;", R"(<meta http-equiv="refresh" content="5">)",
+            R"({"Refresh slot": "5"})");
+        row("robots unquoted", "<meta name=\"robots\" content=noindex>",
+            R"({"Robots slot": "noindex", "Robot": "noindex"})");
+        row("robots not in the list", R"(<meta name="robots" content="index, follow">)",
+            R"({"Robots slot": "index, follow"})");
+        row("rating", R"(<meta name="rating" content="14 years">)",
+            R"({"Rating slot": "14 years", "Rating": "14 Years"})");
+        row("charset iso-8859-15",
+            R"(<meta http-equiv="content-type" content="text/html; charset=iso-8859-15">)",
+            R"({"Content-Type slot": "text/html; charset=iso-8859-15", "Charset": "iso-8859-1"})");
+        row("charset utf-8",
+            R"(<meta http-equiv="content-type" content="text/html; charset=utf-8">)",
+            R"({"Content-Type slot": "text/html; charset=utf-8"})");
+        row("language not in the list", R"(<meta http-equiv="content-language" content="pt-br">)",
+            R"({"Other Language": "pt-br"})");
+        row("en-us is en", R"(<meta http-equiv="content-language" content="en-us">)",
+            R"({"Language": "en"})");
+        row("de-ch is ch", R"(<meta http-equiv="content-language" content="de-ch">)",
+            R"({"Language": "ch"})");
+        row("pragma No-Cache", R"(<meta http-equiv="pragma" content="No-Cache">)",
+            R"({"Pragma slot": "No-Cache", "Page Caching": "no-cache"})");
+        row("pragma cache", R"(<meta http-equiv="pragma" content="cache">)",
+            R"({"Pragma slot": "cache"})");
+        row("distribution", R"(<meta name="distribution" content="LOCAL">)",
+            R"({"Distribution slot": "LOCAL", "Distribution": "local"})");
     }
-}
-
-void TestMetaTagReader::choices_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<List>("list");
-    QTest::addColumn<int>("index");
-
-    auto tag = [](const char *kind, const char *name, const char *content) {
-        return QString("<meta %1=\"%2\" content=\"%3\">").arg(kind, name, content);
-    };
-    QTest::newRow("robots unquoted")
-        << "<meta name=\"robots\" content=noindex>" << List::Robot << 1;
-    QTest::newRow("rating") << tag("name", "rating", "14 years") << List::Rating << 1;
-    QTest::newRow("charset iso-8859-15")
-        << tag("http-equiv", "content-type", "text/html; charset=iso-8859-15") << List::Charset
-        << 2;
-    QTest::newRow("charset utf-8")
-        << tag("http-equiv", "content-type", "text/html; charset=utf-8") << List::Charset << -1;
-    QTest::newRow("de-ch is ch") << tag("http-equiv", "content-language", "de-ch") << List::Language
-                                 << 1;
-    QTest::newRow("pragma No-Cache")
-        << tag("http-equiv", "pragma", "No-Cache") << List::PageCaching << 1;
-    QTest::newRow("pragma cache") << tag("http-equiv", "pragma", "cache") << List::PageCaching
-                                  << -1;
-    QTest::newRow("distribution") << tag("name", "distribution", "LOCAL") << List::Distribution
-                                  << 1;
-}
-
-void TestMetaTagReader::choices() {
-    QFETCH(QString, page);
-    QFETCH(List, list);
-    QFETCH(int, index);
-    QCOMPARE(read(page)[list].index, index);
-}
+    // Read as text, and as its bytes in both encodings, each page gives the same.
+    void reads() {
+        QFETCH(QString, page);
+        QFETCH(QByteArray, form);
+        QCOMPARE(formFileText(read(page)), formFileText(test::formOf(form)));
+        for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::Windows1252}}) {
+            const QByteArray bytes = encodeText(page, format);
+            FormValue fromBytes;
+            readMetaTags(bytes, detectEncoding(bytes), fromBytes);
+            QCOMPARE(formFileText(fromBytes), formFileText(read(decodeText(bytes).text)));
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(TestMetaTagReader)
 #include "test_meta_tag_reader.moc"
