@@ -13,112 +13,89 @@ using namespace velko;
 class TestCommandLine : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase();
-    void commands_data();
-    void commands();
-    void readPrintsAFormFile();
-    void runsWithoutADisplay();
-
-private:
     QTemporaryDir m_dir;
     QString path(const QString &name) { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void initTestCase() {
+        test::writeBytes(path("title.json"), R"({"Title": "Home"})");
+        test::writeBytes(path("empty.json"), "{}");
+        test::writeBytes(path("lf.html"), "<head>\n</head>\n");
+        test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
+        test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
+        test::writeBytes(path("nohead.html"), "<body>\n");
+        test::writeBytes(path("read.html"),
+                         "<title>Caf\xe9</title>\n<meta name=\"robots\" content=none>");
+    }
+
+    void commands_data() {
+        QTest::addColumn<QStringList>("arguments"); // files by their names in the test's folder
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("err"); // a part of the message
+        const auto row = [](const char *name, const QStringList &arguments, int code,
+                            const QByteArray &out, const char *err) {
+            QTest::newRow(name) << arguments << code << out << QString(err);
+        };
+        row("version", {"--version"}, 0, "Velko 1.31\n", "");
+        row("generate", {"--generate", "title.json"}, 0, "<title>Home</title>\r\n", "");
+        row("empty block", {"--generate", "empty.json"}, 1, "",
+            "velko: There are no meta tags to generate.");
+        row("missing form file", {"--generate", "no.json"}, 2, "", "no.json");
+        row("unknown option", {"--bogus"}, 2, "", "bogus");
+        row("two modes", {"--read", "--generate", "title.json", "p"}, 2, "", "one of");
+        row("insert, LF page", {"--insert", "title.json", "lf.html"}, 0,
+            "<head>\n<title>Home</title>\n\n</head>\n", "");
+        row("insert, windows-1252 page", {"--insert", "title.json", "1252.html"}, 0,
+            "<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n", "");
+        row("insert where a title is", {"--insert", "title.json", "titled.html"}, 0,
+            "<head>\n<title>Home</title>\n<title>Old</title>\n", "may already appear");
+        row("insert without head tag", {"--insert", "title.json", "nohead.html"}, 1, "",
+            "velko: This file does not appear");
+        row("insert an empty block", {"--insert", "empty.json", "lf.html"}, 1, "",
+            "velko: No generated tags");
+    }
+    void commands() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, err);
+        for (QString &argument : arguments)
+            if (argument.contains('.'))
+                argument = path(argument);
+        QCOMPARE(isCommandLineMode(QStringList{"velko"} + arguments), true);
+        QBuffer in, output, errors;
+        in.open(QIODevice::ReadOnly);
+        output.open(QIODevice::WriteOnly);
+        errors.open(QIODevice::WriteOnly);
+        QCOMPARE(runCommandLine(QStringList{"velko"} + arguments, in, output, errors), code);
+        QCOMPARE(output.data(), out);
+        QVERIFY2(QString::fromUtf8(errors.data()).contains(err), errors.data().constData());
+    }
+
+    // --read prints one JSON line a page, with a form file that --generate
+    // takes back, and goes on past a page it cannot read; the program runs with no display and no
+    // platform plugin, where a QApplication would abort.
+    void readThenGenerateWithoutADisplay() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+        QProcess velko;
+        velko.setProcessEnvironment(environment);
+        velko.start(VELKO_BINARY, {"--read", path("gone.html"), path("read.html")});
+        QVERIFY(velko.waitForFinished());
+        QCOMPARE(velko.exitCode(), 1);
+        const QJsonObject line = QJsonDocument::fromJson(velko.readAllStandardOutput()).object();
+        QCOMPARE(line["encoding"].toString(), "windows-1252");
+        velko.start(VELKO_BINARY, {"--generate", "-"});
+        velko.write(QJsonDocument(line["form"].toObject()).toJson());
+        velko.closeWriteChannel();
+        QVERIFY(velko.waitForFinished());
+        QCOMPARE(
+            velko.readAllStandardOutput(),
+            QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"none\">\r\n").toUtf8());
+    }
 };
-
-void TestCommandLine::initTestCase() {
-    test::writeBytes(path("title.json"), R"({"Title": "Home"})");
-    test::writeBytes(path("empty.json"), "{}");
-    test::writeBytes(path("lf.html"), "<head>\n</head>\n");
-    test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
-    test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
-    test::writeBytes(path("nohead.html"), "<body>\n");
-}
-
-void TestCommandLine::commands_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QByteArray>("out");
-    QTest::addColumn<QString>("err"); // a part of the message
-
-    const QString f = path("title.json");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Velko 1.31\n") << "";
-    QTest::newRow("generate") << QStringList{"--generate", f} << 0
-                              << QByteArray("<title>Home</title>\r\n") << "";
-    QTest::newRow("empty block") << QStringList{"--generate", path("empty.json")} << 1
-                                 << QByteArray() << "velko: There are no meta tags to generate.";
-    QTest::newRow("missing form file")
-        << QStringList{"--generate", path("no.json")} << 2 << QByteArray() << "no.json";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << QByteArray() << "bogus";
-    QTest::newRow("two modes") << QStringList{"--read", "--generate", f, "p"} << 2 << QByteArray()
-                               << "one of";
-    QTest::newRow("insert, LF page")
-        << QStringList{"--insert", f, path("lf.html")} << 0
-        << QByteArray("<head>\n<title>Home</title>\n\n</head>\n") << "";
-    QTest::newRow("insert, windows-1252 page")
-        << QStringList{"--insert", f, path("1252.html")} << 0
-        << QByteArray("<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n") << "";
-    QTest::newRow("insert where a title is") << QStringList{"--insert", f, path("titled.html")} << 0
-                                             << QByteArray("<head>\n<title>Home</title>\n"
-                                                           "<title>Old</title>\n")
-                                             << "may already appear";
-    QTest::newRow("insert without head tag") << QStringList{"--insert", f, path("nohead.html")} << 1
-                                             << QByteArray() << "velko: This file does not appear";
-    QTest::newRow("insert an empty block")
-        << QStringList{"--insert", path("empty.json"), path("lf.html")} << 1 << QByteArray()
-        << "velko: No generated tags";
-}
-
-void TestCommandLine::commands() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, code);
-    QFETCH(QByteArray, out);
-    QFETCH(QString, err);
-    QCOMPARE(isCommandLineMode(QStringList{"velko"} + arguments), true);
-    QBuffer in, output, errors;
-    in.open(QIODevice::ReadOnly);
-    output.open(QIODevice::WriteOnly);
-    errors.open(QIODevice::WriteOnly);
-    QCOMPARE(runCommandLine(QStringList{"velko"} + arguments, in, output, errors), code);
-    QCOMPARE(output.data(), out);
-    QVERIFY2(QString::fromUtf8(errors.data()).contains(err), errors.data().constData());
-}
-
-// One JSON line a page, a form file that --generate takes back.
-void TestCommandLine::readPrintsAFormFile() {
-    QBuffer in, out, err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    test::writeBytes(path("read.html"), "<title>Caf\xe9</title>\n<meta name=\"robots\" "
-                                        "content=\"none\">\n");
-    QCOMPARE(
-        runCommandLine({"velko", "--read", path("gone.html"), path("read.html")}, in, out, err), 1);
-    QVERIFY(err.data().contains("gone.html"));
-    const QJsonObject line = QJsonDocument::fromJson(out.data()).object();
-    QCOMPARE(line["encoding"].toString(), "windows-1252");
-    QCOMPARE(line["form"]["Robot"]["index"].toInt(), 3);
-    test::writeBytes(path("read.json"), QJsonDocument(line["form"].toObject()).toJson());
-    QProcess velko;
-    velko.start(VELKO_BINARY, {"--generate", path("read.json")});
-    QVERIFY(velko.waitForFinished());
-    QCOMPARE(
-        velko.readAllStandardOutput(),
-        QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"none\">\r\n").toUtf8());
-}
-
-// No display and no platform plugin: a QApplication would abort.
-void TestCommandLine::runsWithoutADisplay() {
-    QProcess velko;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.insert("QT_QPA_PLATFORM", "no-such-platform");
-    velko.setProcessEnvironment(environment);
-    velko.start(VELKO_BINARY, {"--generate", "-"});
-    velko.write(R"({"Title": "x"})");
-    velko.closeWriteChannel();
-    QVERIFY(velko.waitForFinished());
-    QCOMPARE(velko.readAllStandardOutput(), "<title>x</title>\r\n");
-}
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "test_command_line.moc"
