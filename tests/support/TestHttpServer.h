@@ -1,13 +1,14 @@
 #pragma once
 
-// A real HTTP server for tests, on 127.0.0.1 in a thread of its own. Each path
-// gets the bytes it was given, whatever they are: a page, a cut-off page,
-// silence, or bytes that are not HTTP.
+// A real HTTP server for tests, on 127.0.0.1. Each path gets the bytes it was
+// given, whatever they are: a page, a cut-off page, silence, or bytes that
+// are not HTTP. It answers while the program under test waits for a fetch,
+// which runs the event loop.
 
 #include <QByteArray>
-#include <QString>
+#include <QHash>
+#include <QTcpServer>
 #include <QUrl>
-#include <memory>
 
 namespace velko::test {
 
@@ -23,16 +24,14 @@ HttpAnswer httpAnswer(int status, const QByteArray &body, const QByteArray &head
 class TestHttpServer {
 public:
     TestHttpServer();
-    ~TestHttpServer();
 
-    void answer(const QString &path, const HttpAnswer &answer); // others get 404
-    QUrl url(const QString &path) const;
-    quint16 port() const;
-    int requestCount(const QString &path) const;
+    void answer(const QString &path, const HttpAnswer &answer) { m_answers.insert(path, answer); }
+    QUrl url(const QString &path) const; // paths without an answer get 404
+    quint16 port() const { return m_server.serverPort(); }
 
 private:
-    class Private;
-    std::unique_ptr<Private> d;
+    QTcpServer m_server;
+    QHash<QString, HttpAnswer> m_answers;
 };
 
 } // namespace velko::test

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/MainWindow.h"
 #include "support/ScriptedDesktop.h"
+#include "widgets/MainWindow.h"
 
 #include <QAction>
 #include <QTest>
@@ -34,8 +34,12 @@ public:
     [[nodiscard]] bool trigger(const QString &name);
     void showAndActivate();
 
-    void setText(Field field, const QString &text);
-    QString text(Field field);
+    void setText(Field field, const QString &text) {
+        FormValue form = m_window->form();
+        form[field] = text;
+        m_window->setForm(form);
+    }
+    QString text(Field field) { return m_window->form()[field]; }
     QPlainTextEdit *documentArea();
     int currentTab();
 
