@@ -8,12 +8,11 @@
 #include "support/WindowDriver.h"
 
 #include <QBuffer>
-#include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
+#include <optional>
 
 using namespace velko;
 
@@ -25,88 +24,63 @@ const QString kBigText = QString(20000, 'x');
 
 enum class Fault { DiskFull, FolderInPlace, MissingFolder, SymbolicLink };
 
-// Writes to `path` as the user would; returns the report of a failure (empty
-// when the writer said nothing).
-using Writer = std::function<QString(const QString &path)>;
+// Writes to `path` as the user would, calling `fault` just before the write;
+// returns the report of a failure (empty when the writer said nothing).
+using Writer = std::function<QString(const QString &path, const std::function<void()> &fault)>;
 
-QString lastError(test::ScriptedDesktop &desktop) {
-    return desktop.messages.isEmpty() ? QString() : desktop.messages.last().text;
+QString lastError(test::WindowDriver &d, const char *item) {
+    if (!d.trigger(item))
+        return "not offered";
+    return d.desktop().messages.isEmpty() ? QString() : d.desktop().messages.last().text;
 }
 
-QString saveFileAs(const QString &path) {
+QString saveFileAs(const QString &path, const std::function<void()> &fault) {
     test::WindowDriver d;
     d.window().setDocumentText(kBigText);
     d.desktop().fileChoices << path;
-    if (!d.trigger("mnuFileSaveAs"))
-        return "not offered";
-    return lastError(d.desktop());
+    fault();
+    return lastError(d, "mnuFileSaveAs");
 }
 
 // Save File writes to the file the document came from; it reports a failure
-// by asking for another name. The fault happens after the import.
-QString saveFile(const QString &path) {
+// by asking for another name.
+QString saveFile(const QString &path, const std::function<void()> &fault) {
     test::WindowDriver d;
-    const QFileInfo target(path);
-    const bool wasFile = target.isFile();
-    const bool wasFolder = target.isDir();
-    const bool hadFolder = target.dir().exists();
-    if (wasFolder)
-        QDir().rename(path, path + ".aside");
-    if (!wasFile) {
-        QDir().mkpath(target.path());
-        test::writeBytes(path, "imported");
-    }
     d.desktop().fileChoices << path << "";
     if (!d.trigger("mnuFileOpen"))
         return "not offered";
-    if (!wasFile) {
-        QFile::remove(path);
-        if (!hadFolder)
-            QDir().rmdir(target.path());
-    }
-    if (wasFolder)
-        QDir().rename(path + ".aside", path);
     d.window().setDocumentText(kBigText);
-    if (!d.trigger("mnuFileSave"))
-        return "not offered";
-    return d.desktop().fileDialogs.size() > 1 ? QStringLiteral("asked again") : QString();
+    fault();
+    const QString report = lastError(d, "mnuFileSave");
+    return d.desktop().fileDialogs.size() > 1 ? QStringLiteral("asked again") : report;
 }
 
-QString saveTagsAs(const QString &path) {
+QString saveTagsAs(const QString &path, const std::function<void()> &fault) {
     test::WindowDriver d;
     d.setText(Field::Title, kBigText);
-    d.window().setTagsText("a block");
+    d.window().setTagsText("a block"); // so that the menu offers the item
     d.desktop().fileChoices << path;
-    if (!d.trigger("mnuTagsSaveAs"))
-        return "not offered";
-    return lastError(d.desktop());
+    fault();
+    return lastError(d, "mnuTagsSaveAs");
 }
 
-// The form and page of --insert, written before any fault is set up.
-const QTemporaryDir &insertInputs() {
-    static const QTemporaryDir dir;
-    static const bool written = [] {
-        test::writeBytes(dir.filePath("form.json"), "{\"Title\": \"" + kBigText.toUtf8() + "\"}");
-        test::writeBytes(dir.filePath("page.html"), "<head></head>");
-        return true;
-    }();
-    Q_UNUSED(written);
-    return dir;
-}
-
-QString insertOutput(const QString &path) {
-    const QTemporaryDir &dir = insertInputs();
+QString insertOutput(const QString &path, const std::function<void()> &fault) {
+    const QTemporaryDir dir;
+    test::writeBytes(dir.filePath("form.json"), "{\"Title\": \"" + kBigText.toUtf8() + "\"}");
+    test::writeBytes(dir.filePath("page.html"), "<head></head>");
     QBuffer in, out, err;
     in.open(QIODevice::ReadOnly);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
+    fault();
     const int code = runCommandLine({"velko", "--insert", dir.filePath("form.json"),
                                      dir.filePath("page.html"), "--output", path},
                                     in, out, err);
     return code == 0 ? QString() : QString::fromUtf8(err.data());
 }
 
-QString urlHistory(const QString &path) {
+QString urlHistory(const QString &path, const std::function<void()> &fault) {
+    fault();
     QString error;
     saveUrlHistory(path, QStringList(200, "http://www.example.com/" + QString(100, 'p')), &error);
     return error;
@@ -121,72 +95,76 @@ class TestFaults : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void writes_data();
-    void writes();
+    void writes_data() {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<Fault>("fault");
+        const std::pair<const char *, Writer> writers[] = {
+            {"Save File As", saveFileAs}, {"Save File", saveFile},
+            {"Save Tags As", saveTagsAs}, {"--insert --output", insertOutput},
+            {"Url.dat", urlHistory},
+        };
+        const std::pair<const char *, Fault> faults[] = {
+            {"disk full", Fault::DiskFull},
+            {"folder in the file's place", Fault::FolderInPlace},
+            {"folder missing", Fault::MissingFolder},
+            {"symbolic link", Fault::SymbolicLink},
+        };
+        for (const auto &[writerName, writer] : writers)
+            for (const auto &[faultName, fault] : faults)
+                QTest::addRow("%s, %s", writerName, faultName) << writer << fault;
+    }
+
+    // Each target is a file until the fault strikes, so Save File can import it.
+    void writes() {
+        QFETCH(Writer, writer);
+        QFETCH(Fault, fault);
+        const QTemporaryDir dir;
+        const QString old = dir.filePath("old.html");
+        test::writeBytes(old, kOld);
+        QString target = old;
+        if (fault == Fault::FolderInPlace)
+            target = dir.filePath("folder");
+        if (fault == Fault::MissingFolder)
+            target = dir.filePath("missing/new.html");
+        if (fault == Fault::SymbolicLink) {
+            target = dir.filePath("link.html");
+            QVERIFY(QFile::link(old, target));
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+        if (target != old && fault != Fault::SymbolicLink)
+            test::writeBytes(target, "imported");
+
+        std::optional<test::FileSizeLimit> limit;
+        const QString report = writer(target, [&] {
+            if (fault == Fault::DiskFull)
+                limit.emplace(4096);
+            if (target == old || fault == Fault::SymbolicLink)
+                return;
+            QFile::remove(target);
+            if (fault == Fault::FolderInPlace)
+                QDir().mkdir(target);
+            else
+                QDir().rmdir(dir.filePath("missing"));
+        });
+        limit.reset();
+
+        if (fault == Fault::SymbolicLink) {
+            QVERIFY2(report.isEmpty(), qPrintable(report));
+            QVERIFY(QFileInfo(target).isSymLink());
+            QVERIFY(test::bytesOf(old) != kOld);
+            return;
+        }
+        QVERIFY(!report.isEmpty()); // the failure was reported
+        QCOMPARE(test::bytesOf(old), kOld);
+        // Nothing half-written is left behind.
+        QStringList expected = {"old.html"};
+        if (fault == Fault::FolderInPlace)
+            expected.prepend("folder");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 expected);
+        QCOMPARE(QFileInfo(target).isDir(), fault == Fault::FolderInPlace);
+    }
 };
-
-void TestFaults::writes_data() {
-    QTest::addColumn<Writer>("writer");
-    QTest::addColumn<Fault>("fault");
-    insertInputs();
-
-    const std::pair<const char *, Writer> writers[] = {
-        {"Save File As", saveFileAs},        {"Save File", saveFile}, {"Save Tags As", saveTagsAs},
-        {"--insert --output", insertOutput}, {"Url.dat", urlHistory},
-    };
-    const std::pair<const char *, Fault> faults[] = {
-        {"disk full", Fault::DiskFull},
-        {"folder in the file's place", Fault::FolderInPlace},
-        {"folder missing", Fault::MissingFolder},
-        {"symbolic link", Fault::SymbolicLink},
-    };
-    for (const auto &[writerName, writer] : writers)
-        for (const auto &[faultName, fault] : faults)
-            QTest::addRow("%s, %s", writerName, faultName) << writer << fault;
-}
-
-void TestFaults::writes() {
-    QFETCH(Writer, writer);
-    QFETCH(Fault, fault);
-    const QTemporaryDir dir;
-    const QString old = dir.filePath("old.html");
-    test::writeBytes(old, kOld);
-    QString target = old;
-    if (fault == Fault::FolderInPlace) {
-        target = dir.filePath("folder");
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
-    } else if (fault == Fault::MissingFolder) {
-        target = dir.filePath("missing/new.html");
-    } else if (fault == Fault::SymbolicLink) {
-        target = dir.filePath("link.html");
-        QVERIFY(QFile::link(old, target));
-    }
-
-    QString report;
-    {
-        std::unique_ptr<test::FileSizeLimit> limit;
-        if (fault == Fault::DiskFull)
-            limit = std::make_unique<test::FileSizeLimit>(4096);
-        report = writer(target);
-    }
-
-    if (fault == Fault::SymbolicLink) {
-        QVERIFY2(report.isEmpty(), qPrintable(report));
-        QVERIFY(QFileInfo(target).isSymLink());
-        QVERIFY(test::bytesOf(old) != kOld);
-        return;
-    }
-    QVERIFY(!report.isEmpty()); // the failure was reported
-    QCOMPARE(test::bytesOf(old), kOld);
-    QCOMPARE(QFileInfo(dir.filePath("folder")).isDir(), fault == Fault::FolderInPlace);
-    QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
-    // Nothing half-written is left behind.
-    QStringList expected = {"old.html"};
-    if (fault == Fault::FolderInPlace)
-        expected.prepend("folder");
-    QDir listing(dir.path());
-    QCOMPARE(listing.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
-}
 
 QTEST_MAIN(TestFaults)
 #include "test_faults.moc"
