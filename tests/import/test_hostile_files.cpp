@@ -38,23 +38,24 @@ private Q_SLOTS:
         for (int i = 0; i < 256 * 64; ++i)
             if (i % 256 != '\r')
                 binary += char(i % 256);
+        const auto row = [](const char *name, const QByteArray &bytes,
+                            const char *title = "Found") {
+            QTest::newRow(name) << bytes << QString(title);
+        };
         const QByteArray title = "<title>Found</title>\n";
-        QTest::newRow("LF") << title << "Found";
-        QTest::newRow("CR") << QByteArray(title).replace('\n', '\r') << "Found";
-        QTest::newRow("windows-1252")
-            << QByteArray("<title>Caf\xe9 \x80 \x81</title>\r\n") << "Café € \u0081";
-        QTest::newRow("UTF-8 with BOM")
-            << QByteArray("\xef\xbb\xbf<title>\xc5\x81</title>\n") << "Ł";
-        QTest::newRow("only <head>") << QByteArray("<head>\n") << "";
-        QTest::newRow("binary with NUL bytes") << title + binary + "\n"
-                                               << "Found";
-        QTest::newRow("invalid UTF-8") << title + "caf\xe9 \xc3\x28 \xed\xa0\x80\n"
-                                       << "Found";
-        QTest::newRow("2 MB on one line") << QByteArray(2 << 20, 'w') + title << "Found";
-        QTest::newRow("a million lines") << title + QByteArray("a\n").repeated(1000000) << "Found";
-        QTest::newRow("unclosed comment, 20 MB")
-            << "<!--\n" + title + QByteArray(20 << 20, 'c') + "\n"
-            << "";
+        row("UTF-8", "<title>Łódź 日本 😀</title>\n", "Łódź 日本 😀");
+        row("UTF-8 with BOM, CR", "\xef\xbb\xbf<title>\xc5\x81</title>\r", "Ł");
+        row("windows-1252", "<title>Caf\xe9 \x80 \x81</title>\r\n", "Café € \u0081");
+        // Each of these alone makes a page Windows-1252.
+        row("a cut sequence", title + "cut \xc3\n");
+        row("an overlong sequence", title + "\xc0\xaf\n");
+        row("a surrogate", title + "\xed\xa0\x80\n");
+        row("BOM, then invalid", "\xef\xbb\xbf" + title + "\xff\n");
+        row("only <head>", "<head>\n", "");
+        row("binary with NUL bytes", title + binary + "\n");
+        row("2 MB on one line", QByteArray(2 << 20, 'w') + title);
+        row("a million lines", title + QByteArray("a\n").repeated(1000000));
+        row("unclosed comment, 20 MB", "<!--\n" + title + QByteArray(20 << 20, 'c') + "\n", "");
     }
     void pages() {
         QFETCH(QByteArray, bytes);
