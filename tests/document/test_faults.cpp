@@ -11,8 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
-#include <optional>
+#include <sys/resource.h>
 
 using namespace velko;
 
@@ -95,6 +96,8 @@ class TestFaults : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+
     void writes_data() {
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<Fault>("fault");
@@ -134,10 +137,15 @@ private Q_SLOTS:
         if (target != old && fault != Fault::SymbolicLink)
             test::writeBytes(target, "imported");
 
-        std::optional<test::FileSizeLimit> limit;
+        // A full disk: every write past 4 KiB fails with EFBIG.
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
         const QString report = writer(target, [&] {
-            if (fault == Fault::DiskFull)
-                limit.emplace(4096);
+            if (fault == Fault::DiskFull) {
+                limit.rlim_cur = 4096;
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
             if (target == old || fault == Fault::SymbolicLink)
                 return;
             QFile::remove(target);
@@ -146,7 +154,7 @@ private Q_SLOTS:
             else
                 QDir().rmdir(dir.filePath("missing"));
         });
-        limit.reset();
+        setrlimit(RLIMIT_FSIZE, &before);
 
         if (fault == Fault::SymbolicLink) {
             QVERIFY2(report.isEmpty(), qPrintable(report));
