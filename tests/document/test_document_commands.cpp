@@ -4,25 +4,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTextBlock>
 
 using namespace velko;
-
-namespace {
-
-// The runs of the document area drawn in olive, one line each.
-QStringList oliveRuns(const QPlainTextEdit &area) {
-    QStringList olive;
-    for (QTextBlock block = area.document()->begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().foreground().color() == QColor(128, 128, 0))
-                olive << it.fragment().text();
-    return olive;
-}
-
-} // namespace
 
 class TestDocumentCommands : public QObject {
     Q_OBJECT
@@ -99,7 +83,8 @@ void TestDocumentCommands::insertIntoTheSkeleton() {
     QCOMPARE(d().window().documentText(),
              "<html>\r\n<head>\r\n" + block + "\r\n\r\n</head>\r\n</html>");
     QCOMPARE(d().currentTab(), 4);
-    QCOMPARE(oliveRuns(*d().documentArea()).join("\r\n") + "\r\n", block);
+    QCOMPARE(test::colouredRuns(*d().documentArea(), QColor(128, 128, 0)).join("\r\n") + "\r\n",
+             block);
     QCOMPARE(d().documentArea()->textCursor().position(), 0);
     QVERIFY(!d().documentArea()->textCursor().hasSelection());
     QCOMPARE(QApplication::focusWidget(), d().documentArea());

@@ -4,10 +4,10 @@
 #include "widgets/MainWindow.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <memory>
-
-class QPlainTextEdit;
 
 namespace velko::test {
 
@@ -47,6 +47,16 @@ private:
     std::unique_ptr<ScriptedDesktop> m_desktop;
     std::unique_ptr<MainWindow> m_window;
 };
+
+// The runs of an editor's text drawn in `colour`, one for each line it spans.
+inline QStringList colouredRuns(const QPlainTextEdit &area, const QColor &colour) {
+    QStringList runs;
+    for (QTextBlock block = area.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().foreground().color() == colour)
+                runs << it.fragment().text();
+    return runs;
+}
 
 } // namespace velko::test
 

@@ -1,6 +1,7 @@
 #include "document/NewDocument.h"
 #include "support/TestForms.h"
 #include "support/WindowDriver.h"
+#include "widgets/TextArea.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -159,6 +160,34 @@ private Q_SLOTS:
             QCOMPARE(focus->objectName(), expected);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
+    }
+
+    // Every line break reads back as CR LF; a no-break space stays one.
+    void textAreaRoundTrip() {
+        TextArea area;
+        area.setText(QString("a\r\n\r\nb\nc\rd\u00a0\tŁódź 日本\r\n"));
+        QCOMPARE(area.text(), QString("a\r\n\r\nb\r\nc\r\nd\u00a0\tŁódź 日本\r\n"));
+    }
+
+    // Offsets count the CR LF text; the editor counts a line break as one.
+    void textAreaColoursExactlyTheRange_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QStringList>("runs");
+        QTest::newRow("whole lines") << 16 << 18 << QStringList{"<title>x</title>"};
+        QTest::newRow("to the end")
+            << 8 << 37 << QStringList{"<head>", "<title>x</title>", "</head>"};
+        QTest::newRow("inside one line") << 1 << 4 << QStringList{"html"};
+    }
+    void textAreaColoursExactlyTheRange() {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QStringList, runs);
+        TextArea area;
+        area.setText("<html>\r\n<head>\r\n<title>x</title>\r\n\r\n</head>\r\n");
+        area.select(start, length);
+        area.colourSelection(Qt::red);
+        QCOMPARE(test::colouredRuns(area, Qt::red), runs);
     }
 
     // A screen reader names a control by its row; the tooltip describes it.
