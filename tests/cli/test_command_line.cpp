@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "support/TestFiles.h"
+#include "support/TestForms.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void initTestCase() {
         test::writeBytes(path("title.json"), R"({"Title": "Home"})");
         test::writeBytes(path("empty.json"), "{}");
+        test::writeBytes(path("lf.json"), R"({"Keywords": "a\nb"})");
         test::writeBytes(path("lf.html"), "<head>\n</head>\n");
         test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
         test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
@@ -48,6 +50,9 @@ private Q_SLOTS:
             "<head>\n<title>Home</title>\n\n</head>\n", "");
         row("insert, windows-1252 page", {"--insert", "title.json", "1252.html"}, 0,
             "<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n", "");
+        row("a form's LF in a CR LF page", {"--insert", "lf.json", "1252.html"}, 0,
+            "<head>\r\n<meta name=\"keywords\" content=\"a\r\nb\">\r\n\r\n<!-- caf\xe9 -->\r\n",
+            "");
         row("insert where a title is", {"--insert", "title.json", "titled.html"}, 0,
             "<head>\n<title>Home</title>\n<title>Old</title>\n", "may already appear");
         row("insert without head tag", {"--insert", "title.json", "nohead.html"}, 1, "",
@@ -94,6 +99,56 @@ private Q_SLOTS:
         QCOMPARE(
             velko.readAllStandardOutput(),
             QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"none\">\r\n").toUtf8());
+    }
+
+    void formFileReadsEveryKindOfValue() {
+        FormValue form;
+        form[Field::Title] = "\"Ł\"\r\n😀";
+        form[Field::RefreshSlot] = "5";
+        form[List::Robot] = {1, "noindex"};
+        form[List::Rating] = {-1, "General"}; // not the item "general": typed
+        form[List::PageCaching] = {1, "no-cache"};
+        form[List::Charset] = {2, "edited"};
+        form[Check::DCTitle] = true;
+        QCOMPARE(test::formOf(R"({"Title": "\u0022Ł\u0022\r\n\ud83d\ude00", "Refresh slot": "5",
+            "Robot": "noindex", "Rating": "General", "Page Caching": {"index": 1},
+            "Charset": {"index": 2, "text": "edited"}, "Use Title": true})"),
+                 form);
+        QCOMPARE(test::formOf("{}"), FormValue{});
+    }
+
+    void formFileRefused_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *json, const char *error) {
+            QTest::newRow(json) << QByteArray(json) << QString(error);
+        };
+        row(R"({"Titel": ""})", "unknown key \"Titel\"");
+        row(R"({"Spare slot": ""})", "Spare slot");
+        row(R"({"Title": 1})", "\"Title\": expected");
+        row(R"({"Robot": {"index": 4}})", "out of range");
+        row(R"({"Robot": {"index": -2}})", "out of range");
+        row(R"({"Robot": {"index": 1.5}})", "not an integer");
+        row(R"({"Robot": "\ude00"})", "\"Robot\": not valid Unicode"); // half a surrogate pair
+        row("{\"Title\"", "not valid JSON");
+        row("[]", "not a JSON object");
+    }
+    void formFileRefused() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        QString message;
+        QVERIFY(!parseFormFile(json, &message));
+        QVERIFY2(message.contains(error), qPrintable(message));
+    }
+
+    void formFileGivesTheFormBack() {
+        FormValue form;
+        for (int i = 1; i < kFieldCount; ++i)
+            form.texts[i] = QString("\\ \" \x01 %1 ł").arg(i);
+        form[List::Language] = {-1, "typed"};
+        form[List::Robot] = {3, "none"};
+        form.checks.fill(true);
+        QCOMPARE(test::formOf(formFileText(form)), form);
     }
 };
 

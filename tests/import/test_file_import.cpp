@@ -49,6 +49,16 @@ private Q_SLOTS:
         QVERIFY(d().desktop().messages.last().details.contains("missing.html"));
     }
 
+    // A character Windows-1252 lacks is saved as a character reference.
+    void savesWhatWindows1252Lacks() {
+        const QString path = m_dir.filePath("1252.html");
+        test::writeBytes(path, "caf\xe9\r\n");
+        import(path);
+        d().window().setDocumentText("café ł € 😀");
+        TRIGGER(d(), "mnuFileSave");
+        QCOMPARE(test::bytesOf(path), "caf\xe9 &#322; \x80 &#128512;\r\n");
+    }
+
     // A form generated and inserted into a page reads back into the same fields.
     void generatedTagsReadBack() {
         TRIGGER(d(), "mnuFormFill");
