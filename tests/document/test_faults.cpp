@@ -29,40 +29,25 @@ enum class Fault { DiskFull, FolderInPlace, MissingFolder, SymbolicLink };
 // returns the report of a failure (empty when the writer said nothing).
 using Writer = std::function<QString(const QString &path, const std::function<void()> &fault)>;
 
-QString lastError(test::WindowDriver &d, const char *item) {
-    if (!d.trigger(item))
-        return "not offered";
-    return d.desktop().messages.isEmpty() ? QString() : d.desktop().messages.last().text;
-}
-
-QString saveFileAs(const QString &path, const std::function<void()> &fault) {
-    test::WindowDriver d;
-    d.window().setDocumentText(kBigText);
-    d.desktop().fileChoices << path;
-    fault();
-    return lastError(d, "mnuFileSaveAs");
-}
-
-// Save File writes to the file the document came from; it reports a failure
-// by asking for another name.
-QString saveFile(const QString &path, const std::function<void()> &fault) {
-    test::WindowDriver d;
-    d.desktop().fileChoices << path << "";
-    if (!d.trigger("mnuFileOpen"))
-        return "not offered";
-    d.window().setDocumentText(kBigText);
-    fault();
-    const QString report = lastError(d, "mnuFileSave");
-    return d.desktop().fileDialogs.size() > 1 ? QStringLiteral("asked again") : report;
-}
-
-QString saveTagsAs(const QString &path, const std::function<void()> &fault) {
-    test::WindowDriver d;
-    d.setText(Field::Title, kBigText);
-    d.window().setTagsText("a block"); // so that the menu offers the item
-    d.desktop().fileChoices << path;
-    fault();
-    return lastError(d, "mnuTagsSaveAs");
+// Chooses a menu item in the window, whose document and tags are too big for
+// the full disk. Save File writes to the file the document came from, so it
+// imports the file first; it reports a failure by asking for another name.
+Writer menuItem(const char *item) {
+    return [item](const QString &path, const std::function<void()> &fault) {
+        test::WindowDriver d;
+        d.desktop().fileChoices << path << "";
+        if (QLatin1String(item) == "mnuFileSave" && !d.trigger("mnuFileOpen"))
+            return QStringLiteral("not offered");
+        d.window().setDocumentText(kBigText);
+        d.setText(Field::Title, kBigText);
+        d.window().setTagsText("a block"); // so that the Tags menu offers its items
+        fault();
+        if (!d.trigger(item))
+            return QStringLiteral("not offered");
+        if (d.desktop().fileDialogs.size() > 1)
+            return QStringLiteral("asked again");
+        return d.desktop().messages.isEmpty() ? QString() : d.desktop().messages.last().text;
+    };
 }
 
 QString insertOutput(const QString &path, const std::function<void()> &fault) {
@@ -102,8 +87,10 @@ private Q_SLOTS:
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<Fault>("fault");
         const std::pair<const char *, Writer> writers[] = {
-            {"Save File As", saveFileAs}, {"Save File", saveFile},
-            {"Save Tags As", saveTagsAs}, {"--insert --output", insertOutput},
+            {"Save File As", menuItem("mnuFileSaveAs")},
+            {"Save File", menuItem("mnuFileSave")},
+            {"Save Tags As", menuItem("mnuTagsSaveAs")},
+            {"--insert --output", insertOutput},
             {"Url.dat", urlHistory},
         };
         const std::pair<const char *, Fault> faults[] = {
