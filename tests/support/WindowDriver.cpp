@@ -1,8 +1,6 @@
 #include "support/WindowDriver.h"
 
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTabWidget>
 
 namespace velko::test {
 
@@ -32,13 +30,6 @@ void WindowDriver::showAndActivate() {
     m_window->show();
     if (!QTest::qWaitForWindowActive(m_window.get()))
         qFatal("the window did not become active");
-}
-
-QPlainTextEdit *WindowDriver::documentArea() {
-    return find<QPlainTextEdit>("rtfFile");
-}
-int WindowDriver::currentTab() {
-    return find<QTabWidget>("TabStrip1")->currentIndex();
 }
 
 } // namespace velko::test

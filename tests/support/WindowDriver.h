@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
@@ -40,8 +41,8 @@ public:
         m_window->setForm(form);
     }
     QString text(Field field) { return m_window->form()[field]; }
-    QPlainTextEdit *documentArea();
-    int currentTab();
+    QPlainTextEdit *documentArea() { return find<QPlainTextEdit>("rtfFile"); }
+    int currentTab() { return find<QTabWidget>("TabStrip1")->currentIndex(); }
 
 private:
     std::unique_ptr<ScriptedDesktop> m_desktop;
