@@ -14,13 +14,13 @@ namespace velko {
 class ChoiceList;
 class TextArea;
 
-// The controls of the tag form, built from the catalogue onto the three field
+// The controls of the tag form, built from the catalogue onto the four field
 // pages. They hold the form; read() and write() map them to a FormValue.
 class FormControls {
 public:
-    // `pages` are the "General Tags", "D.C. Tags" and "Other Tags" pages; the
-    // hidden slots become invisible children of `slotOwner`.
-    FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner);
+    // `pages` are the "General Tags", "D.C. Tags", "Other Tags" and "Web Tags"
+    // pages; the hidden slots become invisible children of `slotOwner`.
+    FormControls(const std::array<QWidget *, kFormPageCount> &pages, QWidget *slotOwner);
 
     FormValue read() const;
     void write(const FormValue &form);
@@ -32,10 +32,14 @@ private:
     QWidget *buildControl(Control control, QWidget *page);
     QWidget *widget(Control control) const;
 
-    std::array<QLineEdit *, kFieldCount> m_lines{}; // single-line fields and slots
-    std::array<TextArea *, kFieldCount> m_areas{};  // multi-line fields
-    std::array<ChoiceList *, kListCount> m_lists{};
-    std::array<QCheckBox *, kCheckCount> m_checks{};
+    static constexpr int kFields = kFieldCount + kWebFieldCount;
+    static constexpr int kLists = kListCount + kWebListCount;
+    static constexpr int kChecks = kCheckCount + kWebCheckCount;
+
+    std::array<QLineEdit *, kFields> m_lines{}; // single-line fields and slots
+    std::array<TextArea *, kFields> m_areas{};  // multi-line fields
+    std::array<ChoiceList *, kLists> m_lists{};
+    std::array<QCheckBox *, kChecks> m_checks{};
 };
 
 } // namespace velko

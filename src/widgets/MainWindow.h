@@ -25,7 +25,7 @@ class FormControls;
 class TextArea;
 class WebImportDialog;
 
-// frmStartup: the tag form on three pages, the generated tags, the HTML
+// frmStartup: the tag form on four pages, the generated tags, the HTML
 // document, and the menus. The controls hold all state; each command reads
 // them into values, works on those, and writes the results back.
 class MainWindow : public QMainWindow, public Workspace {
@@ -60,6 +60,7 @@ protected:
 
 private:
     void buildPages();
+    QWidget *buildWebTagsPage(QWidget *page);
     void connectMenus();
     void onTabSelected(int tabIndex);
 

@@ -104,7 +104,7 @@ void TestDocumentCommands::insertIntoTheSkeleton() {
     QCOMPARE(d().desktop().messages, QList<Message>{question});
     QCOMPARE(d().window().documentText(),
              "<html>\r\n<head>\r\n" + block + "\r\n\r\n</head>\r\n</html>");
-    QCOMPARE(d().currentTab(), 4);
+    QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
     QCOMPARE(oliveText(*d().documentArea()), block);
     QCOMPARE(d().documentArea()->textCursor().position(), 0);
     QVERIFY(!d().documentArea()->textCursor().hasSelection());
@@ -120,20 +120,21 @@ void TestDocumentCommands::insertMessages_data() {
     const QString notHtml = "This file does not appear to be a valid HTML file.\r\nCheck the "
                             "file's HTML syntax and try again.";
     QTest::newRow("no head tag") << "<body>"
-                                 << "File Validation" << notHtml << 4;
-    QTest::newRow("head with an attribute") << "<head lang=en>"
-                                            << "File Validation" << notHtml << 4;
+                                 << "File Validation" << notHtml << int(Page::HtmlFile) - 1;
+    QTest::newRow("head with an attribute")
+        << "<head lang=en>"
+        << "File Validation" << notHtml << int(Page::HtmlFile) - 1;
     QTest::newRow("empty form") << "<head>"
                                 << "Missing Data"
                                 << "No generated tags\r\nFill in some of the form "
                                    "fields\r\nThen generate the tags"
-                                << 3;
+                                << int(Page::GeneratedTags) - 1;
     QTest::newRow("a title already there, Cancel")
         << "<HEAD><Title>x</title>"
         << "Confirm"
         << "Some of the same generated tag types\r\nmay already appear in the target HTML "
            "file.\r\n\r\nInsert these meta tags into the HTML file?"
-        << 3;
+        << int(Page::GeneratedTags) - 1;
 }
 
 // Each ends with the document unchanged.

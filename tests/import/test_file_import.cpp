@@ -64,8 +64,9 @@ void TestFileImport::importThenCancel() {
 void TestFileImport::tabAfterImport_data() {
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
-    QTest::newRow("Generated Tags goes to General Tags") << 4 << 1;
-    QTest::newRow("HTML File stays") << 5 << 5;
+    QTest::newRow("Generated Tags goes to General Tags")
+        << int(Page::GeneratedTags) << int(Page::General);
+    QTest::newRow("HTML File stays") << int(Page::HtmlFile) << int(Page::HtmlFile);
 }
 
 void TestFileImport::tabAfterImport() {

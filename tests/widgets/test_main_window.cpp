@@ -36,11 +36,18 @@ private:
 
 void TestMainWindow::startUp() {
     QCOMPARE(d().window().windowTitle(), "Velko");
-    QCOMPARE(tabs()->tabText(3), "Generated Tags");
+    const QStringList captions = {"General Tags", "D.C. Tags",      "Other Tags",
+                                  "Web Tags",     "Generated Tags", "HTML File"};
+    for (int i = 0; i < captions.size(); ++i)
+        QCOMPARE(tabs()->tabText(i), captions[i]);
     for (QAction *item : d().window().findChildren<QAction *>())
         QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
     d().showAndActivate();
     QCOMPARE(QApplication::focusWidget(), d().find<QWidget>(fieldObjectName(Field::Title)));
+    const QTabBar *bar = tabs()->tabBar();
+    QVERIFY(bar->tabRect(captions.size() - 1).right() < bar->width()); // every caption shows
+    for (int i = 0; i < captions.size(); ++i)
+        QVERIFY(bar->tabRect(i).width() > bar->fontMetrics().horizontalAdvance(captions[i]));
     d().openMenu("mnuTags");
     for (const char *name : {"mnuTagsGenerate", "mnuTagsInsert", "mnuTagsCopy", "mnuTagsSaveAs"})
         QVERIFY2(!d().action(name)->isEnabled(), name);
@@ -75,8 +82,8 @@ void TestMainWindow::generationOnPageSwitches() {
     d().window().selectPage(Page::GeneratedTags);
     d().window().selectPage(Page::GeneratedTags);
     QCOMPARE(generated.count(), 1);
-    tabs()->setCurrentIndex(2);
-    tabs()->setCurrentIndex(3);
+    tabs()->setCurrentIndex(int(Page::WebTags) - 1);
+    tabs()->setCurrentIndex(int(Page::GeneratedTags) - 1);
     QCOMPARE(generated.count(), 2);
     d().window().selectPage(Page::General);
     TRIGGER(d(), "mnuFormFill");
