@@ -199,6 +199,19 @@ void FormControls::write(const FormValue &form) {
         m_checks[i]->setChecked(form[Check(i)]);
 }
 
+void FormControls::onChange(QObject *context, const std::function<void()> &changed) const {
+    for (int i = 0; i < kFields; ++i) {
+        if (m_areas[i])
+            QObject::connect(m_areas[i], &QPlainTextEdit::textChanged, context, changed);
+        else
+            QObject::connect(m_lines[i], &QLineEdit::textChanged, context, changed);
+    }
+    for (ChoiceList *list : m_lists)
+        QObject::connect(list, &QComboBox::currentTextChanged, context, changed);
+    for (QCheckBox *box : m_checks)
+        QObject::connect(box, &QCheckBox::toggled, context, changed);
+}
+
 QWidget *FormControls::firstControl(Page page) const {
     for (const FormRow &row : formRows())
         if (row.page == page)

@@ -4,9 +4,11 @@
 #include "fields/FormValue.h"
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace velko {
@@ -27,6 +29,9 @@ public:
 
     // The control that takes the focus when a field page is shown.
     QWidget *firstControl(Page page) const;
+
+    // Calls `changed` after each change of any control, by the user or by write().
+    void onChange(QObject *context, const std::function<void()> &changed) const;
 
 private:
     QWidget *buildControl(Control control, QWidget *page);

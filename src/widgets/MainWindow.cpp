@@ -9,6 +9,7 @@
 #include "help/HelpLinks.h"
 #include "widgets/WebImportDialog.h"
 #include "tags/TagBlock.h"
+#include "widgets/WebPreviews.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -75,6 +76,7 @@ void MainWindow::buildPages() {
     }
     fieldPages[int(Page::WebTags) - 1] = buildWebTagsPage(fieldPages[int(Page::WebTags) - 1]);
     m_form = std::make_unique<FormControls>(fieldPages, this);
+    m_form->onChange(this, [this] { m_previews->formChanged(); });
 
     auto makeArea = [this](Page page, const char *name, QPlainTextEdit::LineWrapMode wrap) {
         auto *area = new TextArea;
@@ -99,12 +101,16 @@ void MainWindow::buildPages() {
     connect(m_urlHidden, &QLineEdit::textChanged, this, &MainWindow::onUrlHandedOver);
 }
 
-// The Web Tags page scrolls. Gives the widget that takes the fields.
+// The Web Tags page scrolls: its fields, and the previews under them. Gives
+// the widget that takes the fields.
 QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
     auto *content = new QWidget;
     auto *fields = new QWidget(content);
+    m_previews =
+        new WebPreviews([this] { return form(); }, settings::fetchTimeoutSeconds(), content);
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(fields);
+    contentLayout->addWidget(m_previews);
     contentLayout->addStretch(1);
 
     auto *scroll = new QScrollArea;

@@ -24,6 +24,7 @@ class DesktopServices;
 class FormControls;
 class TextArea;
 class WebImportDialog;
+class WebPreviews;
 
 // frmStartup: the tag form on four pages, the generated tags, the HTML
 // document, and the menus. The controls hold all state; each command reads
@@ -92,6 +93,7 @@ private:
     TextArea *m_documentArea = nullptr;
     QLineEdit *m_urlHidden = nullptr;
     WebImportDialog *m_webDialog = nullptr;
+    WebPreviews *m_previews = nullptr;
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
 };
