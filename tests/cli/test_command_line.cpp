@@ -252,12 +252,15 @@ void TestCommandLine::readThenGenerate() {
 // form --generate takes, and finds nothing in.
 void TestCommandLine::formTemplateHasEveryKey() {
     QStringList keys;
-    for (const FieldEntry &entry : allFields().subspan(1)) // the spare slot has no key
-        keys << entry.name;
-    for (const ListEntry &entry : allLists())
-        keys << entry.name;
-    for (const CheckEntry &entry : allChecks())
-        keys << entry.caption;
+    for (const auto fields : {allFields().subspan(1), webFields()}) // the spare slot has no key
+        for (const FieldEntry &entry : fields)
+            keys << entry.name;
+    for (const auto lists : {allLists(), webLists()})
+        for (const ListEntry &entry : lists)
+            keys << entry.name;
+    for (const auto checks : {allChecks(), webChecks()})
+        for (const CheckEntry &entry : checks)
+            keys << entry.caption;
     const Run run = runVelko({"--form-template"});
     QCOMPARE(run.code, 0);
     const QStringList lines = QString::fromUtf8(run.out).split('\n');

@@ -62,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(d().desktop().messages, QList<Message>{question});
         QCOMPARE(d().window().documentText(),
                  "<html>\r\n<head>\r\n" + block + "\r\n\r\n</head>\r\n</html>");
-        QCOMPARE(d().currentTab(), 4);
+        QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
         QCOMPARE(test::colouredRuns(*d().documentArea(), QColor(128, 128, 0)).join("\r\n") + "\r\n",
                  block);
         QCOMPARE(d().documentArea()->textCursor().position(), 0);
@@ -83,14 +83,15 @@ private Q_SLOTS:
         row("<body>", "File Validation",
             "This file does not appear to be a valid HTML file.\r\nCheck the file's HTML syntax "
             "and try again.",
-            4);
+            int(Page::HtmlFile) - 1);
         row("<head>", "Missing Data",
-            "No generated tags\r\nFill in some of the form fields\r\nThen generate the tags", 3);
+            "No generated tags\r\nFill in some of the form fields\r\nThen generate the tags",
+            int(Page::GeneratedTags) - 1);
         // A title already there; the user cancels.
         row("<HEAD><Title>x</title>", "Confirm",
             "Some of the same generated tag types\r\nmay already appear in the target HTML "
             "file.\r\n\r\nInsert these meta tags into the HTML file?",
-            3);
+            int(Page::GeneratedTags) - 1);
     }
     void insertMessages() {
         QFETCH(QString, document);

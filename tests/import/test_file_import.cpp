@@ -43,7 +43,7 @@ private Q_SLOTS:
         QCOMPARE(d().text(Field::Author), "edited");
         QCOMPARE(d().desktop().fileDialogs.last().fileName, path); // opens where it was
         import(path);
-        QCOMPARE(d().currentTab(), 4);
+        QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
 
         d().window().importPage(m_dir.filePath("missing.html")); // as "velko PAGE" does
         QVERIFY(d().desktop().messages.last().details.contains("missing.html"));

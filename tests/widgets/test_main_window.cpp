@@ -101,6 +101,20 @@ private Q_SLOTS:
         QCOMPARE(d().window().tagsText(), block);
     }
 
+    // All six captions show, in order, each whole.
+    void tabCaptions() {
+        const QStringList captions = {"General Tags", "D.C. Tags",      "Other Tags",
+                                      "Web Tags",     "Generated Tags", "HTML File"};
+        d().showAndActivate();
+        const QTabBar *bar = d().find<QTabWidget>("TabStrip1")->tabBar();
+        QCOMPARE(bar->count(), captions.size());
+        for (int i = 0; i < captions.size(); ++i) {
+            QCOMPARE(bar->tabText(i), captions[i]);
+            QVERIFY(bar->tabRect(i).width() > bar->fontMetrics().horizontalAdvance(captions[i]));
+        }
+        QVERIFY(bar->tabRect(captions.size() - 1).right() < bar->width());
+    }
+
     // Arriving on "Generated Tags" generates; Generate Tags from another page
     // runs once more through that arrival, and no further.
     void generationOnPageSwitches() {
@@ -109,8 +123,8 @@ private Q_SLOTS:
         d().window().selectPage(Page::GeneratedTags);
         QCOMPARE(generated.count(), 1);
         auto *tabs = d().find<QTabWidget>("TabStrip1");
-        tabs->setCurrentIndex(2);
-        tabs->setCurrentIndex(3);
+        tabs->setCurrentIndex(int(Page::WebTags) - 1);
+        tabs->setCurrentIndex(int(Page::GeneratedTags) - 1);
         QCOMPARE(generated.count(), 2);
         d().window().selectPage(Page::General);
         TRIGGER(d(), "mnuFormFill");
