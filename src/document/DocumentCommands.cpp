@@ -1,10 +1,10 @@
 #include "document/DocumentCommands.h"
 
+#include "document/NewDocument.h"
+#include "document/TagInsertion.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "document/NewDocument.h"
-#include "document/TagInsertion.h"
 #include "tags/TagBlock.h"
 
 #include <QCoreApplication>
@@ -80,8 +80,7 @@ void DocumentCommands::insertTags() {
         return;
     }
 
-    m_workspace.generateTags();
-    const QString block = m_workspace.tagsText();
+    const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
         m_desktop.showMessage(
             {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),

@@ -1,23 +1,25 @@
 #include "widgets/MainWindow.h"
 
-#include "seams/DesktopServices.h"
 #include "check/PagePlaces.h"
-#include "widgets/FindingsList.h"
-#include "widgets/FormControls.h"
 #include "document/MenuRules.h"
-#include "seams/Settings.h"
-#include "widgets/TextArea.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
-#include "widgets/WebImportDialog.h"
+#include "import/UrlHistory.h"
+#include "seams/DesktopServices.h"
 #include "tags/TagBlock.h"
+#include "widgets/FindingsList.h"
+#include "widgets/FormControls.h"
+#include "widgets/TextArea.h"
+#include "widgets/WebImportDialog.h"
+#include "widgets/WebPreviews.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -31,15 +33,17 @@ constexpr QSize kClientSize(359, 427);
 
 } // namespace
 
-MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
+MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_desktop(desktop)
+    , m_settings(settings)
     , m_dialog(desktop)
     , m_document(*this, desktop, m_dialog)
     , m_export(*this, desktop, m_dialog)
+    , m_fetcher(settings.fetchTimeoutSeconds)
     , m_fileImport(*this, desktop, m_dialog, m_document)
-    , m_webImport(*this, desktop, m_document, m_fetcher)
-    , m_updateCheck(desktop, m_fetcher) {
+    , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
+    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -52,7 +56,9 @@ MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
     selectPage(Page::General);
     clearFormFields();
     m_document.newDocument();
-    resize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
+    // Wide enough for every tab's caption.
+    const int width = qMax(kClientSize.width(), m_tabs->tabBar()->sizeHint().width() + 4);
+    resize(width, kClientSize.height() + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() = default;
@@ -60,18 +66,20 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildPages() {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->setUsesScrollButtons(false); // all five tabs stay in sight
+    m_tabs->setUsesScrollButtons(false); // all six tabs stay in sight
     setCentralWidget(m_tabs);
 
-    std::array<QWidget *, 3> fieldPages{};
+    std::array<QWidget *, kFormPageCount> fieldPages{};
     for (int number = 1; number <= kPageCount; ++number) {
         auto *page = new QWidget;
         page->setObjectName(QStringLiteral("Frame_%1").arg(number));
         m_tabs->addTab(page, pageTitle(Page(number)));
-        if (number <= 3)
+        if (number <= kFormPageCount)
             fieldPages[number - 1] = page;
     }
+    fieldPages[int(Page::WebTags) - 1] = buildWebTagsPage(fieldPages[int(Page::WebTags) - 1]);
     m_form = std::make_unique<FormControls>(fieldPages, this);
+    m_form->onChange(this, [this] { m_previews->formChanged(); });
 
     auto makeArea = [this](Page page, const char *name, QPlainTextEdit::LineWrapMode wrap) {
         auto *area = new TextArea;
@@ -95,12 +103,29 @@ void MainWindow::buildPages() {
     connect(m_findings, &FindingsList::findingActivated, this, &MainWindow::goToFinding);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
+}
 
-    // The web import dialog hands its address over through this hidden box.
-    m_urlHidden = new QLineEdit(this);
-    m_urlHidden->setObjectName(QStringLiteral("txtUrlHidden"));
-    m_urlHidden->hide();
-    connect(m_urlHidden, &QLineEdit::textChanged, this, &MainWindow::onUrlHandedOver);
+// The Web Tags page scrolls: its fields, and the previews under them. Gives
+// the widget that takes the fields.
+QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
+    auto *content = new QWidget;
+    auto *fields = new QWidget(content);
+    m_previews =
+        new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, content);
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->addWidget(fields);
+    contentLayout->addWidget(m_previews);
+    contentLayout->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(content);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return fields;
 }
 
 void MainWindow::connectMenus() {
@@ -127,9 +152,9 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.fileSaveAs, document(&DocumentCommands::saveAs));
     onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
     onTrigger(m_menu.fileOpen, [this] { m_fileImport.run(); });
-    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(settings::helpFile()); });
+    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(m_settings.helpFile); });
     onTrigger(m_menu.helpCheckForUpgrade, [this] { m_updateCheck.run(); });
-    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(); });
+    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(m_settings); });
     // The maker's pages; an address that cannot be opened says nothing.
     const std::pair<QAction *, MakerPage> links[] = {
         {m_menu.helpVelkoHome, MakerPage::VelkoHome},
@@ -139,7 +164,8 @@ void MainWindow::connectMenus() {
         {m_menu.helpVelkoOnline, MakerPage::VelkoOnline},
     };
     for (const auto &[action, page] : links)
-        onTrigger(action, [this, page = page] { m_desktop.openUrl(makerUrl(page)); });
+        onTrigger(action,
+                  [this, page = page] { m_desktop.openUrl(makerUrl(m_settings.makerHost, page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
@@ -184,6 +210,7 @@ void MainWindow::onTabSelected(int tabIndex) {
     case Page::General:
     case Page::DublinCore:
     case Page::Other:
+    case Page::WebTags:
         // Before the window is first shown this only marks the focus widget.
         m_form->firstControl(page)->setFocus();
         break;
@@ -266,11 +293,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::generateTags() {
+QString MainWindow::generateTags() {
     m_tagsArea->setText({});
-    m_tagsArea->setText(BuildTagBlock(form(), DcNameCase::Capitalised));
+    const QString block = BuildTagBlock(form(), DcNameCase::Capitalised);
+    m_tagsArea->setText(block);
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
+    return block;
 }
 
 void MainWindow::checkPage() {
@@ -293,15 +322,13 @@ void MainWindow::importPage(const QString &path) {
 void MainWindow::openWebPage() {
     if (!m_webDialog)
         m_webDialog = new WebImportDialog(
-            m_desktop, m_fetcher, *m_urlHidden, [this] { return isFormEmpty(form()); }, this);
-    m_webDialog->open();
-}
-
-void MainWindow::onUrlHandedOver(const QString &url) {
-    if (!url.isEmpty())
-        run([this, url] { m_webImport.run(url); });
-    m_fetcher.cancel();
-    m_urlHidden->clear();
+            m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder),
+            [this](const QString &url) {
+                run([this, url] { m_webImport.run(url); });
+                return !isFormEmpty(form());
+            },
+            this);
+    m_webDialog->showModal();
 }
 
 // The address history is saved when the program ends, too.

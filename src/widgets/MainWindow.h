@@ -1,8 +1,5 @@
 #pragma once
 
-#include "seams/CommonDialog.h"
-#include "widgets/MainMenu.h"
-#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
@@ -10,12 +7,15 @@
 #include "import/FileImport.h"
 #include "import/WebFetcher.h"
 #include "import/WebImport.h"
+#include "seams/CommonDialog.h"
+#include "seams/Settings.h"
+#include "seams/Workspace.h"
 #include "tags/ExportCommands.h"
+#include "widgets/MainMenu.h"
 
 #include <QMainWindow>
 #include <memory>
 
-class QLineEdit;
 class QTabWidget;
 
 namespace velko {
@@ -25,15 +25,16 @@ class FindingsList;
 class FormControls;
 class TextArea;
 class WebImportDialog;
+class WebPreviews;
 
-// frmStartup: the tag form on three pages, the generated tags, the HTML
+// frmStartup: the tag form on four pages, the generated tags, the HTML
 // document, and the menus. The controls hold all state; each command reads
 // them into values, works on those, and writes the results back.
 class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
-    explicit MainWindow(DesktopServices &desktop, QWidget *parent = nullptr);
+    MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     FormValue form() const override;
@@ -41,9 +42,10 @@ public:
     QString documentText() const override;
     void setDocumentText(const QString &text) override;
     void highlightDocumentRange(qsizetype start, qsizetype length) override;
-    QString tagsText() const override;
+    // What the "Generated Tags" page shows.
+    QString tagsText() const;
     void setTagsText(const QString &text) override;
-    void generateTags() override;
+    QString generateTags() override;
     Page currentPage() const override { return m_currentPage; }
     // Selects a tab exactly as a click on it would.
     void selectPage(Page page) override;
@@ -61,6 +63,7 @@ protected:
 
 private:
     void buildPages();
+    QWidget *buildWebTagsPage(QWidget *page);
     void connectMenus();
     void onTabSelected(int tabIndex);
 
@@ -78,10 +81,10 @@ private:
     void goToFinding(qsizetype line, qsizetype column);
     void fillInExamples();
     void openWebPage();
-    void onUrlHandedOver(const QString &url);
     void clearFormFields();
 
     DesktopServices &m_desktop;
+    Settings m_settings;
     CommonDialog m_dialog;
     DocumentCommands m_document;
     ExportCommands m_export;
@@ -94,8 +97,8 @@ private:
     TextArea *m_tagsArea = nullptr;
     TextArea *m_documentArea = nullptr;
     FindingsList *m_findings = nullptr;
-    QLineEdit *m_urlHidden = nullptr;
     WebImportDialog *m_webDialog = nullptr;
+    WebPreviews *m_previews = nullptr;
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
 };
