@@ -155,8 +155,8 @@ PageLine readPage(const QString &path) {
     readMetaTags(bytes, encoding, form);
     QByteArray line = "{\"file\":";
     appendJsonString(line, path);
-    line +=
-        encoding == Encoding::Utf8 ? ",\"encoding\":\"UTF-8\"" : ",\"encoding\":\"windows-1252\"";
+    line += ",\"encoding\":";
+    appendJsonString(line, encoding.name());
     line += ",\"form\":" + formFileText(form) + "}\n";
     return {line, {}};
 }

@@ -91,11 +91,17 @@ void TestCommandLine::readPrintsAFormFile() {
     err.open(QIODevice::WriteOnly);
     test::writeBytes(path("read.html"), "<title>Caf\xe9</title>\n<meta name=\"robots\" "
                                         "content=\"none\">\n");
+    test::writeBytes(path("1250.html"), "<meta charset=\"CP1250\"><title>\xb3</title>");
     QCOMPARE(
-        runCommandLine({"velko", "--read", path("gone.html"), path("read.html")}, in, out, err), 1);
+        runCommandLine({"velko", "--read", path("gone.html"), path("read.html"), path("1250.html")},
+                       in, out, err),
+        1);
     QVERIFY(err.data().contains("gone.html"));
-    const QJsonObject line = QJsonDocument::fromJson(out.data()).object();
+    const QList<QByteArray> lines = out.data().split('\n');
+    const QJsonObject line = QJsonDocument::fromJson(lines[0]).object();
     QCOMPARE(line["encoding"].toString(), "windows-1252");
+    QCOMPARE(QJsonDocument::fromJson(lines[1])["encoding"].toString(), "windows-1250");
+    QCOMPARE(QJsonDocument::fromJson(lines[1])["form"]["Title"].toString(), "ł");
     QCOMPARE(line["form"]["Robot"]["index"].toInt(), 3);
     test::writeBytes(path("read.json"), QJsonDocument(line["form"].toObject()).toJson());
     QProcess velko;

@@ -104,14 +104,16 @@ void TestMetaTagReader::values_data() {
         << "<meta http-equiv=\"content-language\" content=\"en-us\">" << Field::OtherLanguage << "";
 }
 
-// Each page read as text and as its bytes in both encodings gives the same.
+// Each page read as text and as its bytes in UTF-8, Windows-1252 and UTF-16
+// gives the same.
 void TestMetaTagReader::values() {
     QFETCH(QString, page);
     QFETCH(Field, field);
     QFETCH(QString, value);
     const FormValue form = read(page);
     QCOMPARE(form[field], value);
-    for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::Windows1252}}) {
+    for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::windows1252()},
+                                     TextFormat{Encoding::utf16(false), LineBreak::CrLf, true}}) {
         const QByteArray bytes = encodeText(page, format);
         FormValue fromBytes;
         readMetaTags(bytes, detectEncoding(bytes), fromBytes);

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
     void importsAPage();
+    void headerCharsetComesFirst();
     void addressesRefused_data();
     void addressesRefused();
     void failedFetches_data();
@@ -90,6 +91,14 @@ void TestWebImport::importsAPage() {
     d().desktop().fileChoices << ""; // a fetched page has no file: Save File asks
     TRIGGER(d(), "mnuFileSave");
     QCOMPARE(d().desktop().fileDialogs.size(), 1);
+}
+
+void TestWebImport::headerCharsetComesFirst() {
+    m_server->answer("/1250.html",
+                     test::httpAnswer(200, "<meta charset=iso-8859-2><title>\x9c</title>",
+                                      "Content-Type: text/html; charset=windows-1250\r\n"));
+    fetch(m_server->url("/1250.html").toString());
+    QCOMPARE(d().text(Field::Title), "ś");
 }
 
 void TestWebImport::addressesRefused_data() {

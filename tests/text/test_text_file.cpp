@@ -11,41 +11,67 @@ class TestTextFile : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void decodesAndGivesTheSameBytesBack_data();
-    void decodesAndGivesTheSameBytesBack();
+    void choosesTheEncoding_data();
+    void choosesTheEncoding();
     void encodes_data();
     void encodes();
 };
 
-void TestTextFile::decodesAndGivesTheSameBytesBack_data() {
+void TestTextFile::choosesTheEncoding_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<Encoding>("encoding");
-    QTest::addColumn<LineBreak>("lineBreak");
+    QTest::addColumn<QByteArray>("httpCharset");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("text");
 
-    QByteArray everyByte; // one CR LF, so that the file has one style
+    QByteArray everyByte;
     for (int i = 0; i < 256; ++i)
-        if (i != '\r' && i != '\n')
-            everyByte += char(i);
-    QTest::newRow("all 256 byte values") << everyByte + "\r\n"
-                                         << Encoding::Windows1252 << LineBreak::CrLf;
-    QTest::newRow("UTF-8") << QByteArray("Łódź 日本 😀\nb\n") << Encoding::Utf8 << LineBreak::Lf;
-    QTest::newRow("UTF-8 with BOM, CR")
-        << QByteArray("\xef\xbb\xbfx\ry\r") << Encoding::Utf8 << LineBreak::Cr;
-    for (const char *broken : {"caf\xe9\n", "cut \xc3\n", "overlong \xc0\xaf\n",
-                               "surrogate \xed\xa0\x80\n", "\xef\xbb\xbf\xff\n"})
-        QTest::newRow(broken) << QByteArray(broken) << Encoding::Windows1252 << LineBreak::Lf;
+        everyByte += char(i);
+    const QString everyCharacter = QString::fromLatin1(everyByte).replace(
+        0x80, 32, QString("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
+    QTest::newRow("all 256 byte values")
+        << everyByte << QByteArray() << "windows-1252" << everyCharacter;
+    QTest::newRow("UTF-8") << QByteArray("Łódź 日本 😀\r\n") << QByteArray() << "UTF-8"
+                           << "Łódź 日本 😀\r\n";
+    QTest::newRow("UTF-8 mark, then a byte that is not UTF-8")
+        << QByteArray("\xef\xbb\xbf\xff") << QByteArray() << "UTF-8" << QString(QChar(0xDCFF));
+    QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe<\0\x42\x01\n\0", 8) << QByteArray()
+                               << "UTF-16LE"
+                               << "<ł\n";
+    QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0<\x01\x42", 6) << QByteArray() << "UTF-16BE"
+                               << "<ł";
+    QTest::newRow("UTF-16 mark, odd length")
+        << QByteArray("\xff\xfe<") << QByteArray() << "windows-1252"
+        << "ÿþ<";
+    QTest::newRow("declares UTF-8, has a stray byte")
+        << QByteArray("<meta charset=utf-8>\xe9") << QByteArray() << "UTF-8"
+        << QString("<meta charset=utf-8>") + QChar(0xDCE9);
+    QTest::newRow("declares iso-8859-1, read as browsers do")
+        << QByteArray("<meta charset=iso-8859-1>\x80") << QByteArray() << "windows-1252"
+        << "<meta charset=iso-8859-1>€";
+    QTest::newRow("declares GB2312, bytes that are not")
+        << QByteArray("<meta charset=gb2312>\xff\xff") << QByteArray() << "windows-1252"
+        << "<meta charset=gb2312>ÿÿ";
+    QTest::newRow("a charset Qt does not know")
+        << QByteArray("<meta charset=klingon>\xe9") << QByteArray() << "windows-1252"
+        << "<meta charset=klingon>é";
+    const QByteArray late = QByteArray(1000, ' ') + "<meta charset=windows-1250>\xb3";
+    QTest::newRow("declared past the first 1,024 bytes")
+        << late << QByteArray() << "windows-1252" << QString::fromLatin1(late);
+    QTest::newRow("the HTTP header comes first") << QByteArray("<meta charset=iso-8859-2>\x9c")
+                                                 << QByteArray("windows-1250") << "windows-1250"
+                                                 << "<meta charset=iso-8859-2>ś";
 }
 
-// Decoded text uses CR LF inside; encoding it back restores every byte.
-void TestTextFile::decodesAndGivesTheSameBytesBack() {
+// The bytes are read in the encoding expected and written back exactly.
+void TestTextFile::choosesTheEncoding() {
     QFETCH(QByteArray, bytes);
-    QFETCH(Encoding, encoding);
-    QFETCH(LineBreak, lineBreak);
-    const DecodedText decoded = decodeText(bytes);
-    QCOMPARE(decoded.format.encoding, encoding);
-    QCOMPARE(decoded.format.lineBreak, lineBreak);
-    QCOMPARE(QString(decoded.text).remove("\r\n").count(QRegularExpression("[\r\n]")), 0);
-    QCOMPARE(encodeText(decoded.text, decoded.format), bytes);
+    QFETCH(QByteArray, httpCharset);
+    QFETCH(QString, encoding);
+    QFETCH(QString, text);
+    const DecodedText decoded = decodeText(bytes, httpCharset);
+    QCOMPARE(decoded.format.encoding.name(), encoding);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(encodeCharacters(decoded.text, decoded.format), bytes);
 }
 
 void TestTextFile::encodes_data() {
@@ -53,10 +79,12 @@ void TestTextFile::encodes_data() {
     QTest::addColumn<Encoding>("encoding");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("characters 1252 lacks")
-        << QString("ł € 😀") << Encoding::Windows1252 << QByteArray("&#322; \x80 &#128512;\r\n");
+        << QString("ł € 😀") << Encoding::windows1252() << QByteArray("&#322; \x80 &#128512;\r\n");
+    QTest::newRow("characters GB2312 lacks") << QString("中ł😀") << *Encoding::fromLabel("gb2312")
+                                             << QByteArray("\xd6\xd0&#322;&#128512;\r\n");
     QTest::newRow("mixed breaks in one style") << "a\nb\rc\r\n"
-                                               << Encoding::Utf8 << QByteArray("a\r\nb\r\nc\r\n");
-    QTest::newRow("empty text") << "" << Encoding::Utf8 << QByteArray("\r\n");
+                                               << Encoding() << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("empty text") << "" << Encoding() << QByteArray("\r\n");
 }
 
 void TestTextFile::encodes() {

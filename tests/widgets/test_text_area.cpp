@@ -24,6 +24,8 @@ void TestTextArea::roundTrip_data() {
                                     << "a\r\nb\r\nc";
     QTest::newRow("no-break space, tab, non-Latin")
         << QString("a\u00a0b\tŁódź 日本") << QString("a\u00a0b\tŁódź 日本");
+    const QString escaped = QString("caf") + QChar(0xDCE9) + QChar(0xDCFF); // broken UTF-8
+    QTest::newRow("bytes kept from broken UTF-8") << escaped << escaped;
 }
 
 void TestTextArea::roundTrip() {
