@@ -43,7 +43,7 @@ void WebImport::run(const QString &url) {
     const DecodedText page = decodeText(fetched.body, fetched.charset);
     m_workspace.setDocumentText(page.text);
     // A fetched page has no file of its own: Save File asks where to save it.
-    m_document.setDocumentFile({}, page.format);
+    m_document.setDocumentFile({}, page);
     readMetaTags(page.text, form);
     m_workspace.setForm(form);
 }

@@ -103,6 +103,17 @@ QByteArray encodeCharacters(QStringView text, const TextFormat &format) {
     return out;
 }
 
+QByteArray encodeDocument(QStringView document, const DecodedText &page) {
+    const Revision revision = reviseLineBreaks(document, page.text, page.format.lineBreak);
+    const QStringView original = page.text;
+    const QByteArray end = page.format.encoding.encode(original.sliced(revision.keptEnd));
+    QByteArray out = encodeCharacters(original.first(revision.keptStart), page.format);
+    out.reserve(out.size() + revision.changed.size() + end.size());
+    out += page.format.encoding.encode(revision.changed);
+    out += end;
+    return out;
+}
+
 bool openRegularFile(QFile &file, QString *error) {
     // Opening a FIFO for reading blocks until a writer comes, so only regular
     // files (or links to them) are opened at all. A missing file is left to

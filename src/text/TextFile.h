@@ -2,8 +2,8 @@
 
 // Text files as Velko reads and writes them. A page is read in the encoding
 // it is in (see detectEncoding) and written back in it, with its byte-order
-// mark and in the style of its first line break. Writing is atomic: a failed
-// write leaves the old file as it was.
+// mark and each line's own line break. Writing is atomic: a failed write
+// leaves the old file as it was.
 
 #include "text/Encoding.h"
 #include "text/LineBreaks.h"
@@ -55,6 +55,12 @@ QByteArray encodeText(QStringView text, const TextFormat &format);
 // The bytes of `text` in the format's encoding, after its byte-order mark if
 // it has one; line breaks as they are.
 QByteArray encodeCharacters(QStringView text, const TextFormat &format);
+// The bytes of `document` for the file `page` was read from: in the page's
+// format, each line with the line break the page gave it (see
+// reviseLineBreaks), so that what the document did not change stays byte for
+// byte.
+QByteArray encodeDocument(QStringView document, const DecodedText &page);
+
 // Opens `file` for reading if it is a regular file; a folder, a FIFO or a
 // device is refused without being opened. On failure sets `error`.
 bool openRegularFile(QFile &file, QString *error);

@@ -121,8 +121,8 @@ void TestDocumentCommands::insertMessages_data() {
                             "file's HTML syntax and try again.";
     QTest::newRow("no head tag") << "<body>"
                                  << "File Validation" << notHtml << 4;
-    QTest::newRow("head with an attribute") << "<head lang=en>"
-                                            << "File Validation" << notHtml << 4;
+    QTest::newRow("a header tag only") << "<header>"
+                                       << "File Validation" << notHtml << 4;
     QTest::newRow("empty form") << "<head>"
                                 << "Missing Data"
                                 << "No generated tags\r\nFill in some of the form "

@@ -15,6 +15,8 @@ private Q_SLOTS:
     void choosesTheEncoding();
     void encodes_data();
     void encodes();
+    void keepsLineBreaks_data();
+    void keepsLineBreaks();
 };
 
 void TestTextFile::choosesTheEncoding_data() {
@@ -92,6 +94,38 @@ void TestTextFile::encodes() {
     QFETCH(Encoding, encoding);
     QFETCH(QByteArray, bytes);
     QCOMPARE(encodeText(text, {encoding, LineBreak::CrLf, false}), bytes);
+}
+
+void TestTextFile::keepsLineBreaks_data() {
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<QString>("document"); // as the window holds it: CR LF
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("unchanged, mixed") << "a\nb\r\nc\rd"
+                                      << "a\r\nb\r\nc\r\nd"
+                                      << "a\nb\r\nc\rd";
+    QTest::newRow("typed inside a line") << "a\nb\r\nc\r"
+                                         << "a\r\nbX\r\nc\r\n"
+                                         << "a\nbX\r\nc\r";
+    QTest::newRow("new lines take the first style") << "a\nb\r\n"
+                                                    << "a\r\nn1\r\nn2\r\nb\r\n"
+                                                    << "a\nn1\nn2\nb\r\n";
+    QTest::newRow("a block before a line like its first")
+        << "<html>\n<head>\r\n<title>A</title>\r\n"
+        << "<html>\r\n<head>\r\n<title>B</title>\r\n\r\n<title>A</title>\r\n"
+        << "<html>\n<head>\n<title>B</title>\n\r\n<title>A</title>\r\n";
+    QTest::newRow("a changed last line gets a line break") << "a\nb"
+                                                           << "a\r\nbX"
+                                                           << "a\nbX\n";
+    QTest::newRow("a new document") << ""
+                                    << "<html>"
+                                    << "<html>\r\n";
+}
+
+void TestTextFile::keepsLineBreaks() {
+    QFETCH(QString, original);
+    QFETCH(QString, document);
+    QFETCH(QString, saved);
+    QCOMPARE(encodeDocument(document, decodeText(original.toUtf8())), saved.toUtf8());
 }
 
 QTEST_APPLESS_MAIN(TestTextFile)
