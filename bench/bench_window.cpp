@@ -9,6 +9,8 @@
 //                                   to the coloured block
 //   bench_window import PAGE        prints ms to import the page as Import
 //                                   File does: read, show, read its tags
+//   bench_window save PAGE          imports the page, then prints ms for Save
+//                                   File to write it back over itself
 
 #include "seams/DesktopServices.h"
 #include "widgets/MainWindow.h"
@@ -57,7 +59,7 @@ int main(int argc, char *argv[]) {
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: bench_window startup START_NS | text MEGABYTES | insert "
-                             "MEGABYTES | import PAGE\n");
+                             "MEGABYTES | import PAGE | save PAGE\n");
         return 2;
     }
     ConfirmingDesktop desktop;
@@ -80,6 +82,14 @@ int main(int argc, char *argv[]) {
         QApplication::processEvents();
         std::printf("%.1f\n", double(timer.nsecsElapsed()) / 1e6);
         return area->text().isEmpty() ? 1 : 0;
+    }
+    if (args[1] == QLatin1String("save")) {
+        window.importPage(args[2]);
+        QApplication::processEvents();
+        timer.start();
+        window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+        std::printf("%.1f\n", double(timer.nsecsElapsed()) / 1e6);
+        return 0;
     }
     const QString text = htmlOfSize(qsizetype(args[2].toDouble() * 1024 * 1024));
     if (args[1] == QLatin1String("insert")) {

@@ -128,6 +128,7 @@ echo "  window..." >&2
 printf '{"Title": "Bench", "Author": "Ann", "Robot": "all", "Use Title": true}' > "$work/form.json"
 echo "| window start-up to shown (process start to exposed) | $(window_median startup - 1) ms |"
 echo "| Import File of the 10 MB page, to the form filled | $(window_median import "$work/page10m.html" 1) ms |"
+echo "| Save File of the imported 10 MB page | $(window_median save "$work/page10m.html" 1) ms |"
 echo "| Insert Tags Into File into a 10 MB document, to the coloured block | $(window_median insert 10 1) ms |"
 echo "| 10 MB text into the document area, laid out | $(window_median text 10 1) ms |"
 echo "| 10 MB text read back from the document area, CR LF mapped | $(window_median text 10 2) ms |"

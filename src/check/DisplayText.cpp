@@ -92,7 +92,7 @@ constexpr int digitValue(char16_t c, int base) {
 char32_t numericCharacter(char32_t number) {
     if (number >= 0x80 && number <= 0x9F) {
         const char byte = char(number);
-        return decodeAs(QByteArrayView(&byte, 1), Encoding::Windows1252).front().unicode();
+        return decodeAs(QByteArrayView(&byte, 1), Encoding::windows1252()).front().unicode();
     }
     if (number == 0 || number > 0x10FFFF || (number >= 0xD800 && number <= 0xDFFF))
         return 0xFFFD;

@@ -6,6 +6,7 @@
 #include "cli/PageFile.h"
 #include "document/TagInsertion.h"
 #include "import/MetaTagReader.h"
+#include "page/PageHead.h"
 #include "tags/TagBlock.h"
 #include "text/TextFile.h"
 
@@ -81,27 +82,27 @@ int insert(Session &session, const QString &formPath, const QString &pagePath,
     if (!form)
         return kUsage;
     QString error;
-    const std::optional<DecodedText> page = readTextFile(pagePath, &error);
-    if (!page)
+    const std::optional<QByteArray> bytes = readFileBytes(pagePath, &error);
+    if (!bytes)
         return session.fail(kFailed, pagePath + QStringLiteral(": ") + error);
+    const DecodedText page = decodeText(*bytes);
 
-    const qsizetype head = findHeadTag(page->text);
-    if (head < 0)
+    const PageHead head = findHead(QStringView(page.text));
+    if (!head.found())
         return session.fail(kFailed, QString::fromUtf8(insertion::kNotHtml));
     const QString block = BuildTagBlock(*form, DcNameCase::Capitalised);
     if (block.isEmpty())
         return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
-    if (tagKindsOverlap(block, page->text))
+    if (tagKindsOverlap(block, page.text))
         session.warn(QString::fromUtf8(insertion::kSomeSame) + QLatin1Char(' ') +
                      QString::fromUtf8(insertion::kMayAppear));
 
-    const QByteArray bytes =
-        encodeText(insertAfterHead(page->text, head, block).document, page->format);
+    const QByteArray out = insertIntoPage(*bytes, page, head.insertAt, block);
     if (outputPath.isEmpty()) {
-        session.print(bytes);
+        session.print(out);
         return kDone;
     }
-    if (!writeFileAtomically(outputPath, bytes, &error))
+    if (!writeFileAtomically(outputPath, out, &error))
         return session.fail(kFailed, outputPath + QStringLiteral(": ") + error);
     return kDone;
 }
@@ -123,8 +124,8 @@ PageLine readPage(const QString &path) {
     readMetaTags(bytes, encoding, form);
     QByteArray line = "{\"file\":";
     appendJsonString(line, path);
-    line +=
-        encoding == Encoding::Utf8 ? ",\"encoding\":\"UTF-8\"" : ",\"encoding\":\"windows-1252\"";
+    line += ",\"encoding\":";
+    appendJsonString(line, encoding.name());
     line += ",\"form\":" + formFileText(form) + "}\n";
     return {line, {}};
 }

@@ -5,6 +5,7 @@
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
+#include "page/PageHead.h"
 #include "tags/TagBlock.h"
 
 #include <QCoreApplication>
@@ -30,9 +31,9 @@ DocumentCommands::DocumentCommands(Workspace &workspace, DesktopServices &deskto
     , m_desktop(desktop)
     , m_dialog(dialog) {}
 
-void DocumentCommands::setDocumentFile(const QString &path, const TextFormat &format) {
+void DocumentCommands::setDocumentFile(const QString &path, const DecodedText &page) {
     m_path = path;
-    m_format = format;
+    m_page = page;
 }
 
 void DocumentCommands::newDocument() {
@@ -48,7 +49,8 @@ void DocumentCommands::close() {
 // Any failure here, a missing name included, leads to Save File As.
 void DocumentCommands::save() {
     QString error;
-    if (m_path.isEmpty() || !writeTextFile(m_path, m_workspace.documentText(), m_format, &error))
+    if (m_path.isEmpty() ||
+        !writeFileAtomically(m_path, encodeDocument(m_workspace.documentText(), m_page), &error))
         saveAs();
 }
 
@@ -61,7 +63,7 @@ void DocumentCommands::saveAs() {
     }
     m_workspace.setTagsText(BuildTagBlock(m_workspace.form(), DcNameCase::LowerCase));
     QString error;
-    if (!writeTextFile(path, m_workspace.documentText(), m_format, &error)) {
+    if (!writeFileAtomically(path, encodeDocument(m_workspace.documentText(), m_page), &error)) {
         m_desktop.showMessage(generalError(error));
         return;
     }
@@ -71,8 +73,8 @@ void DocumentCommands::saveAs() {
 void DocumentCommands::insertTags() {
     using namespace insertion;
     const QString document = m_workspace.documentText();
-    const qsizetype head = findHeadTag(document);
-    if (head < 0) {
+    const PageHead head = findHead(QStringView(document));
+    if (!head.found()) {
         m_workspace.selectPage(Page::HtmlFile);
         m_desktop.showMessage(
             {QCoreApplication::translate("velko::DocumentCommands", "File Validation"),
@@ -95,7 +97,7 @@ void DocumentCommands::insertTags() {
                                question, Buttons::OkCancel}) != Answer::Ok)
         return;
 
-    const Insertion insertion = insertAfterHead(document, head, block);
+    const Insertion insertion = insertAfterHead(document, head.insertAt, block);
     m_workspace.setDocumentText(insertion.document);
     m_workspace.selectPage(Page::HtmlFile);
     m_workspace.highlightDocumentRange(insertion.blockStart, insertion.blockLength);

@@ -23,9 +23,10 @@ public:
     void saveAs();
     void insertTags();
 
-    // The document now belongs to `path` (empty: to no file) and is saved in
-    // `format`.
-    void setDocumentFile(const QString &path, const TextFormat &format);
+    // The document now belongs to `path` (empty: to no file) and was read as
+    // `page`: it is saved in the page's format, each line with the line break
+    // the page gave it.
+    void setDocumentFile(const QString &path, const DecodedText &page);
     const QString &documentPath() const { return m_path; }
 
 private:
@@ -33,7 +34,7 @@ private:
     DesktopServices &m_desktop;
     CommonDialog &m_dialog;
     QString m_path;
-    TextFormat m_format;
+    DecodedText m_page;
 };
 
 } // namespace velko

@@ -4,16 +4,6 @@
 
 namespace velko {
 
-namespace {
-
-constexpr QLatin1StringView kHeadTag("<head>");
-
-} // namespace
-
-qsizetype findHeadTag(QStringView document) {
-    return indexOfAsciiCaseless(document, kHeadTag);
-}
-
 bool tagKindsOverlap(QStringView block, QStringView document) {
     for (QLatin1StringView marker :
          {QLatin1StringView("<title>"), QLatin1StringView("<meta"), QLatin1StringView("<link")})
@@ -22,14 +12,28 @@ bool tagKindsOverlap(QStringView block, QStringView document) {
     return false;
 }
 
-Insertion insertAfterHead(QStringView document, qsizetype headOffset, QStringView block) {
-    const qsizetype frontLength = headOffset + kHeadTag.size();
+Insertion insertAfterHead(QStringView document, qsizetype at, QStringView block) {
     static const QString crLf = QStringLiteral("\r\n");
     QString text;
     text.reserve(document.size() + crLf.size() + block.size());
-    text.append(document.first(frontLength)).append(crLf).append(block);
-    text.append(document.sliced(frontLength));
-    return {text, frontLength + crLf.size(), block.size()};
+    text.append(document.first(at)).append(crLf).append(block);
+    text.append(document.sliced(at));
+    return {text, at + crLf.size(), block.size()};
+}
+
+QByteArray insertIntoPage(QByteArrayView bytes, const DecodedText &page, qsizetype at,
+                          QStringView block) {
+    const Encoding &encoding = page.format.encoding;
+    // Decoding the page and encoding its text gives back its bytes, so the
+    // text before `at` encodes to the bytes before the place.
+    const qsizetype byteAt = (page.format.byteOrderMark ? encoding.byteOrderMark().size() : 0) +
+                             encoding.encode(QStringView(page.text).first(at)).size();
+    const QByteArray inserted = encoding.encode(
+        withLineBreaks(QStringLiteral("\r\n").append(block), page.format.lineBreak));
+    QByteArray out;
+    out.reserve(bytes.size() + inserted.size());
+    out.append(bytes.first(byteAt)).append(inserted).append(bytes.sliced(byteAt));
+    return out;
 }
 
 } // namespace velko

@@ -1,15 +1,15 @@
 #pragma once
 
-// Putting the tag block into an HTML document, right after its head tag.
+// Putting the tag block into an HTML document, right after its head tag (or
+// after a charset declaration that comes first in the head): findHead in
+// page/PageHead.h says where.
+
+#include "text/TextFile.h"
 
 #include <QString>
 #include <QStringView>
 
 namespace velko {
-
-// Offset of the first "<head>" in any ASCII letter case, or -1. A head tag
-// with attributes or blanks inside its brackets does not count.
-qsizetype findHeadTag(QStringView document);
 
 // True when "<title>", "<meta" or "<link" (any case) occurs in both texts, so
 // tags of the same kind may end up twice in the document.
@@ -21,9 +21,15 @@ struct Insertion {
     qsizetype blockLength; // the block's length
 };
 
-// The document up to and including the head tag at `headOffset`, CR LF, the
-// block, and the rest of the document. Nothing is removed.
-Insertion insertAfterHead(QStringView document, qsizetype headOffset, QStringView block);
+// The document up to `at`, CR LF, the block, and the rest of the document.
+// Nothing is removed.
+Insertion insertAfterHead(QStringView document, qsizetype at, QStringView block);
+
+// The same for a page's own bytes, as read into `page`, with `at` an offset
+// in its text: the line break and the block go in in the page's encoding and
+// the style of its first line break, and no other byte changes.
+QByteArray insertIntoPage(QByteArrayView bytes, const DecodedText &page, qsizetype at,
+                          QStringView block);
 
 // What the insertion says to the user, line by line: English for the command
 // line, marked for the window, which translates them.

@@ -45,7 +45,7 @@ void FileImport::importFile(const QString &path) {
         return;
     }
     m_workspace.setDocumentText(page->text);
-    m_document.setDocumentFile(path, page->format);
+    m_document.setDocumentFile(path, *page);
     readMetaTags(page->text, form);
     m_workspace.setForm(form);
     if (m_workspace.currentPage() == Page::GeneratedTags)

@@ -247,11 +247,16 @@ void readMetaTags(QStringView text, FormValue &form) {
     readTags(text, form, [](QStringView value) { return value.toString(); });
 }
 
-void readMetaTags(QByteArrayView bytes, Encoding encoding, FormValue &form) {
+void readMetaTags(QByteArrayView bytes, const Encoding &encoding, FormValue &form) {
     // decodeText drops the byte-order mark, so the bytes start where its text does.
-    if (encoding == Encoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    readTags(bytes, form, [encoding](QByteArrayView value) { return decodeAs(value, encoding); });
+    const QByteArrayView mark = encoding.byteOrderMark();
+    if (!mark.isEmpty() && bytes.startsWith(mark))
+        bytes = bytes.sliced(mark.size());
+    if (!encoding.isAsciiCompatible()) {
+        readMetaTags(QStringView(decodeAs(bytes, encoding)), form);
+        return;
+    }
+    readTags(bytes, form, [&encoding](QByteArrayView value) { return decodeAs(value, encoding); });
 }
 
 } // namespace velko

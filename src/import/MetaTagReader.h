@@ -16,9 +16,10 @@ namespace velko {
 // line ends at CR LF, a lone CR or a lone LF.
 void readMetaTags(QStringView text, FormValue &form);
 
-// The same for a page's bytes in `encoding` (as detectEncoding gives it): the
-// markup is searched in the bytes and only the values are decoded, so a large
-// page needs no decoded copy. Gives the same form as reading decodeText(bytes).
-void readMetaTags(QByteArrayView bytes, Encoding encoding, FormValue &form);
+// The same for a page's bytes in `encoding` (as detectEncoding gives it): in
+// an encoding where markup is ASCII the markup is searched in the bytes and
+// only the values are decoded, so a large page needs no decoded copy. Gives
+// the same form as reading decodeText(bytes).
+void readMetaTags(QByteArrayView bytes, const Encoding &encoding, FormValue &form);
 
 } // namespace velko

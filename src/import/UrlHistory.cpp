@@ -19,7 +19,8 @@ QStringList loadUrlHistory(const QString &path) {
     // than offered in the list.
     constexpr qsizetype kLongestAddress = 64 * 1024;
     QStringList urls;
-    for (QStringView line : QStringView(file->text).split(u"\r\n")) {
+    const QString text = withLineBreaks(file->text, LineBreak::Lf);
+    for (QStringView line : QStringView(text).split(u'\n')) {
         const QStringView url = line.trimmed();
         if (!url.isEmpty() && url.size() <= kLongestAddress)
             urls << url.toString();

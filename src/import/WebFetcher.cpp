@@ -1,5 +1,8 @@
 #include "import/WebFetcher.h"
 
+#include "page/PageCharset.h"
+#include "seams/Settings.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
@@ -58,6 +61,7 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
         result.error = reply->errorString();
     else
         result.body = reply->readAll();
+    result.charset = charsetOfContentType(reply->rawHeader("Content-Type")).toByteArray();
     // Qt may end a reply cut off mid-body without an error.
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     if (result.succeeded() && announced.isValid() && result.body.size() < announced.toLongLong())

@@ -12,8 +12,9 @@ namespace velko {
 
 struct FetchResult {
     QByteArray body;
-    QString error;  // empty when the page arrived
-    int status = 0; // the HTTP status of the answer, 0 when none came
+    QByteArray charset; // the one the Content-Type header names, if any
+    QString error;      // empty when the page arrived
+    int status = 0;     // the HTTP status of the answer, 0 when none came
 
     bool succeeded() const { return error.isEmpty(); }
 };

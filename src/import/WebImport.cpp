@@ -39,10 +39,10 @@ void WebImport::run(const QString &url) {
     clearForm(form);
     m_workspace.setForm(form);
     // What output.txt now holds, decoded by the text-file rule.
-    const DecodedText page = decodeText(fetched.body);
+    const DecodedText page = decodeText(fetched.body, fetched.charset);
     m_workspace.setDocumentText(page.text);
     // A fetched page has no file of its own: Save File asks where to save it.
-    m_document.setDocumentFile({}, page.format);
+    m_document.setDocumentFile({}, page);
     readMetaTags(page.text, form);
     m_workspace.setForm(form);
 }

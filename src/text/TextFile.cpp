@@ -1,94 +1,66 @@
 #include "text/TextFile.h"
 
+#include "page/PageCharset.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <algorithm>
-#include <array>
+#include <cstring>
 
 namespace velko {
 
 namespace {
 
-// What bytes 0x80 to 0x9F stand for in Windows-1252. The five bytes it leaves
-// undefined stand for the C1 control of the same value, so every byte still
-// decodes to exactly one character and encodes back to itself.
-constexpr std::array<char16_t, 32> windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+// Browsers look for a page's charset declaration this far into it.
+constexpr qsizetype kDeclarationReach = 1024;
+
+// Where the first byte above ASCII is; -1 when all bytes are ASCII. Eight
+// bytes at a time: most pages are mostly ASCII.
+qsizetype firstNonAscii(QByteArrayView bytes) {
+    constexpr quint64 kHighBits = 0x8080808080808080;
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if (word & kHighBits)
+            break;
+    }
+    for (; at < bytes.size(); ++at) {
+        if (static_cast<unsigned char>(bytes[at]) >= 0x80)
+            return at;
+    }
+    return -1;
+}
+
+struct Choice {
+    Encoding encoding;
+    QString text; // the decoded bytes when choosing decoded them already
 };
 
-// Writes every line break of `bytes` (CR LF, lone CR, lone LF) as `lineBreak`
-// and reports the style of the first one. CR and LF are single bytes standing
-// for themselves in UTF-8 and in Windows-1252 and never occur inside a longer
-// UTF-8 sequence, so this works on encoded bytes of either kind.
-QByteArray replaceLineBreaks(QByteArrayView bytes, QByteArrayView lineBreak,
-                             std::optional<LineBreak> *firstStyle = nullptr) {
-    QByteArray out;
-    // Room for a lone LF every 32 bytes, so most files need no regrowth.
-    out.reserve(bytes.size() + bytes.size() / 32 + lineBreak.size());
-    qsizetype lineStart = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        out.append(bytes.sliced(lineStart, i - lineStart));
-        out.append(lineBreak);
-        LineBreak style = LineBreak::Lf;
-        if (c == '\r') {
-            style = LineBreak::Cr;
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                style = LineBreak::CrLf;
-                ++i;
-            }
-        }
-        if (firstStyle && !*firstStyle)
-            *firstStyle = style;
-        lineStart = i + 1;
+Choice chooseEncoding(QByteArrayView bytes, QByteArrayView httpCharset) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return {Encoding(), {}};
+    for (const bool bigEndian : {false, true}) {
+        const Encoding utf16 = Encoding::utf16(bigEndian);
+        if (bytes.startsWith(utf16.byteOrderMark()) && utf16.roundTrips(bytes))
+            return {utf16, {}};
     }
-    out.append(bytes.sliced(lineStart));
-    return out;
-}
-
-QString decodeWindows1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = byte >= 0x80 && byte < 0xA0 ? QChar(windows1252High[byte - 0x80]) : QChar(byte);
-    }
-    return text;
-}
-
-void appendCharacterReference(QByteArray &out, char32_t codePoint) {
-    out.append("&#");
-    out.append(QByteArray::number(uint(codePoint)));
-    out.append(';');
-}
-
-QByteArray encodeWindows1252(const QString &text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
-            out.append(char(unit));
-            continue;
-        }
-        const auto high = std::find(windows1252High.begin(), windows1252High.end(), unit);
-        if (high != windows1252High.end()) {
-            out.append(char(0x80 + (high - windows1252High.begin())));
-        } else if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
-                   text[i + 1].isLowSurrogate()) {
-            appendCharacterReference(out, QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
-            ++i;
-        } else {
-            appendCharacterReference(out, unit);
+    // The bytes before the first one above ASCII are valid UTF-8 anyway.
+    const qsizetype nonAscii = firstNonAscii(bytes);
+    if (nonAscii >= 0 && bytes.sliced(nonAscii).isValidUtf8())
+        return {Encoding(), {}};
+    for (const QByteArrayView label :
+         {httpCharset, declaredCharset(bytes.first(std::min(bytes.size(), kDeclarationReach)))}) {
+        const std::optional<Encoding> declared = Encoding::fromLabel(label);
+        Choice choice;
+        // ASCII reads as itself in every encoding fromLabel gives.
+        if (declared && (nonAscii < 0 || declared->roundTrips(bytes, &choice.text))) {
+            choice.encoding = *declared;
+            return choice;
         }
     }
-    return out;
+    return {nonAscii < 0 ? Encoding() : Encoding::windows1252(), {}};
 }
 
 void setError(QString *error, const QString &cause) {
@@ -98,60 +70,47 @@ void setError(QString *error, const QString &cause) {
 
 } // namespace
 
-QByteArrayView lineBreakBytes(LineBreak style) {
-    switch (style) {
-    case LineBreak::Lf:
-        return "\n";
-    case LineBreak::Cr:
-        return "\r";
-    case LineBreak::CrLf:
-        break;
-    }
-    return "\r\n";
-}
-
-DecodedText decodeText(const QByteArray &bytes) {
+DecodedText decodeText(QByteArrayView bytes, QByteArrayView httpCharset) {
+    Choice choice = chooseEncoding(bytes, httpCharset);
     DecodedText decoded;
-    std::optional<LineBreak> firstStyle;
-    const QByteArray crLfBytes = replaceLineBreaks(bytes, "\r\n", &firstStyle);
-    decoded.format.lineBreak = firstStyle.value_or(LineBreak::CrLf);
-    decoded.format.encoding = detectEncoding(crLfBytes);
-    decoded.text = decodeAs(crLfBytes, decoded.format.encoding);
-    // In valid UTF-8 a leading U+FEFF can only come from the bytes EF BB BF.
-    decoded.format.byteOrderMark =
-        decoded.format.encoding == Encoding::Utf8 && decoded.text.startsWith(QChar(0xFEFF));
+    decoded.format.encoding = choice.encoding;
+    const QByteArrayView mark = choice.encoding.byteOrderMark();
+    decoded.format.byteOrderMark = !mark.isEmpty() && bytes.startsWith(mark);
     if (decoded.format.byteOrderMark)
-        decoded.text.remove(0, 1);
+        bytes = bytes.sliced(mark.size());
+    decoded.text = choice.text.isNull() ? choice.encoding.decode(bytes) : std::move(choice.text);
+    decoded.format.lineBreak = firstLineBreak(decoded.text);
     return decoded;
 }
 
-Encoding detectEncoding(QByteArrayView bytes) {
-    // A sequence cut off at the end counts as invalid, as it does for a
-    // stateless decoder.
-    return bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
+Encoding detectEncoding(QByteArrayView bytes, QByteArrayView httpCharset) {
+    return chooseEncoding(bytes, httpCharset).encoding;
 }
 
-QString decodeAs(QByteArrayView bytes, Encoding encoding) {
-    if (encoding == Encoding::Windows1252)
-        return decodeWindows1252(bytes);
-    // Stateless turns a sequence cut off at the end into a replacement
-    // character instead of state kept for more input; ConvertInitialBom keeps
-    // the decoder from dropping a byte-order mark on its own.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                       QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
-}
-
-QByteArray encodeText(const QString &text, const TextFormat &format) {
-    const QByteArray encoded =
-        format.encoding == Encoding::Utf8 ? text.toUtf8() : encodeWindows1252(text);
-    const QByteArrayView lineBreak = lineBreakBytes(format.lineBreak);
-    QByteArray out = replaceLineBreaks(encoded, lineBreak);
+QByteArray encodeText(QStringView text, const TextFormat &format) {
+    QString lines = withLineBreaks(text, format.lineBreak);
+    const QLatin1StringView lineBreak(lineBreakBytes(format.lineBreak));
     // Every break is now exactly `lineBreak`, so this tells whether the text ended with one.
-    if (!out.endsWith(lineBreak))
-        out.append(lineBreak);
-    if (format.encoding == Encoding::Utf8 && format.byteOrderMark)
-        out.prepend("\xEF\xBB\xBF");
+    if (!lines.endsWith(lineBreak))
+        lines.append(lineBreak);
+    return encodeCharacters(lines, format);
+}
+
+QByteArray encodeCharacters(QStringView text, const TextFormat &format) {
+    QByteArray out = format.encoding.encode(text);
+    if (format.byteOrderMark)
+        out.prepend(format.encoding.byteOrderMark());
+    return out;
+}
+
+QByteArray encodeDocument(QStringView document, const DecodedText &page) {
+    const Revision revision = reviseLineBreaks(document, page.text, page.format.lineBreak);
+    const QStringView original = page.text;
+    const QByteArray end = page.format.encoding.encode(original.sliced(revision.keptEnd));
+    QByteArray out = encodeCharacters(original.first(revision.keptStart), page.format);
+    out.reserve(out.size() + revision.changed.size() + end.size());
+    out += page.format.encoding.encode(revision.changed);
+    out += end;
     return out;
 }
 
@@ -171,16 +130,23 @@ bool openRegularFile(QFile &file, QString *error) {
     return true;
 }
 
-std::optional<DecodedText> readTextFile(const QString &path, QString *error) {
+std::optional<QByteArray> readFileBytes(const QString &path, QString *error) {
     QFile file(path);
     if (!openRegularFile(file, error))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         setError(error, file.errorString());
         return std::nullopt;
     }
-    return decodeText(bytes);
+    return bytes;
+}
+
+std::optional<DecodedText> readTextFile(const QString &path, QString *error) {
+    const std::optional<QByteArray> bytes = readFileBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeText(*bytes);
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {

@@ -1,11 +1,12 @@
 #pragma once
 
-// Text files as Velko reads and writes them. A file is UTF-8 when its bytes
-// are valid UTF-8 and Windows-1252 otherwise, where every byte is one
-// character, so no byte is ever lost. Inside the program every line break is
-// CR LF; a file is written back in the encoding, line-break style and
-// byte-order mark it was read with. Writing is atomic: a failed write leaves
-// the old file as it was.
+// Text files as Velko reads and writes them. A page is read in the encoding
+// it is in (see detectEncoding) and written back in it, with its byte-order
+// mark and each line's own line break. Writing is atomic: a failed write
+// leaves the old file as it was.
+
+#include "text/Encoding.h"
+#include "text/LineBreaks.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -15,45 +16,60 @@
 
 namespace velko {
 
-enum class Encoding { Utf8, Windows1252 };
-enum class LineBreak { CrLf, Lf, Cr };
-
 struct TextFormat {
-    Encoding encoding = Encoding::Utf8;
+    Encoding encoding;
     LineBreak lineBreak = LineBreak::CrLf; // the style of the file's first line break
-    bool byteOrderMark = false;            // a UTF-8 file that began with EF BB BF
+    bool byteOrderMark = false;            // the file began with the encoding's byte-order mark
 
     bool operator==(const TextFormat &) const = default;
 };
 
 struct DecodedText {
-    QString text; // every line break (CR LF, lone CR, lone LF) as CR LF
+    QString text; // line breaks as they are in the file
     TextFormat format;
 };
 
-DecodedText decodeText(const QByteArray &bytes);
+// The text of a file's bytes. `httpCharset` is the charset an HTTP header
+// named for them, if any.
+DecodedText decodeText(QByteArrayView bytes, QByteArrayView httpCharset = {});
 
-// The bytes of a line break in `style`.
-QByteArrayView lineBreakBytes(LineBreak style);
-
-// The encoding decodeText chooses for `bytes`.
-Encoding detectEncoding(QByteArrayView bytes);
+// The encoding decodeText reads `bytes` in:
+// - the one of its byte-order mark (UTF-8, UTF-16 LE or BE);
+// - UTF-8 when the bytes are valid UTF-8 and not all ASCII;
+// - the charset the HTTP header names, else the one the page declares in its
+//   first 1,024 bytes, when Qt can read it and decoding then encoding gives
+//   back exactly the bytes; a page that declares UTF-8 is read as UTF-8 even
+//   with invalid bytes, each kept as itself;
+// - UTF-8 for ASCII bytes, Windows-1252 for anything else.
+Encoding detectEncoding(QByteArrayView bytes, QByteArrayView httpCharset = {});
 // The characters of `bytes` in `encoding`, line breaks left as they are.
-QString decodeAs(QByteArrayView bytes, Encoding encoding);
+inline QString decodeAs(QByteArrayView bytes, const Encoding &encoding) {
+    return encoding.decode(bytes);
+}
 
 // The bytes of `text` in `format`: every line break (CR LF, lone CR or lone
 // LF) in the format's style, one line break added at the end unless the text
-// already ends with one. A character Windows-1252 cannot hold is written as a
+// already ends with one. A character the encoding cannot hold is written as a
 // numeric character reference such as "&#322;".
-QByteArray encodeText(const QString &text, const TextFormat &format);
+QByteArray encodeText(QStringView text, const TextFormat &format);
+// The bytes of `text` in the format's encoding, after its byte-order mark if
+// it has one; line breaks as they are.
+QByteArray encodeCharacters(QStringView text, const TextFormat &format);
+// The bytes of `document` for the file `page` was read from: in the page's
+// format, each line with the line break the page gave it (see
+// reviseLineBreaks), so that what the document did not change stays byte for
+// byte.
+QByteArray encodeDocument(QStringView document, const DecodedText &page);
 
 // Opens `file` for reading if it is a regular file; a folder, a FIFO or a
 // device is refused without being opened. On failure sets `error`.
 bool openRegularFile(QFile &file, QString *error);
 
-// Reads and decodes a regular file; anything else (a folder, a FIFO, a device)
-// is refused without being opened for reading. On failure returns nothing and
-// sets `error` to the cause.
+// Reads a regular file; anything else (a folder, a FIFO, a device) is refused
+// without being opened for reading. On failure returns nothing and sets
+// `error` to the cause.
+std::optional<QByteArray> readFileBytes(const QString &path, QString *error);
+// The same, decoded.
 std::optional<DecodedText> readTextFile(const QString &path, QString *error);
 
 // Replaces the file at `path` with `bytes`, atomically. A symbolic link stays a

@@ -156,9 +156,14 @@ void TestCommandLine::commands_data() {
                                   viewport
                            << "";
     QTest::newRow("check, rules ignored, pages from a list")
-        << QStringList{"--check", "--ignore", "title-missing,description-missing",
-                       "--ignore=charset-missing", "--files-from", "-"}
-        << QFile::encodeName(lf) + "\n" << 0 << viewport << "";
+        << QStringList{"--check",
+                       "--ignore",
+                       "title-missing,description-missing",
+                       "--ignore=charset-missing",
+                       "--files-from",
+                       "-"}
+        << QFile::encodeName(lf) + "\n"
+        << 0 << viewport << "";
     QTest::newRow("check, a page missing")
         << QStringList{"--check",
                        "--ignore=viewport-missing,title-missing,charset-missing,"
@@ -273,6 +278,9 @@ void TestCommandLine::readThenGenerate_data() {
         << QByteArray(R"("Robot":{"index":-1,"text":"noindex, nofollow"})")
         << QByteArray(
                "<title>Home</title>\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n");
+    QTest::newRow("a declared charset")
+        << QByteArray("<meta charset=\"CP1250\"><title>\xb3</title>")
+        << QByteArray(R"("encoding":"windows-1250")") << QString("<title>ł</title>\r\n").toUtf8();
 }
 
 void TestCommandLine::readThenGenerate() {

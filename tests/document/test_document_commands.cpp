@@ -84,6 +84,10 @@ private Q_SLOTS:
             "This file does not appear to be a valid HTML file.\r\nCheck the file's HTML syntax "
             "and try again.",
             int(Page::HtmlFile) - 1);
+        row("<header>", "File Validation",
+            "This file does not appear to be a valid HTML file.\r\nCheck the file's HTML syntax "
+            "and try again.",
+            int(Page::HtmlFile) - 1);
         row("<head>", "Missing Data",
             "No generated tags\r\nFill in some of the form fields\r\nThen generate the tags",
             int(Page::GeneratedTags) - 1);

@@ -1,4 +1,5 @@
 #include "document/TagInsertion.h"
+#include "page/PageHead.h"
 
 #include <QTest>
 
@@ -8,21 +9,27 @@ class TestTagInsertion : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Where the block goes: right after the head tag, or after a charset
+    // declaration that comes first in the head; -1 without a head tag.
     void findHead_data() {
         QTest::addColumn<QString>("document");
-        QTest::addColumn<int>("offset");
-        QTest::newRow("mixed case") << "<html><HeAd></head>" << 6;
-        QTest::newRow("with an attribute") << "<head lang=en></head>" << -1;
-        QTest::newRow("the first of two") << "<head>a<head>" << 0;
-        QTest::newRow("after a header tag") << "<header><head>" << 8;
-        QTest::newRow("far past 32,767") << QString(40000, ' ') + "<HEAD>" << 40000;
-        QTest::newRow("Kelvin sign is no K") << QString("<hea\u212a><head>") << 6;
-        QTest::newRow("dotless i is no I") << QString("<heAd><head>").replace(3, 1, u'ı') << 6;
+        QTest::addColumn<int>("insertAt");
+        QTest::newRow("mixed case") << "<html><HeAd></head>" << 12;
+        QTest::newRow("with attributes") << "<head lang=en\nid='a>b'>x" << 23;
+        QTest::newRow("<header> is no head tag") << "<header><head/>" << 15;
+        QTest::newRow("inside a comment") << "<!-- <head> --><head>" << 21;
+        QTest::newRow("none") << "<html><header><body>" << -1;
+        QTest::newRow("a charset declaration first")
+            << "<head>\r\n <meta charset=\"utf-8\"><title>" << 31;
+        QTest::newRow("a charset declaration after the title")
+            << "<head><title>t</title><meta charset=\"utf-8\">" << 6;
+        QTest::newRow("far past 32,767") << QString(40000, ' ') + "<HEAD>" << 40006;
+        QTest::newRow("Kelvin sign is no K") << QString("<hea\u212a><head>") << 12;
     }
     void findHead() {
         QFETCH(QString, document);
-        QFETCH(int, offset);
-        QCOMPARE(findHeadTag(document), offset);
+        QFETCH(int, insertAt);
+        QCOMPARE(velko::findHead(QStringView(document)).insertAt, insertAt);
     }
 
     void overlap_data() {

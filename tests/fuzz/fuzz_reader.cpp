@@ -1,7 +1,8 @@
-// Page bytes into the meta tag reader, both ways it reads: from the decoded
-// text and straight from the bytes. The two must give the same form. The
-// page checker reads the same bytes, both ways too: its findings must lie
-// inside the page.
+// Page bytes into the encoding choice and the meta tag reader: decoding the
+// bytes and encoding the text gives them back exactly, and the reader gives
+// the same form both ways it reads, from the decoded text and straight from
+// the bytes. The page checker reads the same bytes, both ways too: its
+// findings must lie inside the page.
 
 #include "Require.h"
 #include "check/PageChecker.h"
@@ -49,7 +50,10 @@ void requireInside(const std::vector<Finding> &findings, const std::vector<qsize
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString text = decodeText(bytes).text;
+    const DecodedText decoded = decodeText(bytes);
+    require(encodeCharacters(decoded.text, decoded.format) == bytes,
+            "decoding then encoding gives back the bytes");
+    const QString &text = decoded.text;
     FormValue fromText;
     readMetaTags(QStringView(text), fromText);
     FormValue fromBytes;

@@ -1,7 +1,9 @@
+#include "cli/CommandLine.h"
 #include "support/TestFiles.h"
 #include "support/TestForms.h"
 #include "support/WindowDriver.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QTemporaryDir>
 
@@ -49,14 +51,93 @@ private Q_SLOTS:
         QVERIFY(d().desktop().messages.last().details.contains("missing.html"));
     }
 
-    // A character Windows-1252 lacks is saved as a character reference.
-    void savesWhatWindows1252Lacks() {
-        const QString path = m_dir.filePath("1252.html");
-        test::writeBytes(path, "caf\xe9\r\n");
+    // Each page reads right and is saved back byte for byte, and a character
+    // typed into it is saved in its encoding.
+    void savesInThePagesEncoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QByteArray>("typed"); // how a "ł" typed into the title is saved
+        const QByteArray utf8 = "\xc5\x82";
+        QTest::newRow("mixed line breaks, no final one")
+            << QByteArray("<html>\n<head>\r\n<title>Home</title>\r\r\n</head>\n</html>") << "Home"
+            << utf8;
+        QTest::newRow("UTF-8 with BOM")
+            << QByteArray("\xef\xbb\xbf<title>\xc5\x81</title>\n") << "Ł" << utf8;
+        QTest::newRow("a stray byte in a UTF-8 page")
+            << QByteArray("<meta charset=\"utf-8\">\n<title>Caf\xc3\xa9 \xe9</title>\n")
+            << QString("Café ") + QChar(0xDCE9) << utf8;
+        QTest::newRow("windows-1250")
+            << QByteArray("<meta charset=\"windows-1250\">\n<title>\xa3\xf3\x64\x9f</title>\n")
+            << "Łódź" << QByteArray("\xb3");
+        QTest::newRow("GB2312") << QByteArray(
+                                       "<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                       "charset=gb2312\">\n<title>\xd6\xd0\xce\xc4</title>\n")
+                                << "中文" << QByteArray("&#322;");
+        QTest::newRow("undeclared windows-1252")
+            << QByteArray("<title>Caf\xe9 \x80 \x81</title>\r\n") << "Café € \u0081"
+            << QByteArray("&#322;");
+        QTest::newRow("ASCII, declares iso-8859-2")
+            << QByteArray("<meta charset=iso-8859-2>\n<title>Lodz</title>\n") << "Lodz"
+            << QByteArray("\xb3");
+    }
+    void savesInThePagesEncoding() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, title);
+        QFETCH(QByteArray, typed);
+        const QString path = m_dir.filePath("page.html");
+        test::writeBytes(path, bytes);
         import(path);
-        d().window().setDocumentText("café ł € 😀");
+        QCOMPARE(d().text(Field::Title), title);
+        d().window().setDocumentText(d().window().documentText() + "x");
+        d().window().setDocumentText(d().window().documentText().chopped(1));
         TRIGGER(d(), "mnuFileSave");
-        QCOMPARE(test::bytesOf(path), "caf\xe9 &#322; \x80 &#128512;\r\n");
+        QCOMPARE(test::bytesOf(path), bytes);
+
+        QString document = d().window().documentText();
+        d().window().setDocumentText(document.insert(document.indexOf("<title>") + 7, "ł"));
+        TRIGGER(d(), "mnuFileSave");
+        QCOMPARE(test::bytesOf(path),
+                 QByteArray(bytes).insert(bytes.indexOf("<title>") + 7, typed));
+    }
+
+    // A block inserted in the window and saved, and one inserted by --insert,
+    // add the block and change no other byte.
+    void insertionChangesNothingElse_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("inserted");
+        QTest::newRow("mixed line breaks")
+            << QByteArray("<html>\n<head>\r\n<title>Old</title>\r\r\n</head>\n</html>")
+            << QByteArray("<html>\n<head>\n<title>New</title>\n\r\n<title>Old</title>\r\r\n</head>"
+                          "\n</html>");
+        QTest::newRow("windows-1250, charset first, head attributes")
+            << QByteArray("<HEAD lang=pl>\r\n<meta charset=windows-1250>\n\xb3\r\n</head>")
+            << QByteArray(
+                   "<HEAD lang=pl>\r\n<meta charset=windows-1250>\r\n<title>New</title>\r\n\n"
+                   "\xb3\r\n</head>");
+    }
+    void insertionChangesNothingElse() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, inserted);
+        const QString path = m_dir.filePath("page.html");
+        test::writeBytes(path, bytes);
+        import(path);
+        d().setText(Field::Title, "New");
+        TRIGGER(d(), "mnuTagsGenerate");
+        d().desktop().answers << Answer::Ok;
+        TRIGGER(d(), "mnuTagsInsert");
+        TRIGGER(d(), "mnuFileSave");
+        QCOMPARE(test::bytesOf(path), inserted);
+
+        test::writeBytes(path, bytes);
+        test::writeBytes(m_dir.filePath("form.json"), R"({"Title": "New"})");
+        QBuffer in, out, err;
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        QCOMPARE(
+            runCommandLine({"velko", "--insert", m_dir.filePath("form.json"), path}, in, out, err),
+            0);
+        QCOMPARE(out.data(), inserted);
     }
 
     // A form generated and inserted into a page reads back into the same fields.

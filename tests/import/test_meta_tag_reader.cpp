@@ -112,7 +112,8 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QFETCH(QByteArray, form);
         QCOMPARE(formFileText(read(page)), formFileText(test::formOf(form)));
-        for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::Windows1252}}) {
+        for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::windows1252()},
+                                     TextFormat{Encoding::utf16(false), LineBreak::CrLf, true}}) {
             const QByteArray bytes = encodeText(page, format);
             FormValue fromBytes;
             readMetaTags(bytes, detectEncoding(bytes), fromBytes);

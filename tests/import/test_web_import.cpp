@@ -55,6 +55,14 @@ private Q_SLOTS:
         QCOMPARE(d().desktop().fileDialogs.size(), 1);
     }
 
+    void headerCharsetComesFirst() {
+        m_server->answer("/1250.html",
+                         test::httpAnswer(200, "<meta charset=iso-8859-2><title>\x9c</title>",
+                                          "Content-Type: text/html; charset=windows-1250\r\n"));
+        fetch(m_server->url("/1250.html").toString());
+        QCOMPARE(d().text(Field::Title), "ś");
+    }
+
     void addressesRefused_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("title");

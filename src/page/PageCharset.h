@@ -1,0 +1,19 @@
+#pragma once
+
+// The charset a page names for itself, found the way browsers look for it
+// before they read the page.
+
+#include <QByteArrayView>
+
+namespace velko {
+
+// The charset a content type names: "text/html; charset=windows-1250" names
+// windows-1250. Empty when it names none.
+QByteArrayView charsetOfContentType(QByteArrayView contentType);
+
+// The charset the first meta tag of `page` that declares one names: its
+// charset attribute, or the charset in the content of a content-type
+// http-equiv. Empty when none does.
+QByteArrayView declaredCharset(QByteArrayView page);
+
+} // namespace velko

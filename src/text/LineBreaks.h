@@ -1,0 +1,37 @@
+#pragma once
+
+// The line breaks of text files: CR LF, LF or CR, and how a page keeps its
+// own. Each line of a page keeps the line break it was read with; a line
+// Velko adds takes the style of the page's first line break.
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace velko {
+
+enum class LineBreak { CrLf, Lf, Cr };
+
+// The bytes of a line break in `style`.
+QByteArrayView lineBreakBytes(LineBreak style);
+
+// The style of the first line break of `text`; CR LF when it has none.
+LineBreak firstLineBreak(QStringView text);
+
+// `text` with every line break (CR LF, lone CR, lone LF) in `style`.
+QString withLineBreaks(QStringView text, LineBreak style);
+
+// What of the page `original` (the text it was read as, its line breaks as
+// they were) `document` still holds: the text at the end and at the start of
+// the document that the original has too keeps the original's line breaks;
+// what lies between is changed, with every line break in `style`, and gets a
+// line break in `style` after it when the document's last line has none and
+// is not the original's last line, unchanged.
+struct Revision {
+    qsizetype keptStart = 0; // the original up to here stays as it was,
+    qsizetype keptEnd = 0;   // and from here on
+    QString changed;         // what replaces the original in between
+};
+Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak style);
+
+} // namespace velko

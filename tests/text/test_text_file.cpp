@@ -1,0 +1,132 @@
+#include "text/TextFile.h"
+
+#include <QTest>
+
+using namespace velko;
+
+Q_DECLARE_METATYPE(velko::Encoding)
+Q_DECLARE_METATYPE(velko::LineBreak)
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void choosesTheEncoding_data();
+    void choosesTheEncoding();
+    void encodes_data();
+    void encodes();
+    void keepsLineBreaks_data();
+    void keepsLineBreaks();
+};
+
+void TestTextFile::choosesTheEncoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("httpCharset");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("text");
+
+    QByteArray everyByte;
+    for (int i = 0; i < 256; ++i)
+        everyByte += char(i);
+    const QString everyCharacter = QString::fromLatin1(everyByte).replace(
+        0x80, 32, QString("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
+    QTest::newRow("all 256 byte values")
+        << everyByte << QByteArray() << "windows-1252" << everyCharacter;
+    QTest::newRow("UTF-8") << QByteArray("Łódź 日本 😀\r\n") << QByteArray() << "UTF-8"
+                           << "Łódź 日本 😀\r\n";
+    QTest::newRow("UTF-8 mark, then a byte that is not UTF-8")
+        << QByteArray("\xef\xbb\xbf\xff") << QByteArray() << "UTF-8" << QString(QChar(0xDCFF));
+    QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe<\0\x42\x01\n\0", 8) << QByteArray()
+                               << "UTF-16LE"
+                               << "<ł\n";
+    QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0<\x01\x42", 6) << QByteArray() << "UTF-16BE"
+                               << "<ł";
+    QTest::newRow("UTF-16 mark, odd length")
+        << QByteArray("\xff\xfe<") << QByteArray() << "windows-1252"
+        << "ÿþ<";
+    QTest::newRow("declares UTF-8, has a stray byte")
+        << QByteArray("<meta charset=utf-8>\xe9") << QByteArray() << "UTF-8"
+        << QString("<meta charset=utf-8>") + QChar(0xDCE9);
+    QTest::newRow("declares iso-8859-1, read as browsers do")
+        << QByteArray("<meta charset=iso-8859-1>\x80") << QByteArray() << "windows-1252"
+        << "<meta charset=iso-8859-1>€";
+    QTest::newRow("declares GB2312, bytes that are not")
+        << QByteArray("<meta charset=gb2312>\xff\xff") << QByteArray() << "windows-1252"
+        << "<meta charset=gb2312>ÿÿ";
+    QTest::newRow("a charset Qt does not know")
+        << QByteArray("<meta charset=klingon>\xe9") << QByteArray() << "windows-1252"
+        << "<meta charset=klingon>é";
+    const QByteArray late = QByteArray(1000, ' ') + "<meta charset=windows-1250>\xb3";
+    QTest::newRow("declared past the first 1,024 bytes")
+        << late << QByteArray() << "windows-1252" << QString::fromLatin1(late);
+    QTest::newRow("the HTTP header comes first") << QByteArray("<meta charset=iso-8859-2>\x9c")
+                                                 << QByteArray("windows-1250") << "windows-1250"
+                                                 << "<meta charset=iso-8859-2>ś";
+}
+
+// The bytes are read in the encoding expected and written back exactly.
+void TestTextFile::choosesTheEncoding() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, httpCharset);
+    QFETCH(QString, encoding);
+    QFETCH(QString, text);
+    const DecodedText decoded = decodeText(bytes, httpCharset);
+    QCOMPARE(decoded.format.encoding.name(), encoding);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(encodeCharacters(decoded.text, decoded.format), bytes);
+}
+
+void TestTextFile::encodes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Encoding>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("characters 1252 lacks")
+        << QString("ł € 😀") << Encoding::windows1252() << QByteArray("&#322; \x80 &#128512;\r\n");
+    QTest::newRow("characters GB2312 lacks") << QString("中ł😀") << *Encoding::fromLabel("gb2312")
+                                             << QByteArray("\xd6\xd0&#322;&#128512;\r\n");
+    QTest::newRow("mixed breaks in one style") << "a\nb\rc\r\n"
+                                               << Encoding() << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("empty text") << "" << Encoding() << QByteArray("\r\n");
+}
+
+void TestTextFile::encodes() {
+    QFETCH(QString, text);
+    QFETCH(Encoding, encoding);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(encodeText(text, {encoding, LineBreak::CrLf, false}), bytes);
+}
+
+void TestTextFile::keepsLineBreaks_data() {
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<QString>("document"); // as the window holds it: CR LF
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("unchanged, mixed") << "a\nb\r\nc\rd"
+                                      << "a\r\nb\r\nc\r\nd"
+                                      << "a\nb\r\nc\rd";
+    QTest::newRow("typed inside a line") << "a\nb\r\nc\r"
+                                         << "a\r\nbX\r\nc\r\n"
+                                         << "a\nbX\r\nc\r";
+    QTest::newRow("new lines take the first style") << "a\nb\r\n"
+                                                    << "a\r\nn1\r\nn2\r\nb\r\n"
+                                                    << "a\nn1\nn2\nb\r\n";
+    QTest::newRow("a block before a line like its first")
+        << "<html>\n<head>\r\n<title>A</title>\r\n"
+        << "<html>\r\n<head>\r\n<title>B</title>\r\n\r\n<title>A</title>\r\n"
+        << "<html>\n<head>\n<title>B</title>\n\r\n<title>A</title>\r\n";
+    QTest::newRow("a changed last line gets a line break") << "a\nb"
+                                                           << "a\r\nbX"
+                                                           << "a\nbX\n";
+    QTest::newRow("a new document") << ""
+                                    << "<html>"
+                                    << "<html>\r\n";
+}
+
+void TestTextFile::keepsLineBreaks() {
+    QFETCH(QString, original);
+    QFETCH(QString, document);
+    QFETCH(QString, saved);
+    QCOMPARE(encodeDocument(document, decodeText(original.toUtf8())), saved.toUtf8());
+}
+
+QTEST_APPLESS_MAIN(TestTextFile)
+#include "test_text_file.moc"
