@@ -10,16 +10,19 @@
 
 namespace velko {
 
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel offers Save as the default; Escape answers Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 // A message box without an icon. Details, when given, are offered under the
-// box's details button and never replace the text.
+// box's details button and never replace the text; an informative text is
+// shown under the text.
 struct Message {
     QString title = {};
     QString text = {};
     Buttons buttons = Buttons::Ok;
     QString details = {};
+    QString informativeText = {};
 
     bool operator==(const Message &) const = default;
 };

@@ -33,7 +33,12 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        break;
     }
+    box.setInformativeText(message.informativeText);
     if (!message.details.isEmpty())
         box.setDetailedText(message.details);
     switch (box.exec()) {
@@ -45,6 +50,10 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
     default: // closed without a button: the box's escape answer
         break;
     }
@@ -52,6 +61,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     case Buttons::Ok:
         return Answer::Ok;
     case Buttons::OkCancel:
+    case Buttons::SaveDiscardCancel:
         return Answer::Cancel;
     case Buttons::YesNo:
         break;
