@@ -28,14 +28,16 @@ struct Message {
 };
 
 // An open or save file dialog, offering HTML files first and all files second.
-// No default extension: a name is used exactly as the user gives it. The open
-// dialog accepts only existing files; the save dialog asks before it replaces
-// one.
+// The open dialog accepts only existing files; the save dialog asks before it
+// replaces one.
 struct FileDialog {
     enum class Kind { Open, Save };
     Kind kind;
     QString title;
     QString fileName; // shown when the dialog opens
+    // Added by the save dialog to a name typed without an extension; empty:
+    // the name is used exactly as given.
+    QString defaultSuffix = {};
 
     bool operator==(const FileDialog &) const = default;
 };

@@ -73,7 +73,13 @@ QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
     const QString filter = QCoreApplication::translate("velko::QtDesktopServices", kFileFilter);
     if (dialog.kind == FileDialog::Kind::Open)
         return QFileDialog::getOpenFileName(m_owner, dialog.title, dialog.fileName, filter);
-    return QFileDialog::getSaveFileName(m_owner, dialog.title, dialog.fileName, filter);
+    // getSaveFileName has no default suffix; the dialog it would build is this.
+    QFileDialog chooser(m_owner, dialog.title, dialog.fileName, filter);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(dialog.defaultSuffix);
+    if (chooser.exec() != QDialog::Accepted)
+        return {};
+    return chooser.selectedFiles().value(0);
 }
 
 void QtDesktopServices::beep() {

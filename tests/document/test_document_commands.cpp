@@ -60,7 +60,7 @@ void TestDocumentCommands::newAndClose() {
 }
 
 void TestDocumentCommands::saveAsThenSave() {
-    const QString page = m_dir.filePath("page"); // no extension added
+    const QString page = m_dir.filePath("page");
     d().window().setDocumentText("<html>");
     d().find<QCheckBox>("chkDCTitle")->setChecked(true);
     d().desktop().fileChoices << "" << page;
@@ -68,7 +68,7 @@ void TestDocumentCommands::saveAsThenSave() {
     QCOMPARE(d().desktop().beeps, 1);
     TRIGGER(d(), "mnuFileSaveAs");
     QCOMPARE(d().desktop().fileDialogs.last(),
-             (FileDialog{FileDialog::Kind::Save, "Save File As", ""}));
+             (FileDialog{FileDialog::Kind::Save, "Save File As", "", "html"}));
     QCOMPARE(test::bytesOf(page), "<html>\r\n");
     QCOMPARE(d().window().tagsText(), "<meta name=\"DC.title\" content=\"\">\r\n");
     d().window().setDocumentText("changed");
