@@ -33,39 +33,74 @@ DocumentCommands::DocumentCommands(Workspace &workspace, DesktopServices &deskto
 void DocumentCommands::setDocumentFile(const QString &path, const TextFormat &format) {
     m_path = path;
     m_format = format;
+    m_workspace.setDocumentPath(path);
 }
 
 void DocumentCommands::newDocument() {
+    if (!askToSaveChanges())
+        return;
     m_workspace.setDocumentText(newDocumentSkeleton());
     setDocumentFile({}, {});
 }
 
 void DocumentCommands::close() {
+    if (!askToSaveChanges())
+        return;
     m_workspace.setDocumentText({});
     setDocumentFile({}, {});
 }
 
-// Any failure here, a missing name included, leads to Save File As.
-void DocumentCommands::save() {
-    QString error;
-    if (m_path.isEmpty() || !writeTextFile(m_path, m_workspace.documentText(), m_format, &error))
-        saveAs();
+bool DocumentCommands::askToSaveChanges() {
+    if (!m_workspace.documentModified())
+        return true;
+    const Message question{
+        .title = QCoreApplication::translate("velko::DocumentCommands", "Velko"),
+        .text = QCoreApplication::translate("velko::DocumentCommands",
+                                            "The HTML document has changes that have not been "
+                                            "saved."),
+        .buttons = Buttons::SaveDiscardCancel,
+        .informativeText =
+            QCoreApplication::translate("velko::DocumentCommands", "Do you want to save them?"),
+    };
+    switch (m_desktop.showMessage(question)) {
+    case Answer::Save:
+        return save();
+    case Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
-void DocumentCommands::saveAs() {
+// Any failure here, a missing name included, leads to Save File As.
+bool DocumentCommands::save() {
+    QString error;
+    if (m_path.isEmpty() || !writeTextFile(m_path, m_workspace.documentText(), m_format, &error))
+        return saveAs();
+    saved(m_path);
+    return true;
+}
+
+bool DocumentCommands::saveAs() {
     const QString path =
         m_dialog.showSave(QCoreApplication::translate("velko::DocumentCommands", "Save File As"));
     if (path.isEmpty()) {
         m_desktop.beep();
-        return;
+        return false;
     }
     m_workspace.setTagsText(BuildTagBlock(m_workspace.form(), DcNameCase::LowerCase));
     QString error;
     if (!writeTextFile(path, m_workspace.documentText(), m_format, &error)) {
         m_desktop.showMessage(generalError(error));
-        return;
+        return false;
     }
-    m_path = path;
+    saved(path);
+    return true;
+}
+
+void DocumentCommands::saved(const QString &path) {
+    setDocumentFile(path, m_format);
+    m_workspace.setDocumentModified(false);
 }
 
 void DocumentCommands::insertTags() {
@@ -97,6 +132,7 @@ void DocumentCommands::insertTags() {
 
     const Insertion insertion = insertAfterHead(document, head, block);
     m_workspace.setDocumentText(insertion.document);
+    m_workspace.setDocumentModified(true);
     m_workspace.selectPage(Page::HtmlFile);
     m_workspace.highlightDocumentRange(insertion.blockStart, insertion.blockLength);
 }

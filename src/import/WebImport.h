@@ -17,8 +17,10 @@ public:
     WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
               WebFetcher &fetcher, const QString &dataFolder);
 
-    // A failed fetch leaves the form and the document as they were.
-    void run(const QString &url);
+    // A failed fetch leaves the form and the document as they were. Returns
+    // false when the user kept a changed document: the import then stopped
+    // without a word.
+    [[nodiscard]] bool run(const QString &url);
 
 private:
     Workspace &m_workspace;

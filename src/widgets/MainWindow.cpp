@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,7 +41,6 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidg
     , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
     , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
     setObjectName(QStringLiteral("frmStartup"));
-    setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     m_menu = buildMainMenu(menuBar());
@@ -87,6 +87,8 @@ void MainWindow::buildPages() {
     m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
+    connect(m_documentArea->document(), &QTextDocument::modificationChanged, this,
+            &QWidget::setWindowModified);
 }
 
 void MainWindow::connectMenus() {
@@ -97,15 +99,12 @@ void MainWindow::connectMenus() {
     auto onTrigger = [this](QAction *action, auto command) {
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     };
-    // Exit ends the program at once, asking nothing.
     connect(m_menu.fileExit, &QAction::triggered, this, &QWidget::close);
     onTrigger(m_menu.formFill, &MainWindow::fillInExamples);
     onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
 
-    auto document = [this](void (DocumentCommands::*command)()) {
-        return [this, command] { (m_document.*command)(); };
-    };
+    auto document = [this](auto command) { return [this, command] { (m_document.*command)(); }; };
     onTrigger(m_menu.fileNew, document(&DocumentCommands::newDocument));
     onTrigger(m_menu.fileClose, document(&DocumentCommands::close));
     onTrigger(m_menu.fileSave, document(&DocumentCommands::save));
@@ -194,6 +193,25 @@ void MainWindow::setDocumentText(const QString &text) {
     m_documentArea->setText(text);
 }
 
+bool MainWindow::documentModified() const {
+    return m_documentArea->document()->isModified();
+}
+
+void MainWindow::setDocumentModified(bool modified) {
+    m_documentArea->document()->setModified(modified);
+}
+
+// "page.html[*] - Velko", and just "Velko" for a document without a file. The
+// changed mark goes before the name there, as Qt adds the program's name to a
+// title that does not end with it.
+void MainWindow::setDocumentPath(const QString &path) {
+    setWindowFilePath(path);
+    //: The window's title: the document's file name, Qt's place for the
+    //: changed mark, and the program's name
+    setWindowTitle(path.isEmpty() ? QStringLiteral("[*]Velko")
+                                  : tr("%1[*] - Velko").arg(QFileInfo(path).fileName()));
+}
+
 void MainWindow::highlightDocumentRange(qsizetype start, qsizetype length) {
     m_documentArea->select(start, length);
     m_documentArea->colourSelection(QColor(128, 128, 0)); // olive
@@ -269,15 +287,25 @@ void MainWindow::openWebPage() {
         m_webDialog = new WebImportDialog(
             m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder),
             [this](const QString &url) {
-                run([this, url] { m_webImport.run(url); });
-                return !isFormEmpty(form());
+                bool wentOn = true;
+                run([this, url, &wentOn] { wentOn = m_webImport.run(url); });
+                if (!wentOn)
+                    return PageOutcome::Stopped;
+                return isFormEmpty(form()) ? PageOutcome::NothingRead : PageOutcome::FormFilled;
             },
             this);
     m_webDialog->showModal();
 }
 
-// The address history is saved when the program ends, too.
+// Exit and the close box. The address history is saved when the program
+// ends, too.
 void MainWindow::closeEvent(QCloseEvent *event) {
+    bool mayClose = false; // a failure while saving keeps the window
+    run([this, &mayClose] { mayClose = m_document.askToSaveChanges(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     if (m_webDialog)
         m_webDialog->unload();
     QMainWindow::closeEvent(event);

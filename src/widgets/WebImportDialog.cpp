@@ -51,7 +51,7 @@ bool isWebAddress(const QString &url) {
 
 WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
                                  const QString &historyPath,
-                                 std::function<bool(const QString &url)> importPage,
+                                 std::function<PageOutcome(const QString &url)> importPage,
                                  QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
@@ -150,7 +150,14 @@ void WebImportDialog::onOk() {
     setBusy(true);
     m_status->setText(tr("Connecting..."));
     pause();
-    const bool read = m_importPage(url);
+    const PageOutcome outcome = m_importPage(url);
+    if (outcome == PageOutcome::Stopped) { // closed as by Cancel, the history untouched
+        m_status->clear();
+        setBusy(false);
+        unload();
+        QDialog::reject();
+        return;
+    }
     if (m_url->currentIndex() == -1)
         m_url->appendItem(url);
     m_status->setText(tr("Done"));
@@ -161,7 +168,7 @@ void WebImportDialog::onOk() {
     hide();
     if (m_url->currentText().isEmpty())
         return;
-    if (!read) {
+    if (outcome == PageOutcome::NothingRead) {
         m_desktop.showMessage(translated(kUnableToRetrieve));
         m_status->clear();
         // Shown again for another try, without blocking the main window; after

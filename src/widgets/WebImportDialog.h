@@ -12,6 +12,13 @@ class ChoiceList;
 class DesktopServices;
 class WebFetcher;
 
+// What the main window's web import made of an address.
+enum class PageOutcome {
+    FormFilled,
+    NothingRead, // the form is empty: the fetch failed or found no tags
+    Stopped,     // the user kept a changed document
+};
+
 // frmOpenWebPage: asks for a web address, hands it to the main window's web
 // import, and keeps the address history of Url.dat.
 //
@@ -21,10 +28,10 @@ class WebImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `importPage` imports the page of an address and tells whether it gave
-    // anything to the form. `historyPath`: where the address history is kept.
+    // `importPage` imports the page of an address. `historyPath`: where the
+    // address history is kept.
     WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, const QString &historyPath,
-                    std::function<bool(const QString &url)> importPage, QWidget *parent);
+                    std::function<PageOutcome(const QString &url)> importPage, QWidget *parent);
 
     // Shows the dialog modally, or brings it to the front when it is on
     // screen already.
@@ -47,7 +54,7 @@ private:
     DesktopServices &m_desktop;
     WebFetcher &m_fetcher;
     QString m_historyPath;
-    std::function<bool(const QString &url)> m_importPage;
+    std::function<PageOutcome(const QString &url)> m_importPage;
     ChoiceList *m_url = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_ok = nullptr;

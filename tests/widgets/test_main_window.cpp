@@ -35,7 +35,6 @@ private:
 };
 
 void TestMainWindow::startUp() {
-    QCOMPARE(d().window().windowTitle(), "Velko");
     QCOMPARE(tabs()->tabText(3), "Generated Tags");
     for (QAction *item : d().window().findChildren<QAction *>())
         QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
