@@ -22,13 +22,15 @@ WebImport::WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCom
 
 bool WebImport::run(const QString &url) {
     m_fetcher.cancel();
-    FetchResult fetched = m_fetcher.fetch(QUrl(url));
+    FetchResult fetched = m_fetcher.fetch(QUrl(url), InputWhileFetching::Taken);
+    if (fetched.cancelled)
+        return false;
     if (!fetched.succeeded()) {
         m_desktop.showMessage(generalError(url + QStringLiteral(": ") + fetched.error));
         return true;
     }
-    // Asked once the page has arrived: a fetch that fails replaces nothing
-    // and needs no question. Asked before output.txt is
+    // Asked once the page has arrived: a fetch that fails or is cancelled
+    // replaces nothing and needs no question. Asked before output.txt is
     // written, so that a cancel changes nothing at all.
     if (!m_document.askToSaveChanges())
         return false;

@@ -18,8 +18,9 @@ public:
               WebFetcher &fetcher, const QString &dataFolder);
 
     // A failed fetch leaves the form and the document as they were. Returns
-    // false when the user kept a changed document: the import then stopped
-    // without a word.
+    // false when the import was stopped, without a word: the fetch was
+    // cancelled, or the user kept a changed document. The dialog that starts
+    // it is modal and offers Cancel while it waits.
     [[nodiscard]] bool run(const QString &url);
 
 private:

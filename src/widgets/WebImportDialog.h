@@ -16,7 +16,7 @@ class WebFetcher;
 enum class PageOutcome {
     FormFilled,
     NothingRead, // the form is empty: the fetch failed or found no tags
-    Stopped,     // the user kept a changed document
+    Stopped,     // cancelled, or the user kept a changed document
 };
 
 // frmOpenWebPage: asks for a web address, hands it to the main window's web
@@ -39,7 +39,7 @@ public:
     // Saves the history if the dialog is loaded (the program is ending).
     void unload();
 
-    void reject() override; // Cancel and Escape
+    void reject() override; // Cancel and Escape; while connecting, they stop the fetch
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -48,6 +48,8 @@ private:
     void load();
     void onOk();
     void setBusy(bool busy);
+    void setConnecting(bool connecting);
+    void stop();
     void pause();
     bool checkAddress(const QString &url);
 
@@ -60,6 +62,7 @@ private:
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     bool m_loaded = false;
+    bool m_connecting = false;
 };
 
 } // namespace velko

@@ -1,8 +1,10 @@
+#include "import/UrlHistory.h"
 #include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
 #include "support/WindowDriver.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -105,6 +107,32 @@ private Q_SLOTS:
         QCOMPARE(title(), "page.html* - Velko");
         TRIGGER(d(), "mnuFileSave");
         QCOMPARE(title(), "page.html - Velko");
+    }
+
+    // Cancel while the server keeps silent: the page and the history stay as
+    // they were, and nothing is said.
+    void cancelStopsASlowFetch() {
+        m_server.answer("/slow", test::HttpAnswer{{}, true});
+        const QString history = urlHistoryPath(m_home.path());
+        test::writeBytes(history, "http://a.example/\r\n");
+        typeIntoDocument();
+        const QString typed = d().window().documentText();
+        QElapsedTimer sinceCancel;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (m_server.requestCount("/slow") > 0 && !sinceCancel.isValid()) {
+                sinceCancel.start();
+                click("cmdCancel");
+            }
+        });
+        poll.start(10);
+        fetch("/slow");
+        // Only that the wait ended: the time-out is a minute away.
+        QVERIFY(sinceCancel.isValid() && sinceCancel.elapsed() < 500);
+        QVERIFY(!dialog()->isVisible());
+        QCOMPARE(d().window().documentText(), typed);
+        QVERIFY(d().desktop().messages.isEmpty());
+        QCOMPARE(test::bytesOf(history), "http://a.example/\r\n");
     }
 };
 
