@@ -34,6 +34,7 @@ void DocumentCommands::setDocumentFile(const QString &path, const TextFormat &fo
     m_path = path;
     m_format = format;
     m_workspace.setDocumentPath(path);
+    m_workspace.setDocumentModified(false);
 }
 
 void DocumentCommands::newDocument() {
@@ -77,7 +78,7 @@ bool DocumentCommands::save() {
     QString error;
     if (m_path.isEmpty() || !writeTextFile(m_path, m_workspace.documentText(), m_format, &error))
         return saveAs();
-    saved(m_path);
+    setDocumentFile(m_path, m_format);
     return true;
 }
 
@@ -94,13 +95,8 @@ bool DocumentCommands::saveAs() {
         m_desktop.showMessage(generalError(error));
         return false;
     }
-    saved(path);
-    return true;
-}
-
-void DocumentCommands::saved(const QString &path) {
     setDocumentFile(path, m_format);
-    m_workspace.setDocumentModified(false);
+    return true;
 }
 
 void DocumentCommands::insertTags() {
@@ -132,7 +128,6 @@ void DocumentCommands::insertTags() {
 
     const Insertion insertion = insertAfterHead(document, head, block);
     m_workspace.setDocumentText(insertion.document);
-    m_workspace.setDocumentModified(true);
     m_workspace.selectPage(Page::HtmlFile);
     m_workspace.highlightDocumentRange(insertion.blockStart, insertion.blockLength);
 }

@@ -30,14 +30,12 @@ public:
     // may go on; false when the user cancelled or the save failed.
     [[nodiscard]] bool askToSaveChanges();
 
-    // The document now belongs to `path` (empty: to no file) and is saved in
-    // `format`.
+    // The document, as it now stands, belongs to `path` (empty: to no file),
+    // is saved in `format`, and counts as unchanged.
     void setDocumentFile(const QString &path, const TextFormat &format);
     const QString &documentPath() const { return m_path; }
 
 private:
-    void saved(const QString &path);
-
     Workspace &m_workspace;
     DesktopServices &m_desktop;
     CommonDialog &m_dialog;

@@ -19,7 +19,8 @@ public:
     virtual void setForm(const FormValue &form) = 0;
 
     virtual QString documentText() const = 0; // CR LF line breaks
-    // Replaces the document, which then counts as unchanged.
+    // Replaces the document, which then counts as changed until it is marked
+    // unchanged: only what was read, created, fetched or saved is.
     virtual void setDocumentText(const QString &text) = 0;
     // Whether the document changed (typed, pasted, tags inserted) since it was
     // last put in place or saved.

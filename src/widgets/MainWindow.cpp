@@ -232,6 +232,7 @@ QString MainWindow::documentText() const {
 
 void MainWindow::setDocumentText(const QString &text) {
     m_documentArea->setText(text);
+    m_documentArea->document()->setModified(true);
 }
 
 bool MainWindow::documentModified() const {

@@ -67,6 +67,7 @@ private Q_SLOTS:
         QFETCH(bool, goesOn);
         test::ScriptedDesktop &desktop = d().desktop();
         d().window().setDocumentText("<p>as read</p>"); // which New would replace, too
+        d().window().setDocumentModified(false);
         if (answer != "unchanged")
             typeIntoDocument();
         const QString typed = d().window().documentText();
