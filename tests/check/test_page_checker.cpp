@@ -60,6 +60,7 @@ void TestPageChecker::rules_data() {
     row("head-missing", "empty head", "<head></head>", false);
     row("title-missing", "none", page("<meta charset=utf-8>"), true);
     row("title-missing", "svg title in the body", page("", "<svg><title>x</title></svg>"), true);
+    row("title-missing", "title before the head tag", "<title>Boats</title><head></head>", false);
     row("title-empty", "blanks", page("<title> \n </title>"), true);
     row("title-empty", "a reference", page("<title>&amp;</title>"), false);
     row("title-duplicate", "two", page(title + "<title>Boats</title>"), true);

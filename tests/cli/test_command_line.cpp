@@ -146,7 +146,7 @@ void TestCommandLine::commands_data() {
     const QByteArray viewport =
         at + "warning: The head has no viewport meta tag; phones show the page zoomed out. "
              "[viewport-missing]\n";
-    QTest::newRow("check") << QStringList{"--check", lf} << 1
+    QTest::newRow("check") << QStringList{"--check", lf} << QByteArray() << 1
                            << at + "error: The head has no title. [title-missing]\n" + at +
                                   "warning: The head has no description meta tag. "
                                   "[description-missing]\n" +
@@ -155,26 +155,27 @@ void TestCommandLine::commands_data() {
                                   "[charset-missing]\n" +
                                   viewport
                            << "";
-    QTest::newRow("check, rules ignored")
+    QTest::newRow("check, rules ignored, pages from a list")
         << QStringList{"--check", "--ignore", "title-missing,description-missing",
-                       "--ignore=charset-missing", lf}
-        << 0 << viewport << "";
+                       "--ignore=charset-missing", "--files-from", "-"}
+        << QFile::encodeName(lf) + "\n" << 0 << viewport << "";
     QTest::newRow("check, a page missing")
         << QStringList{"--check",
                        "--ignore=viewport-missing,title-missing,charset-missing,"
                        "description-missing",
                        path("gone.html"), lf}
-        << 1 << QByteArray() << "velko: " + path("gone.html") + ": No such file";
+        << QByteArray() << 1 << QByteArray() << "velko: " + path("gone.html") + ": No such file";
     QTest::newRow("check, an unknown rule")
-        << QStringList{"--check", "--ignore", "title-missing,nope", lf} << 2 << QByteArray()
-        << "velko: --ignore: unknown rule nope (see velko --help)";
+        << QStringList{"--check", "--ignore", "title-missing,nope", lf} << QByteArray() << 2
+        << QByteArray() << "velko: --ignore: unknown rule nope (see velko --help)";
     QTest::newRow("check, an unknown format")
-        << QStringList{"--check", "--format=xml", lf} << 2 << QByteArray()
+        << QStringList{"--check", "--format=xml", lf} << QByteArray() << 2 << QByteArray()
         << "velko: --format takes text or json";
     QTest::newRow("check without pages")
-        << QStringList{"--check"} << 2 << QByteArray() << "velko: --check takes one or more pages";
+        << QStringList{"--check"} << QByteArray() << 2 << QByteArray()
+        << "velko: --check takes one or more pages";
     QTest::newRow("format without check")
-        << QStringList{"--read", "--format=json", lf} << 2 << QByteArray()
+        << QStringList{"--read", "--format=json", lf} << QByteArray() << 2 << QByteArray()
         << "velko: --format does not go with --read";
 
     // The window: Qt's options and their values reach it; the page is checked
