@@ -793,6 +793,14 @@
     </message>
 </context>
 <context>
+    <name>velko::MainWindow</name>
+    <message>
+        <source>%1[*] - Velko</source>
+        <extracomment>The window&apos;s title: the document&apos;s file name, Qt&apos;s place for the changed mark, and the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::PageChecker</name>
     <message>
         <source>%1 is after the head; it belongs in the head.</source>
@@ -892,14 +900,6 @@
     </message>
     <message>
         <source>The page has no head tag.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>velko::MainWindow</name>
-    <message>
-        <source>%1[*] - Velko</source>
-        <extracomment>The window&apos;s title: the document&apos;s file name, Qt&apos;s place for the changed mark, and the program&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
