@@ -23,7 +23,7 @@ public:
     // unchanged: only what was read, created, fetched or saved is.
     virtual void setDocumentText(const QString &text) = 0;
     // Whether the document changed (typed, pasted, tags inserted) since it was
-    // last put in place or saved.
+    // last read, created, fetched or saved.
     virtual bool documentModified() const = 0;
     virtual void setDocumentModified(bool modified) = 0;
     // The file the document belongs to, for the window's title; empty: none.
