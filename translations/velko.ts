@@ -101,6 +101,18 @@
         <source>Insert these meta tags into the HTML file?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Velko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The HTML document has changes that have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>
@@ -777,6 +789,14 @@
     </message>
     <message>
         <source>Check Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::MainWindow</name>
+    <message>
+        <source>%1[*] - Velko</source>
+        <extracomment>The window&apos;s title: the document&apos;s file name, Qt&apos;s place for the changed mark, and the program&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

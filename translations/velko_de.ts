@@ -101,6 +101,18 @@
         <source>Insert these meta tags into the HTML file?</source>
         <translation>Diese Meta-Tags in die HTML-Datei einfügen?</translation>
     </message>
+    <message>
+        <source>Velko</source>
+        <translation>Velko</translation>
+    </message>
+    <message>
+        <source>The HTML document has changes that have not been saved.</source>
+        <translation>Das HTML-Dokument enthält Änderungen, die noch nicht gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Do you want to save them?</source>
+        <translation>Möchten Sie sie speichern?</translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>
@@ -778,6 +790,14 @@
     <message>
         <source>Check Page</source>
         <translation>Seite prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>velko::MainWindow</name>
+    <message>
+        <source>%1[*] - Velko</source>
+        <extracomment>The window&apos;s title: the document&apos;s file name, Qt&apos;s place for the changed mark, and the program&apos;s name</extracomment>
+        <translation>%1[*] - Velko</translation>
     </message>
 </context>
 <context>

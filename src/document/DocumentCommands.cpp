@@ -2,10 +2,10 @@
 
 #include "document/NewDocument.h"
 #include "document/TagInsertion.h"
+#include "page/PageHead.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "page/PageHead.h"
 #include "tags/TagBlock.h"
 
 #include <QCoreApplication>
@@ -34,40 +34,71 @@ DocumentCommands::DocumentCommands(Workspace &workspace, DesktopServices &deskto
 void DocumentCommands::setDocumentFile(const QString &path, const DecodedText &page) {
     m_path = path;
     m_page = page;
+    m_workspace.setDocumentPath(path);
+    m_workspace.setDocumentModified(false);
 }
 
 void DocumentCommands::newDocument() {
+    if (!askToSaveChanges())
+        return;
     m_workspace.setDocumentText(newDocumentSkeleton());
     setDocumentFile({}, {});
 }
 
 void DocumentCommands::close() {
+    if (!askToSaveChanges())
+        return;
     m_workspace.setDocumentText({});
     setDocumentFile({}, {});
 }
 
+bool DocumentCommands::askToSaveChanges() {
+    if (!m_workspace.documentModified())
+        return true;
+    const Message question{
+        .title = QCoreApplication::translate("velko::DocumentCommands", "Velko"),
+        .text = QCoreApplication::translate("velko::DocumentCommands",
+                                            "The HTML document has changes that have not been "
+                                            "saved."),
+        .buttons = Buttons::SaveDiscardCancel,
+        .informativeText =
+            QCoreApplication::translate("velko::DocumentCommands", "Do you want to save them?"),
+    };
+    switch (m_desktop.showMessage(question)) {
+    case Answer::Save:
+        return save();
+    case Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Any failure here, a missing name included, leads to Save File As.
-void DocumentCommands::save() {
+bool DocumentCommands::save() {
     QString error;
     if (m_path.isEmpty() ||
         !writeFileAtomically(m_path, encodeDocument(m_workspace.documentText(), m_page), &error))
-        saveAs();
+        return saveAs();
+    setDocumentFile(m_path, m_page);
+    return true;
 }
 
-void DocumentCommands::saveAs() {
+bool DocumentCommands::saveAs() {
     const QString path =
         m_dialog.showSave(QCoreApplication::translate("velko::DocumentCommands", "Save File As"));
     if (path.isEmpty()) {
         m_desktop.beep();
-        return;
+        return false;
     }
     m_workspace.setTagsText(BuildTagBlock(m_workspace.form(), DcNameCase::LowerCase));
     QString error;
     if (!writeFileAtomically(path, encodeDocument(m_workspace.documentText(), m_page), &error)) {
         m_desktop.showMessage(generalError(error));
-        return;
+        return false;
     }
-    m_path = path;
+    setDocumentFile(path, m_page);
+    return true;
 }
 
 void DocumentCommands::insertTags() {

@@ -8,7 +8,8 @@ class CommonDialog;
 class DesktopServices;
 class Workspace;
 
-// New, Close, Save File, Save File As and Insert Tags Into File.
+// New, Close, Save File, Save File As and Insert Tags Into File, and the
+// question every command asks before it replaces a changed document.
 //
 // The document keeps a file name of its own, apart from the dialogs' shared
 // current file name: Save File writes only to the file the document came from
@@ -19,13 +20,19 @@ public:
 
     void newDocument();
     void close();
-    void save();
-    void saveAs();
+    // Both return whether the document was saved.
+    bool save();
+    bool saveAs();
     void insertTags();
 
-    // The document now belongs to `path` (empty: to no file) and was read as
-    // `page`: it is saved in the page's format, each line with the line break
-    // the page gave it.
+    // Before the document is replaced or the program ends: a changed document
+    // is saved or given up as the user answers. Returns whether the command
+    // may go on; false when the user cancelled or the save failed.
+    [[nodiscard]] bool askToSaveChanges();
+
+    // The document, as it now stands, belongs to `path` (empty: to no file),
+    // was read as `page` and counts as unchanged. It is saved in the page's
+    // format, each line with the line break the page gave it.
     void setDocumentFile(const QString &path, const DecodedText &page);
     const QString &documentPath() const { return m_path; }
 

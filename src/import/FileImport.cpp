@@ -1,10 +1,10 @@
 #include "import/FileImport.h"
 
+#include "document/DocumentCommands.h"
+#include "import/MetaTagReader.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "document/DocumentCommands.h"
-#include "import/MetaTagReader.h"
 
 #include <QCoreApplication>
 
@@ -32,8 +32,12 @@ void FileImport::importPage(const QString &path) {
     importFile(path);
 }
 
-// The form is cleared first, so a page that cannot be read leaves it empty.
+// Asked once the page is chosen, so a cancelled dialog asks nothing, and before
+// it is read, so that saving over the very page imports what was saved. The
+// form is then cleared first, so a page that cannot be read leaves it empty.
 void FileImport::importFile(const QString &path) {
+    if (!m_document.askToSaveChanges())
+        return;
     FormValue form = m_workspace.form();
     clearForm(form);
     m_workspace.setForm(form);

@@ -16,7 +16,8 @@ public:
     FileImport(Workspace &workspace, DesktopServices &desktop, CommonDialog &dialog,
                DocumentCommands &document);
 
-    // Asks for the page; a cancel beeps and changes nothing.
+    // Asks for the page, then whether to save a changed document; a cancel
+    // of the file dialog beeps, and either cancel changes nothing.
     void run();
     // Imports a page named on the command line, as if chosen in the dialog.
     void importPage(const QString &path);

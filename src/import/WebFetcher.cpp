@@ -18,7 +18,7 @@ constexpr int kMaxRedirects = 10;
 
 } // namespace
 
-FetchResult WebFetcher::fetch(const QUrl &url) {
+FetchResult WebFetcher::fetch(const QUrl &url, InputWhileFetching input) {
     cancel();
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
@@ -51,7 +51,8 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec(input == InputWhileFetching::Taken ? QEventLoop::AllEvents
+                                                     : QEventLoop::ExcludeUserInputEvents);
 
     FetchResult result;
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -62,6 +63,8 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
     else
         result.body = reply->readAll();
     result.charset = charsetOfContentType(reply->rawHeader("Content-Type")).toByteArray();
+    // The time-out and the size limit abort, too, but say why first.
+    result.cancelled = failure.isEmpty() && reply->error() == QNetworkReply::OperationCanceledError;
     // Qt may end a reply cut off mid-body without an error.
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     if (result.succeeded() && announced.isValid() && result.body.size() < announced.toLongLong())

@@ -12,25 +12,30 @@ namespace velko {
 
 struct FetchResult {
     QByteArray body;
-    QByteArray charset; // the one the Content-Type header names, if any
-    QString error;      // empty when the page arrived
-    int status = 0;     // the HTTP status of the answer, 0 when none came
+    QByteArray charset;     // the one the Content-Type header names, if any
+    QString error;          // empty when the page arrived
+    int status = 0;         // the HTTP status of the answer, 0 when none came
+    bool cancelled = false; // failed because cancel() stopped it
 
     bool succeeded() const { return error.isEmpty(); }
 };
 
-// Fetches pages over HTTP and HTTPS and waits for them: windows keep painting
-// meanwhile but take no input. A fetch fails on an HTTP error status, a
-// connection that fails, the time-out, or a body over 100 MB.
-// Redirects are followed, but never to a less safe or non-HTTP address.
+// While a fetch waits, windows keep painting. Input waits too, or, for a modal
+// dialog whose Cancel stops the fetch, is taken.
+enum class InputWhileFetching { Held, Taken };
+
+// Fetches pages over HTTP and HTTPS and waits for them. A fetch fails on an
+// HTTP error status, a connection that fails, the time-out, a body over
+// 100 MB, or a cancel. Redirects are followed, but never to a less safe or
+// non-HTTP address.
 class WebFetcher {
 public:
     // `timeoutSeconds`: how long a fetch may take in all.
     explicit WebFetcher(int timeoutSeconds)
         : m_timeoutSeconds(timeoutSeconds) {}
 
-    FetchResult fetch(const QUrl &url);
-    // Stops a transfer in progress; its fetch then fails.
+    FetchResult fetch(const QUrl &url, InputWhileFetching input = InputWhileFetching::Held);
+    // Stops a transfer in progress at once; its fetch then fails.
     void cancel();
 
 private:

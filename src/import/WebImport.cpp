@@ -20,19 +20,26 @@ WebImport::WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCom
     , m_fetcher(fetcher)
     , m_scratchPage(scratchPagePath(dataFolder)) {}
 
-void WebImport::run(const QString &url) {
+bool WebImport::run(const QString &url) {
     m_fetcher.cancel();
-    FetchResult fetched = m_fetcher.fetch(QUrl(url));
+    FetchResult fetched = m_fetcher.fetch(QUrl(url), InputWhileFetching::Taken);
+    if (fetched.cancelled)
+        return false;
     if (!fetched.succeeded()) {
         m_desktop.showMessage(generalError(url + QStringLiteral(": ") + fetched.error));
-        return;
+        return true;
     }
+    // Asked once the page has arrived: a fetch that fails or is cancelled
+    // replaces nothing and needs no question. Asked before output.txt is
+    // written, so that a cancel changes nothing at all.
+    if (!m_document.askToSaveChanges())
+        return false;
     if (!fetched.body.endsWith('\n') && !fetched.body.endsWith('\r'))
         fetched.body.append("\r\n");
     QString error;
     if (!writeFileAtomically(m_scratchPage, fetched.body, &error)) {
         m_desktop.showMessage(generalError(m_scratchPage + QStringLiteral(": ") + error));
-        return;
+        return true;
     }
 
     FormValue form = m_workspace.form();
@@ -45,6 +52,7 @@ void WebImport::run(const QString &url) {
     m_document.setDocumentFile({}, page);
     readMetaTags(page.text, form);
     m_workspace.setForm(form);
+    return true;
 }
 
 } // namespace velko

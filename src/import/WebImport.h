@@ -17,8 +17,11 @@ public:
     WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
               WebFetcher &fetcher, const QString &dataFolder);
 
-    // A failed fetch leaves the form and the document as they were.
-    void run(const QString &url);
+    // A failed fetch leaves the form and the document as they were. Returns
+    // false when the import was stopped, without a word: the fetch was
+    // cancelled, or the user kept a changed document. The dialog that starts
+    // it is modal and offers Cancel while it waits.
+    [[nodiscard]] bool run(const QString &url);
 
 private:
     Workspace &m_workspace;

@@ -10,7 +10,8 @@ QString CommonDialog::showOpen(const QString &title) {
 }
 
 QString CommonDialog::showSave(const QString &title) {
-    m_fileName = m_desktop.chooseFile({FileDialog::Kind::Save, title, QString()});
+    m_fileName =
+        m_desktop.chooseFile({FileDialog::Kind::Save, title, QString(), QStringLiteral("html")});
     return m_fileName;
 }
 

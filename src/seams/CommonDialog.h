@@ -17,7 +17,8 @@ public:
     // Opens with the current name filled in; a chosen file becomes the
     // current name, a cancel leaves it. Returns the choice, empty on cancel.
     QString showOpen(const QString &title);
-    // Opens with an empty name, which stays the current name on cancel.
+    // Opens with an empty name, which stays the current name on cancel. A name
+    // typed without an extension gets ".html".
     QString showSave(const QString &title);
 
 private:

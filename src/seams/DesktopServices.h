@@ -10,29 +10,34 @@
 
 namespace velko {
 
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel offers Save as the default; Escape answers Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 // A message box without an icon. Details, when given, are offered under the
-// box's details button and never replace the text.
+// box's details button and never replace the text; an informative text is
+// shown under the text.
 struct Message {
     QString title = {};
     QString text = {};
     Buttons buttons = Buttons::Ok;
     QString details = {};
+    QString informativeText = {};
 
     bool operator==(const Message &) const = default;
 };
 
 // An open or save file dialog, offering HTML files first and all files second.
-// No default extension: a name is used exactly as the user gives it. The open
-// dialog accepts only existing files; the save dialog asks before it replaces
-// one.
+// The open dialog accepts only existing files; the save dialog asks before it
+// replaces one.
 struct FileDialog {
     enum class Kind { Open, Save };
     Kind kind;
     QString title;
     QString fileName; // shown when the dialog opens
+    // Added by the save dialog to a name typed without an extension; empty:
+    // the name is used exactly as given.
+    QString defaultSuffix = {};
 
     bool operator==(const FileDialog &) const = default;
 };

@@ -19,7 +19,15 @@ public:
     virtual void setForm(const FormValue &form) = 0;
 
     virtual QString documentText() const = 0; // CR LF line breaks
+    // Replaces the document, which then counts as changed until it is marked
+    // unchanged: only what was read, created, fetched or saved is.
     virtual void setDocumentText(const QString &text) = 0;
+    // Whether the document changed (typed, pasted, tags inserted) since it was
+    // last read, created, fetched or saved.
+    virtual bool documentModified() const = 0;
+    virtual void setDocumentModified(bool modified) = 0;
+    // The file the document belongs to, for the window's title; empty: none.
+    virtual void setDocumentPath(const QString &path) = 0;
     // Colours a range of the document olive, puts the caret at the start of
     // the document and gives the document area the focus.
     virtual void highlightDocumentRange(qsizetype start, qsizetype length) = 0;

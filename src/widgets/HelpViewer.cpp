@@ -1,6 +1,7 @@
 #include "widgets/HelpViewer.h"
 
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -30,6 +31,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     contents->setObjectName(QStringLiteral("helpContents"));
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -8,6 +8,7 @@ class QTextBrowser;
 namespace velko {
 
 // Velko's help: HTML pages in a browser with Back, Forward and Contents.
+// Escape closes it.
 class HelpViewer : public QWidget {
     Q_OBJECT
 

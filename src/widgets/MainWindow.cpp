@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,7 +46,6 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidg
     , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
     , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
     setObjectName(QStringLiteral("frmStartup"));
-    setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     m_menu = buildMainMenu(menuBar());
@@ -103,6 +103,8 @@ void MainWindow::buildPages() {
     connect(m_findings, &FindingsList::findingActivated, this, &MainWindow::goToFinding);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
+    connect(m_documentArea->document(), &QTextDocument::modificationChanged, this,
+            &QWidget::setWindowModified);
 }
 
 // The Web Tags page scrolls: its fields, and the previews under them. Gives
@@ -136,16 +138,13 @@ void MainWindow::connectMenus() {
     auto onTrigger = [this](QAction *action, auto command) {
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     };
-    // Exit ends the program at once, asking nothing.
     connect(m_menu.fileExit, &QAction::triggered, this, &QWidget::close);
     onTrigger(m_menu.formFill, &MainWindow::fillInExamples);
     onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
     onTrigger(m_menu.tagsCheck, &MainWindow::checkPage);
 
-    auto document = [this](void (DocumentCommands::*command)()) {
-        return [this, command] { (m_document.*command)(); };
-    };
+    auto document = [this](auto command) { return [this, command] { (m_document.*command)(); }; };
     onTrigger(m_menu.fileNew, document(&DocumentCommands::newDocument));
     onTrigger(m_menu.fileClose, document(&DocumentCommands::close));
     onTrigger(m_menu.fileSave, document(&DocumentCommands::save));
@@ -233,6 +232,26 @@ QString MainWindow::documentText() const {
 
 void MainWindow::setDocumentText(const QString &text) {
     m_documentArea->setText(text);
+    m_documentArea->document()->setModified(true);
+}
+
+bool MainWindow::documentModified() const {
+    return m_documentArea->document()->isModified();
+}
+
+void MainWindow::setDocumentModified(bool modified) {
+    m_documentArea->document()->setModified(modified);
+}
+
+// "page.html[*] - Velko", and just "Velko" for a document without a file. The
+// changed mark goes before the name there, as Qt adds the program's name to a
+// title that does not end with it.
+void MainWindow::setDocumentPath(const QString &path) {
+    setWindowFilePath(path);
+    //: The window's title: the document's file name, Qt's place for the
+    //: changed mark, and the program's name
+    setWindowTitle(path.isEmpty() ? QStringLiteral("[*]Velko")
+                                  : tr("%1[*] - Velko").arg(QFileInfo(path).fileName()));
 }
 
 void MainWindow::highlightDocumentRange(qsizetype start, qsizetype length) {
@@ -324,15 +343,25 @@ void MainWindow::openWebPage() {
         m_webDialog = new WebImportDialog(
             m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder),
             [this](const QString &url) {
-                run([this, url] { m_webImport.run(url); });
-                return !isFormEmpty(form());
+                bool wentOn = true;
+                run([this, url, &wentOn] { wentOn = m_webImport.run(url); });
+                if (!wentOn)
+                    return PageOutcome::Stopped;
+                return isFormEmpty(form()) ? PageOutcome::NothingRead : PageOutcome::FormFilled;
             },
             this);
     m_webDialog->showModal();
 }
 
-// The address history is saved when the program ends, too.
+// Exit and the close box. The address history is saved when the program
+// ends, too.
 void MainWindow::closeEvent(QCloseEvent *event) {
+    bool mayClose = false; // a failure while saving keeps the window
+    run([this, &mayClose] { mayClose = m_document.askToSaveChanges(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     if (m_webDialog)
         m_webDialog->unload();
     QMainWindow::closeEvent(event);

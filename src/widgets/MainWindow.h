@@ -41,6 +41,9 @@ public:
     void setForm(const FormValue &form) override;
     QString documentText() const override;
     void setDocumentText(const QString &text) override;
+    bool documentModified() const override;
+    void setDocumentModified(bool modified) override;
+    void setDocumentPath(const QString &path) override;
     void highlightDocumentRange(qsizetype start, qsizetype length) override;
     // What the "Generated Tags" page shows.
     QString tagsText() const;

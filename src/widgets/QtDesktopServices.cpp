@@ -33,7 +33,12 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        break;
     }
+    box.setInformativeText(message.informativeText);
     if (!message.details.isEmpty())
         box.setDetailedText(message.details);
     switch (box.exec()) {
@@ -45,6 +50,10 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
     default: // closed without a button: the box's escape answer
         break;
     }
@@ -52,6 +61,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     case Buttons::Ok:
         return Answer::Ok;
     case Buttons::OkCancel:
+    case Buttons::SaveDiscardCancel:
         return Answer::Cancel;
     case Buttons::YesNo:
         break;
@@ -63,7 +73,13 @@ QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
     const QString filter = QCoreApplication::translate("velko::QtDesktopServices", kFileFilter);
     if (dialog.kind == FileDialog::Kind::Open)
         return QFileDialog::getOpenFileName(m_owner, dialog.title, dialog.fileName, filter);
-    return QFileDialog::getSaveFileName(m_owner, dialog.title, dialog.fileName, filter);
+    // getSaveFileName has no default suffix; the dialog it would build is this.
+    QFileDialog chooser(m_owner, dialog.title, dialog.fileName, filter);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(dialog.defaultSuffix);
+    if (chooser.exec() != QDialog::Accepted)
+        return {};
+    return chooser.selectedFiles().value(0);
 }
 
 void QtDesktopServices::beep() {

@@ -51,7 +51,7 @@ bool isWebAddress(const QString &url) {
 
 WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
                                  const QString &historyPath,
-                                 std::function<bool(const QString &url)> importPage,
+                                 std::function<PageOutcome(const QString &url)> importPage,
                                  QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
@@ -121,10 +121,32 @@ void WebImportDialog::setBusy(bool busy) {
     m_cancel->setEnabled(!busy);
 }
 
-// Half a second with the window events running, so the status is painted.
+// While connecting only Cancel takes input: it stops the fetch.
+void WebImportDialog::setConnecting(bool connecting) {
+    m_connecting = connecting;
+    m_ok->setEnabled(!connecting);
+    m_url->setEnabled(!connecting);
+    m_cancel->setEnabled(true);
+}
+
+// Ends a fetch early and closes the dialog as Cancel does, except that the
+// address, the history, the form and the document stay as they were.
+void WebImportDialog::stop() {
+    if (!m_connecting)
+        return;
+    setConnecting(false);
+    m_fetcher.cancel();
+    m_status->clear();
+    unload();
+    QDialog::reject();
+}
+
+// Half a second with the window events running, so the status is painted; a
+// Cancel meanwhile ends it at once.
 void WebImportDialog::pause() {
     QEventLoop loop;
     QTimer::singleShot(kPauseMs, &loop, &QEventLoop::quit);
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -147,10 +169,22 @@ void WebImportDialog::onOk() {
     if (!checkAddress(url))
         return;
 
-    setBusy(true);
+    // The fetch takes input for Cancel, which only a modal dialog may: one
+    // shown again for another try is made modal for it.
+    if (!isModal()) {
+        hide();
+        setWindowModality(Qt::ApplicationModal);
+        show();
+    }
+    setConnecting(true);
     m_status->setText(tr("Connecting..."));
     pause();
-    const bool read = m_importPage(url);
+    const PageOutcome outcome = m_connecting ? m_importPage(url) : PageOutcome::Stopped;
+    if (outcome == PageOutcome::Stopped) {
+        stop();
+        return;
+    }
+    setConnecting(false);
     if (m_url->currentIndex() == -1)
         m_url->appendItem(url);
     m_status->setText(tr("Done"));
@@ -161,7 +195,7 @@ void WebImportDialog::onOk() {
     hide();
     if (m_url->currentText().isEmpty())
         return;
-    if (!read) {
+    if (outcome == PageOutcome::NothingRead) {
         m_desktop.showMessage(translated(kUnableToRetrieve));
         m_status->clear();
         // Shown again for another try, without blocking the main window; after
@@ -174,6 +208,10 @@ void WebImportDialog::onOk() {
 }
 
 void WebImportDialog::reject() {
+    if (m_connecting) {
+        stop();
+        return;
+    }
     m_fetcher.cancel();
     m_status->clear();
     if (m_url->currentIndex() > -1)
@@ -185,6 +223,7 @@ void WebImportDialog::reject() {
 }
 
 void WebImportDialog::closeEvent(QCloseEvent *event) {
+    stop();
     unload();
     event->accept();
     QDialog::hide();

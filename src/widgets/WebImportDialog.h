@@ -12,6 +12,13 @@ class ChoiceList;
 class DesktopServices;
 class WebFetcher;
 
+// What the main window's web import made of an address.
+enum class PageOutcome {
+    FormFilled,
+    NothingRead, // the form is empty: the fetch failed or found no tags
+    Stopped,     // cancelled, or the user kept a changed document
+};
+
 // frmOpenWebPage: asks for a web address, hands it to the main window's web
 // import, and keeps the address history of Url.dat.
 //
@@ -21,10 +28,10 @@ class WebImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `importPage` imports the page of an address and tells whether it gave
-    // anything to the form. `historyPath`: where the address history is kept.
+    // `importPage` imports the page of an address. `historyPath`: where the
+    // address history is kept.
     WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, const QString &historyPath,
-                    std::function<bool(const QString &url)> importPage, QWidget *parent);
+                    std::function<PageOutcome(const QString &url)> importPage, QWidget *parent);
 
     // Shows the dialog modally, or brings it to the front when it is on
     // screen already.
@@ -32,7 +39,7 @@ public:
     // Saves the history if the dialog is loaded (the program is ending).
     void unload();
 
-    void reject() override; // Cancel and Escape
+    void reject() override; // Cancel and Escape; while connecting, they stop the fetch
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -41,18 +48,21 @@ private:
     void load();
     void onOk();
     void setBusy(bool busy);
+    void setConnecting(bool connecting);
+    void stop();
     void pause();
     bool checkAddress(const QString &url);
 
     DesktopServices &m_desktop;
     WebFetcher &m_fetcher;
     QString m_historyPath;
-    std::function<bool(const QString &url)> m_importPage;
+    std::function<PageOutcome(const QString &url)> m_importPage;
     ChoiceList *m_url = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     bool m_loaded = false;
+    bool m_connecting = false;
 };
 
 } // namespace velko

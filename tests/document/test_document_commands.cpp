@@ -26,7 +26,7 @@ private Q_SLOTS:
     // Save File writes to the file the document was last saved as, never to
     // the tag file saved since.
     void saveAsThenSave() {
-        const QString page = m_dir.filePath("page"); // no extension added
+        const QString page = m_dir.filePath("page");
         d().window().setDocumentText("<html>");
         d().setText(Field::Title, "Home");
         d().find<QCheckBox>("chkDCTitle")->setChecked(true);
@@ -35,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(d().desktop().beeps, 1);
         TRIGGER(d(), "mnuFileSaveAs");
         QCOMPARE(d().desktop().fileDialogs.last(),
-                 (FileDialog{FileDialog::Kind::Save, "Save File As", ""}));
+                 (FileDialog{FileDialog::Kind::Save, "Save File As", "", "html"}));
         QCOMPARE(test::bytesOf(page), "<html>\r\n");
         const QString block =
             "<title>Home</title>\r\n<meta name=\"DC.Title\" content=\"Home\">\r\n";

@@ -9,7 +9,14 @@ Answer ScriptedDesktop::showMessage(const Message &message) {
     if (!answers.isEmpty())
         return answers.dequeue();
     ++unexpected;
-    return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    switch (message.buttons) {
+    case Buttons::YesNo:
+        return Answer::Yes;
+    case Buttons::SaveDiscardCancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
 }
 
 QString ScriptedDesktop::chooseFile(const FileDialog &dialog) {
