@@ -101,6 +101,18 @@
         <source>Insert these meta tags into the HTML file?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Replace %1 tags, add %2, remove %3 duplicates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Tags In File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page already has these tags.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>
@@ -606,6 +618,10 @@
     </message>
     <message>
         <source>&amp;About Velko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update Tags In File</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

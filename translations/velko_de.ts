@@ -101,6 +101,18 @@
         <source>Insert these meta tags into the HTML file?</source>
         <translation>Diese Meta-Tags in die HTML-Datei einfügen?</translation>
     </message>
+    <message>
+        <source>Replace %1 tags, add %2, remove %3 duplicates.</source>
+        <translation>%1 Tags ersetzen, %2 hinzufügen, %3 Duplikate entfernen.</translation>
+    </message>
+    <message>
+        <source>Update Tags In File</source>
+        <translation>Tags in Datei aktualisieren</translation>
+    </message>
+    <message>
+        <source>The page already has these tags.</source>
+        <translation>Die Seite enthält diese Tags bereits.</translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>
@@ -607,6 +619,10 @@
     <message>
         <source>&amp;About Velko</source>
         <translation>Ü&amp;ber Velko</translation>
+    </message>
+    <message>
+        <source>&amp;Update Tags In File</source>
+        <translation>Tags in Datei &amp;aktualisieren</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,8 @@ class CommonDialog;
 class DesktopServices;
 class Workspace;
 
-// New, Close, Save File, Save File As and Insert Tags Into File.
+// New, Close, Save File, Save File As, Insert Tags Into File and Update Tags
+// In File.
 //
 // The document keeps a file name of its own, apart from the dialogs' shared
 // current file name: Save File writes only to the file the document came from
@@ -22,6 +23,7 @@ public:
     void save();
     void saveAs();
     void insertTags();
+    void updateTags();
 
     // The document now belongs to `path` (empty: to no file) and is saved in
     // `format`.

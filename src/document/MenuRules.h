@@ -23,6 +23,7 @@ struct FormMenuState {
 struct TagsMenuState {
     bool generate = true;
     bool insert = true;
+    bool update = true;
     bool copy = true;
     bool saveAs = true;
     bool operator==(const TagsMenuState &) const = default;
@@ -32,7 +33,7 @@ struct TagsMenuState {
 // skeleton; closing, once it is not empty.
 FileMenuState fileMenuRules(QStringView document);
 FormMenuState formMenuRules(bool formEmpty);
-// Insert, Copy and Save Tags As look at the text areas only, so they stay
+// Insert, Update, Copy and Save Tags As look at the text areas only, so they stay
 // offered with an empty form while an earlier tag block is still shown.
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags);
 

@@ -6,8 +6,10 @@
 
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
+#include "page/PageView.h"
 
 #include <QString>
+#include <span>
 
 namespace velko {
 
@@ -20,9 +22,11 @@ public:
 
     virtual QString documentText() const = 0; // CR LF line breaks
     virtual void setDocumentText(const QString &text) = 0;
-    // Colours a range of the document olive, puts the caret at the start of
-    // the document and gives the document area the focus.
-    virtual void highlightDocumentRange(qsizetype start, qsizetype length) = 0;
+    // Colours ranges of the document olive, puts the caret at `caret` and
+    // gives the document area the focus.
+    virtual void highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) = 0;
+    // The document counts as changed, as after typing.
+    virtual void markDocumentChanged() = 0;
 
     virtual QString tagsText() const = 0;
     virtual void setTagsText(const QString &text) = 0;

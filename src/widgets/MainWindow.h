@@ -1,8 +1,5 @@
 #pragma once
 
-#include "seams/CommonDialog.h"
-#include "widgets/MainMenu.h"
-#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
@@ -10,7 +7,10 @@
 #include "import/FileImport.h"
 #include "import/WebFetcher.h"
 #include "import/WebImport.h"
+#include "seams/CommonDialog.h"
+#include "seams/Workspace.h"
 #include "tags/ExportCommands.h"
+#include "widgets/MainMenu.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -39,7 +39,8 @@ public:
     void setForm(const FormValue &form) override;
     QString documentText() const override;
     void setDocumentText(const QString &text) override;
-    void highlightDocumentRange(qsizetype start, qsizetype length) override;
+    void highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) override;
+    void markDocumentChanged() override;
     QString tagsText() const override;
     void setTagsText(const QString &text) override;
     void generateTags() override;

@@ -47,6 +47,7 @@ void TestMenuRules::rules() {
     const TagsMenuState tagsMenu = tagsMenuRules(formEmpty, document, tags);
     QCOMPARE(file.saveAs, file.save);
     QCOMPARE(tagsMenu.saveAs, tagsMenu.copy);
+    QCOMPARE(tagsMenu.update, tagsMenu.insert);
     const QString got = QString(file.save ? "S" : "-") + (file.close ? "C" : "-") +
                         (tagsMenu.generate ? "G" : "-") + (tagsMenu.insert ? "I" : "-") +
                         (tagsMenu.copy ? "T" : "-");

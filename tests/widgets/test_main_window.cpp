@@ -42,7 +42,8 @@ void TestMainWindow::startUp() {
     d().showAndActivate();
     QCOMPARE(QApplication::focusWidget(), d().find<QWidget>(fieldObjectName(Field::Title)));
     d().openMenu("mnuTags");
-    for (const char *name : {"mnuTagsGenerate", "mnuTagsInsert", "mnuTagsCopy", "mnuTagsSaveAs"})
+    for (const char *name :
+         {"mnuTagsGenerate", "mnuTagsInsert", "mnuTagsUpdate", "mnuTagsCopy", "mnuTagsSaveAs"})
         QVERIFY2(!d().action(name)->isEnabled(), name);
 }
 
