@@ -1,5 +1,6 @@
 # The two commands that matter: `make run` and `make test`. Each installs what
-# is missing, builds, and then opens Velko or runs every test headless.
+# is missing, builds, and then opens Velko or runs every test headless. `make
+# run` builds only the program and its window module, not the tests.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -8,9 +9,10 @@ PREFIX ?= /usr/local
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-asan fuzz build deps bench format clean install uninstall
+.PHONY: run test test-asan fuzz configure build deps bench format clean install uninstall
 
-run: build
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velko velko-window
 	$(BUILD_DIR)/src/velko
 
 test: build
@@ -24,8 +26,10 @@ test-asan:
 fuzz:
 	./scripts/fuzz.sh $(FUZZ_SECONDS)
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 deps:

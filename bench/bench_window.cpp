@@ -32,7 +32,7 @@ public:
     void setClipboardText(const QString &) override {}
     bool openUrl(const QUrl &) override { return true; }
     void showHelpContents(const QUrl &) override {}
-    void showAbout() override {}
+    void showAbout(const velko::Settings &) override {}
 };
 
 long long nowNs() {
@@ -61,7 +61,7 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     ConfirmingDesktop desktop;
-    velko::MainWindow window(desktop);
+    velko::MainWindow window(desktop, velko::Settings{});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

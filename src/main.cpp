@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/WindowStart.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -44,6 +45,14 @@ int main(int argc, char *argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    return velko::isCommandLineMode(arguments) ? runWithoutWindow(argc, argv)
-                                               : runWindow(argc, argv);
+    const velko::SortedArguments sorted = velko::sortArguments(arguments);
+    if (sorted.start != velko::Start::Window)
+        return runWithoutWindow(argc, argv);
+    const QString problem =
+        velko::windowStartProblem(sorted, QProcessEnvironment::systemEnvironment());
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "velko: %s\n", qPrintable(problem));
+        return 1;
+    }
+    return runWindow(argc, argv);
 }

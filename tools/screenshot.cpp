@@ -3,9 +3,9 @@
 //   screenshot window TAB FILE.png    (TAB from 1 to 5)
 //   screenshot about FILE.png
 
+#include "widgets/AboutBox.h"
 #include "widgets/MainWindow.h"
 #include "widgets/QtDesktopServices.h"
-#include "widgets/AboutBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,15 +22,17 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     velko::QtDesktopServices desktop;
+    // The pictures show the settings as they come, whatever the user has set.
+    const velko::Settings settings;
     QWidget *shown = nullptr;
-    velko::MainWindow mainWindow(desktop);
+    velko::MainWindow mainWindow(desktop, settings);
     velko::AboutBox *box = nullptr;
     if (window) {
         mainWindow.findChild<QAction *>(QStringLiteral("mnuFormFill"))->trigger();
         mainWindow.selectPage(velko::Page(args[2].toInt()));
         shown = &mainWindow;
     } else {
-        box = new velko::AboutBox(desktop);
+        box = new velko::AboutBox(desktop, settings);
         shown = box;
     }
     shown->show();

@@ -1,10 +1,11 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Arguments.h"
 #include "cli/FormFile.h"
 #include "document/TagInsertion.h"
-#include "text/TextFile.h"
 #include "import/MetaTagReader.h"
 #include "tags/TagBlock.h"
+#include "text/TextFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -16,35 +17,6 @@ namespace velko {
 namespace {
 
 enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2 };
-
-// Qt's own window options take one dash ("-platform offscreen"), so any
-// "--" option, known or not, is for the command line.
-const QStringList kShortModeOptions = {"-h", "-v"};
-
-constexpr auto kUsageText = R"(Usage: velko [PAGE]
-       velko --generate FORM [--lowercase-dc]
-       velko --insert FORM PAGE [--output FILE]
-       velko --read PAGE...
-
-Without a mode, opens the Velko window, with PAGE imported if given.
-
-  --generate FORM     print the tag block for the form file FORM ("-": standard
-                      input), UTF-8 with CR LF line breaks
-  --lowercase-dc      write the Dublin Core names as DC.title, DC.creator, ...
-  --insert FORM PAGE  insert the tag block after the head tag of PAGE and print
-                      the page, in its own encoding and line breaks
-  --output FILE       write the page to FILE instead (FILE may be PAGE)
-  --read PAGE...      print, for each page, one line of JSON: {"file", "encoding",
-                      "form"}, the form as importing the page leaves it
-  --help              show this help
-  --version           show the version
-
-FORM is a JSON object: text fields by name ("Title": "..."), lists by name
-("Robot": "noindex" or {"index": 1, "text": "noindex"}), check boxes by caption
-("Use Title": true).
-
-Exit status: 0 done, 1 the command failed, 2 a usage error or a bad form file.
-)";
 
 class Session {
 public:
@@ -60,20 +32,25 @@ public:
     void warn(const QString &message) { fail(kDone, message); }
     void print(const QByteArray &bytes) { m_out.write(bytes); }
 
-    std::optional<FormValue> readForm(const QString &path) {
-        QByteArray json;
-        if (path == QLatin1String("-")) {
-            json = m_in.readAll();
-        } else {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                fail(kUsage, path + QStringLiteral(": ") + file.errorString());
-                return {};
-            }
-            json = file.readAll();
+    // The bytes of the file at `path`, or of standard input for "-". Not only
+    // regular files: a form or a list may come from a pipe.
+    std::optional<QByteArray> readInput(const QString &path) {
+        if (path == QLatin1String("-"))
+            return m_in.readAll();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            fail(kUsage, path + QStringLiteral(": ") + file.errorString());
+            return {};
         }
+        return file.readAll();
+    }
+
+    std::optional<FormValue> readForm(const QString &path) {
+        const std::optional<QByteArray> json = readInput(path);
+        if (!json)
+            return {};
         QString error;
-        std::optional<FormValue> form = parseFormFile(json, &error);
+        std::optional<FormValue> form = parseFormFile(*json, &error);
         if (!form)
             fail(kUsage, path + QStringLiteral(": ") + error);
         return form;
@@ -180,64 +157,114 @@ int read(Session &session, const QStringList &pages) {
     return code;
 }
 
-} // namespace
-
-bool isCommandLineMode(const QStringList &arguments) {
-    for (const QString &argument : arguments.mid(1)) {
-        if ((argument.startsWith(QLatin1String("--")) && argument.size() > 2) ||
-            kShortModeOptions.contains(argument))
-            return true;
+// The paths in a --files-from list: one a line (LF or CR LF), or each ended
+// by a NUL byte. Empty ones are skipped; the rest are taken as written.
+QStringList pathsInList(const QByteArray &list, char end) {
+    QStringList paths;
+    for (QByteArray path : list.split(end)) {
+        if (end == '\n' && path.endsWith('\r'))
+            path.chop(1);
+        if (!path.isEmpty())
+            paths << QFile::decodeName(path);
     }
-    return false;
+    return paths;
 }
+
+// The pages named on the command line, then those of the --files-from list.
+std::optional<QStringList> givenPages(Session &session, const QCommandLineParser &parser,
+                                      const CommandLineOptions &options) {
+    QStringList pages = parser.positionalArguments();
+    if (!parser.isSet(options.filesFrom))
+        return pages;
+    const std::optional<QByteArray> list = session.readInput(parser.value(options.filesFrom));
+    if (!list)
+        return {};
+    return pages + pathsInList(*list, parser.isSet(options.nulSeparated) ? '\0' : '\n');
+}
+
+} // namespace
 
 int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err) {
     Session session(in, out, err);
-    QCommandLineParser parser;
-    const QCommandLineOption generateOption("generate", {}, "FORM");
-    const QCommandLineOption lowerCaseOption("lowercase-dc");
-    const QCommandLineOption insertOption("insert", {}, "FORM");
-    const QCommandLineOption outputOption("output", {}, "FILE");
-    const QCommandLineOption readOption("read");
-    const QCommandLineOption helpOption(QStringList{"h", "help"});
-    const QCommandLineOption versionOption(QStringList{"v", "version"});
-    parser.addOptions({generateOption, lowerCaseOption, insertOption, outputOption, readOption,
-                       helpOption, versionOption});
+    const SortedArguments sorted = sortArguments(arguments);
+    if (sorted.start == Start::UnknownOption) {
+        session.fail(kUsage, QStringLiteral("unknown option ") + sorted.unknownOption);
+        err.write(usageText());
+        return kUsage;
+    }
 
+    const CommandLineOptions options;
+    QCommandLineParser parser;
+    parser.addOptions(options.all());
     auto usageError = [&session](const QString &message) {
         return session.fail(kUsage, message + QStringLiteral(" (see velko --help)"));
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        session.print(QByteArray(kUsageText));
+    if (parser.isSet(options.help)) {
+        session.print(usageText());
         return kDone;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(options.version)) {
         session.print(QByteArrayLiteral("Velko " VELKO_VERSION "\n"));
         return kDone;
     }
 
+    // Each mode with the options that go with it.
+    struct Mode {
+        const QCommandLineOption &option;
+        QStringList goesWith;
+    };
+    const Mode modes[] = {
+        {options.generate, options.lowerCaseDc.names()},
+        {options.insert, options.output.names()},
+        {options.read, options.filesFrom.names() + options.nulSeparated.names()},
+        {options.formTemplate, {}},
+    };
+    const Mode *mode = nullptr;
+    int modesGiven = 0;
+    for (const Mode &candidate : modes) {
+        if (parser.isSet(candidate.option)) {
+            mode = &candidate;
+            ++modesGiven;
+        }
+    }
+    if (modesGiven != 1)
+        return usageError(
+            QStringLiteral("give one of --generate, --insert, --read and --form-template"));
+    const QString modeName = QStringLiteral("--") + mode->option.names().first();
+    for (const QString &name : parser.optionNames()) {
+        if (!mode->option.names().contains(name) && !mode->goesWith.contains(name))
+            return usageError(QLatin1String(name.size() == 1 ? "-" : "--") + name +
+                              QStringLiteral(" does not go with ") + modeName);
+    }
+    if (parser.isSet(options.nulSeparated) && !parser.isSet(options.filesFrom))
+        return usageError(QStringLiteral("-0 goes with --files-from"));
+
     const QStringList pages = parser.positionalArguments();
-    const int modes = int(parser.isSet(generateOption)) + int(parser.isSet(insertOption)) +
-                      int(parser.isSet(readOption));
-    if (modes != 1)
-        return usageError(QStringLiteral("give one of --generate, --insert and --read"));
-    if (parser.isSet(readOption)) {
-        if (pages.isEmpty() || parser.isSet(outputOption) || parser.isSet(lowerCaseOption))
+    if (parser.isSet(options.read)) {
+        if (pages.isEmpty() && !parser.isSet(options.filesFrom))
             return usageError(QStringLiteral("--read takes one or more pages"));
-        return read(session, pages);
+        const std::optional<QStringList> all = givenPages(session, parser, options);
+        return all ? read(session, *all) : kUsage;
     }
-    if (parser.isSet(generateOption)) {
-        if (!pages.isEmpty() || parser.isSet(outputOption))
+    if (parser.isSet(options.formTemplate)) {
+        if (!pages.isEmpty())
+            return usageError(QStringLiteral("--form-template takes nothing else"));
+        session.print(formTemplateText());
+        return kDone;
+    }
+    if (parser.isSet(options.generate)) {
+        if (!pages.isEmpty())
             return usageError(QStringLiteral("--generate takes only a form file"));
-        return generate(session, parser.value(generateOption),
-                        parser.isSet(lowerCaseOption) ? DcNameCase::LowerCase
-                                                      : DcNameCase::Capitalised);
+        return generate(session, parser.value(options.generate),
+                        parser.isSet(options.lowerCaseDc) ? DcNameCase::LowerCase
+                                                          : DcNameCase::Capitalised);
     }
-    if (pages.size() != 1 || parser.isSet(lowerCaseOption))
+    if (pages.size() != 1)
         return usageError(QStringLiteral("--insert takes a form file and one page"));
-    return insert(session, parser.value(insertOption), pages.first(), parser.value(outputOption));
+    return insert(session, parser.value(options.insert), pages.first(),
+                  parser.value(options.output));
 }
 
 } // namespace velko

@@ -87,6 +87,12 @@ QString readList(const QJsonValue &value, const ListEntry &entry, ListValue &lis
     return unicodeProblem(list.text);
 }
 
+// A line of --read output, {"file", "encoding", "form"}, stands for its form.
+bool isReadLine(const QJsonObject &object) {
+    return object.value(QLatin1String("form")).isObject() &&
+           object.contains(QLatin1String("file")) && object.contains(QLatin1String("encoding"));
+}
+
 } // namespace
 
 std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
@@ -98,6 +104,9 @@ std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error == QJsonParseError::GarbageAtEnd &&
+        isReadLine(QJsonDocument::fromJson(json.first(parseError.offset)).object()))
+        return fail(QStringLiteral("more than one line of --read output; give one page's line"));
     if (parseError.error != QJsonParseError::NoError)
         return fail(QStringLiteral("not valid JSON: %1 at offset %2")
                         .arg(parseError.errorString())
@@ -107,6 +116,8 @@ std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
 
     // Keys are taken out as they are read, so whatever is left is unknown.
     QJsonObject rest = document.object();
+    if (isReadLine(rest))
+        rest = rest.value(QLatin1String("form")).toObject();
     FormValue form;
     QString problem;
     const auto read = [&](const char *name, auto &&reader) {
@@ -168,6 +179,25 @@ void appendJsonString(QByteArray &out, QStringView text) {
     }
     out.append(utf8.constData() + plain, utf8.size() - plain);
     out.append('"');
+}
+
+QByteArray formTemplateText() {
+    QByteArray out = "{\n";
+    const auto add = [&out](const char *key, const char *value) {
+        out.append("    ");
+        appendJsonString(out, QString::fromUtf8(key));
+        out.append(": ").append(value).append(",\n");
+    };
+    for (const FieldEntry &entry : allFields())
+        if (entry.field != Field::Spare)
+            add(entry.name, "\"\"");
+    for (const ListEntry &entry : allLists())
+        add(entry.name, "\"\"");
+    for (const CheckEntry &entry : allChecks())
+        add(entry.caption, "false");
+    out.chop(2);
+    out.append("\n}\n");
+    return out;
 }
 
 QByteArray formFileText(const FormValue &form) {

@@ -15,10 +15,17 @@
 
 namespace velko {
 
-// On failure (not JSON, not an object, an unknown key, a value of the wrong
-// type, an index out of range) returns nothing and sets `error` to a message
-// that names the key.
+// A line of --read output, an object with "file", "encoding" and the form as
+// "form", is taken as its form. On failure (not JSON, not an object, an
+// unknown key, a value of the wrong type, an index out of range, several lines
+// of --read output) returns nothing and sets `error` to a message that names
+// the key.
 std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error);
+
+// A form file with every key and every value empty: "" for the text fields
+// and the lists (no item chosen), false for the check boxes. One key a line,
+// in the order of the form, for a script's author to fill in.
+QByteArray formTemplateText();
 
 // The whole form as a form file on one line: every text field, every list as
 // {"index", "text"}, every check box, in the order of the form.

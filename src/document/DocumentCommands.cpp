@@ -43,9 +43,11 @@ Message updateQuestion(QStringView document, const TagUpdate<QString> &update) {
     QStringList details;
     for (const TagChange &change : update.changes) {
         if (change.kind != TagChangeKind::Added)
-            details << QStringLiteral("- ") + sliceOf(document, change.oldSpan).trimmed().toString();
+            details << QStringLiteral("- ") +
+                           sliceOf(document, change.oldSpan).trimmed().toString();
         if (change.kind != TagChangeKind::Removed)
-            details << QStringLiteral("+ ") + sliceOf(QStringView(update.page), change.line).toString();
+            details << QStringLiteral("+ ") +
+                           sliceOf(QStringView(update.page), change.line).toString();
     }
     const QString text =
         QCoreApplication::translate("velko::DocumentCommands",
@@ -113,8 +115,7 @@ void DocumentCommands::insertTags() {
         return;
     }
 
-    m_workspace.generateTags();
-    const QString block = m_workspace.tagsText();
+    const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
         m_desktop.showMessage(missingData());
         return;

@@ -1,7 +1,5 @@
 #include "help/HelpLinks.h"
 
-#include "seams/Settings.h"
-
 namespace velko {
 
 namespace {
@@ -30,13 +28,13 @@ const char *pathOf(MakerPage page) {
 
 } // namespace
 
-QUrl makerUrl(MakerPage page) {
-    return QUrl(QStringLiteral("http://") + settings::makerHost() + QString::fromUtf8(pathOf(page)),
+QUrl makerUrl(const QString &makerHost, MakerPage page) {
+    return QUrl(QStringLiteral("http://") + makerHost + QString::fromUtf8(pathOf(page)),
                 QUrl::StrictMode);
 }
 
-QUrl contactUrl() {
-    return QUrl(QStringLiteral("mailto:") + settings::contactAddress());
+QUrl contactUrl(const QString &contactAddress) {
+    return QUrl(QStringLiteral("mailto:") + contactAddress);
 }
 
 } // namespace velko

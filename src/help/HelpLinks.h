@@ -18,8 +18,8 @@ enum class MakerPage {
     MakerHome,
 };
 
-QUrl makerUrl(MakerPage page);
+QUrl makerUrl(const QString &makerHost, MakerPage page);
 // mailto: with the maker's contact address.
-QUrl contactUrl();
+QUrl contactUrl(const QString &contactAddress);
 
 } // namespace velko

@@ -1,8 +1,8 @@
 #include "help/UpdateCheck.h"
 
-#include "seams/DesktopServices.h"
 #include "help/HelpLinks.h"
 #include "import/WebFetcher.h"
+#include "seams/DesktopServices.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -71,21 +71,25 @@ int compare(const Version &a, const Version &b) {
 
 } // namespace
 
-PublishedVersion comparePublishedVersion(QByteArrayView answer) {
+PublishedVersion comparePublishedVersion(QByteArrayView answer, const QString &currentVersion) {
     static const QRegularExpression versionNumber(QStringLiteral("^[0-9]+(\\.[0-9]+)*$"));
     const QByteArray trimmed = answer.trimmed().toByteArray();
     if (!versionNumber.match(QString::fromLatin1(trimmed)).hasMatch())
         return PublishedVersion::Unknown;
-    return compare(parse(trimmed), parse(kVelkoVersion)) > 0 ? PublishedVersion::Newer
-                                                             : PublishedVersion::Current;
+    return compare(parse(trimmed), parse(currentVersion.toLatin1())) > 0
+               ? PublishedVersion::Newer
+               : PublishedVersion::Current;
 }
 
-UpdateCheck::UpdateCheck(DesktopServices &desktop, WebFetcher &fetcher)
+UpdateCheck::UpdateCheck(DesktopServices &desktop, WebFetcher &fetcher,
+                         const QString &currentVersion, const QString &makerHost)
     : m_desktop(desktop)
-    , m_fetcher(fetcher) {}
+    , m_fetcher(fetcher)
+    , m_currentVersion(currentVersion)
+    , m_makerHost(makerHost) {}
 
 void UpdateCheck::run() {
-    const QUrl versionFile = makerUrl(MakerPage::VersionFile);
+    const QUrl versionFile = makerUrl(m_makerHost, MakerPage::VersionFile);
     const FetchResult fetched = m_fetcher.fetch(versionFile);
     // An error status is an answer of sorts: the server is there, the file is not.
     if (!fetched.succeeded() && fetched.status < 400) {
@@ -93,7 +97,7 @@ void UpdateCheck::run() {
             generalError(versionFile.toString() + QStringLiteral(": ") + fetched.error));
         return;
     }
-    switch (fetched.succeeded() ? comparePublishedVersion(fetched.body)
+    switch (fetched.succeeded() ? comparePublishedVersion(fetched.body, m_currentVersion)
                                 : PublishedVersion::Unknown) {
     case PublishedVersion::Unknown:
         m_desktop.showMessage({title(), QCoreApplication::translate(
@@ -115,7 +119,7 @@ void UpdateCheck::run() {
                            Buttons::YesNo};
     if (m_desktop.showMessage(question) != Answer::Yes)
         return;
-    const QUrl download = makerUrl(MakerPage::VelkoHome);
+    const QUrl download = makerUrl(m_makerHost, MakerPage::VelkoHome);
     if (!m_desktop.openUrl(download))
         m_desktop.showMessage(generalError(
             QCoreApplication::translate("velko::UpdateCheck", "No browser could be started for %1")

@@ -1,14 +1,13 @@
 #include "import/UrlHistory.h"
 
-#include "seams/Settings.h"
 #include "text/TextFile.h"
 
 #include <QFile>
 
 namespace velko {
 
-QString urlHistoryPath() {
-    return settings::dataFolder() + QStringLiteral("/Url.dat");
+QString urlHistoryPath(const QString &dataFolder) {
+    return dataFolder + QStringLiteral("/Url.dat");
 }
 
 QStringList loadUrlHistory(const QString &path) {

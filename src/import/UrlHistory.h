@@ -6,7 +6,8 @@
 
 namespace velko {
 
-QString urlHistoryPath();
+// Url.dat in Velko's data folder.
+QString urlHistoryPath(const QString &dataFolder);
 
 // The addresses, trimmed, without blank lines or lines too long to be an
 // address; none when the file is missing or unreadable.

@@ -1,7 +1,5 @@
 #include "import/WebFetcher.h"
 
-#include "seams/Settings.h"
-
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
@@ -38,15 +36,14 @@ FetchResult WebFetcher::fetch(const QUrl &url) {
                              stop(QCoreApplication::translate("velko::WebFetcher",
                                                               "The page is larger than 100 MB."));
                      });
-    const int timeout = settings::fetchTimeoutSeconds();
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, reply, [&stop, timeout] {
+    QObject::connect(&timer, &QTimer::timeout, reply, [&stop, this] {
         stop(QCoreApplication::translate("velko::WebFetcher",
                                          "The page did not arrive within %1 seconds.")
-                 .arg(timeout));
+                 .arg(m_timeoutSeconds));
     });
-    timer.start(timeout * 1000);
+    timer.start(m_timeoutSeconds * 1000);
 
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);

@@ -20,15 +20,20 @@ struct FetchResult {
 
 // Fetches pages over HTTP and HTTPS and waits for them: windows keep painting
 // meanwhile but take no input. A fetch fails on an HTTP error status, a
-// connection that fails, the time-out setting, or a body over 100 MB.
+// connection that fails, the time-out, or a body over 100 MB.
 // Redirects are followed, but never to a less safe or non-HTTP address.
 class WebFetcher {
 public:
+    // `timeoutSeconds`: how long a fetch may take in all.
+    explicit WebFetcher(int timeoutSeconds)
+        : m_timeoutSeconds(timeoutSeconds) {}
+
     FetchResult fetch(const QUrl &url);
     // Stops a transfer in progress; its fetch then fails.
     void cancel();
 
 private:
+    int m_timeoutSeconds;
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
 };

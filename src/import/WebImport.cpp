@@ -1,24 +1,24 @@
 #include "import/WebImport.h"
 
-#include "seams/DesktopServices.h"
-#include "seams/Settings.h"
-#include "seams/Workspace.h"
 #include "document/DocumentCommands.h"
 #include "import/MetaTagReader.h"
 #include "import/WebFetcher.h"
+#include "seams/DesktopServices.h"
+#include "seams/Workspace.h"
 
 namespace velko {
 
-QString scratchPagePath() {
-    return settings::dataFolder() + QStringLiteral("/output.txt");
+QString scratchPagePath(const QString &dataFolder) {
+    return dataFolder + QStringLiteral("/output.txt");
 }
 
 WebImport::WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
-                     WebFetcher &fetcher)
+                     WebFetcher &fetcher, const QString &dataFolder)
     : m_workspace(workspace)
     , m_desktop(desktop)
     , m_document(document)
-    , m_fetcher(fetcher) {}
+    , m_fetcher(fetcher)
+    , m_scratchPage(scratchPagePath(dataFolder)) {}
 
 void WebImport::run(const QString &url) {
     m_fetcher.cancel();
@@ -30,9 +30,8 @@ void WebImport::run(const QString &url) {
     if (!fetched.body.endsWith('\n') && !fetched.body.endsWith('\r'))
         fetched.body.append("\r\n");
     QString error;
-    const QString scratch = scratchPagePath();
-    if (!writeFileAtomically(scratch, fetched.body, &error)) {
-        m_desktop.showMessage(generalError(scratch + QStringLiteral(": ") + error));
+    if (!writeFileAtomically(m_scratchPage, fetched.body, &error)) {
+        m_desktop.showMessage(generalError(m_scratchPage + QStringLiteral(": ") + error));
         return;
     }
 

@@ -10,11 +10,12 @@ class WebFetcher;
 class Workspace;
 
 // The page of a web address becomes the document, and its tags fill the
-// cleared form. The page is kept in output.txt, the bytes as they arrived.
+// cleared form. The page is kept in output.txt in Velko's data folder, the
+// bytes as they arrived.
 class WebImport {
 public:
     WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
-              WebFetcher &fetcher);
+              WebFetcher &fetcher, const QString &dataFolder);
 
     // A failed fetch leaves the form and the document as they were.
     void run(const QString &url);
@@ -24,8 +25,9 @@ private:
     DesktopServices &m_desktop;
     DocumentCommands &m_document;
     WebFetcher &m_fetcher;
+    QString m_scratchPage;
 };
 
-QString scratchPagePath();
+QString scratchPagePath(const QString &dataFolder);
 
 } // namespace velko

@@ -3,6 +3,8 @@
 // Everything modal or outside the process goes through this interface, so the
 // window's commands can be driven and checked by tests without a user.
 
+#include "seams/Settings.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -50,8 +52,9 @@ public:
     // Shows the contents page of the help file in the help viewer, which
     // reports a missing file itself.
     virtual void showHelpContents(const QUrl &helpFile) = 0;
-    // Shows the About box until the user closes it.
-    virtual void showAbout() = 0;
+    // Shows the About box, with the version and the maker's addresses of
+    // `settings`, until the user closes it.
+    virtual void showAbout(const Settings &settings) = 0;
 };
 
 // "An error has occurred!": how every command reports a failure it did not

@@ -4,45 +4,25 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace velko::settings {
+namespace velko {
 
-namespace {
-
-QSettings store() {
-    return QSettings(QStringLiteral("velko"), QStringLiteral("velko"));
-}
-
-} // namespace
-
-int fetchTimeoutSeconds() {
+Settings readSettings() {
+    const QSettings store(QStringLiteral("velko"), QStringLiteral("velko"));
+    Settings settings;
     bool ok = false;
-    const int seconds = store().value(QStringLiteral("fetch/timeoutSeconds"), 60).toInt(&ok);
-    return ok && seconds > 0 ? seconds : 60;
+    const int seconds = store.value(QStringLiteral("fetch/timeoutSeconds")).toInt(&ok);
+    if (ok && seconds > 0)
+        settings.fetchTimeoutSeconds = seconds;
+    settings.makerHost = store.value(QStringLiteral("maker/host"), settings.makerHost).toString();
+    settings.contactAddress =
+        store.value(QStringLiteral("maker/contact"), settings.contactAddress).toString();
+    const QString helpFile = store.value(QStringLiteral("help/file")).toString();
+    if (!helpFile.isEmpty())
+        settings.helpFile = QUrl::fromLocalFile(helpFile);
+    settings.dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/velko");
+    QDir().mkpath(settings.dataFolder);
+    return settings;
 }
 
-QString makerHost() {
-    return store()
-        .value(QStringLiteral("maker/host"), QStringLiteral("www.harbordale.example"))
-        .toString();
-}
-
-QString contactAddress() {
-    return store()
-        .value(QStringLiteral("maker/contact"), QStringLiteral("webmaster@harbordale.example"))
-        .toString();
-}
-
-QUrl helpFile() {
-    const QString file = store().value(QStringLiteral("help/file")).toString();
-    return file.isEmpty() ? QUrl(QStringLiteral("qrc:/help/index.html"))
-                          : QUrl::fromLocalFile(file);
-}
-
-QString dataFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/velko");
-    QDir().mkpath(folder);
-    return folder;
-}
-
-} // namespace velko::settings
+} // namespace velko

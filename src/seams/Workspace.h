@@ -28,10 +28,10 @@ public:
     // The document counts as changed, as after typing.
     virtual void markDocumentChanged() = 0;
 
-    virtual QString tagsText() const = 0;
     virtual void setTagsText(const QString &text) = 0;
-    // The Generate Tags command, showing the "Generated Tags" page.
-    virtual void generateTags() = 0;
+    // The Generate Tags command, showing the "Generated Tags" page. Returns
+    // the block it shows.
+    virtual QString generateTags() = 0;
 
     virtual Page currentPage() const = 0;
     virtual void selectPage(Page page) = 0;

@@ -3,7 +3,6 @@
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "tags/TagBlock.h"
 #include "text/TextFile.h"
 
 #include <QCoreApplication>
@@ -35,8 +34,7 @@ ExportCommands::ExportCommands(Workspace &workspace, DesktopServices &desktop, C
     , m_dialog(dialog) {}
 
 void ExportCommands::copyTags() {
-    m_workspace.generateTags();
-    const QString block = m_workspace.tagsText();
+    const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
         m_desktop.showMessage(noTagsWarning(
             QT_TRANSLATE_NOOP("velko::ExportCommands", "There are no meta tags to copy."),
@@ -48,8 +46,8 @@ void ExportCommands::copyTags() {
 }
 
 void ExportCommands::saveTagsAs() {
-    m_workspace.generateTags();
-    if (m_workspace.tagsText().isEmpty()) {
+    const QString block = m_workspace.generateTags();
+    if (block.isEmpty()) {
         m_desktop.showMessage(noTagsWarning(
             QT_TRANSLATE_NOOP("velko::ExportCommands", "There are no meta tags to generate."),
             QT_TRANSLATE_NOOP("velko::ExportCommands",
@@ -62,8 +60,6 @@ void ExportCommands::saveTagsAs() {
         m_desktop.beep();
         return;
     }
-    const QString block = BuildTagBlock(m_workspace.form(), DcNameCase::Capitalised);
-    m_workspace.setTagsText(block);
     QString error;
     if (!writeTextFile(path, tagFileText(block), TextFormat{}, &error))
         m_desktop.showMessage(generalError(error));

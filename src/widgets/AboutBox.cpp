@@ -1,9 +1,8 @@
 #include "widgets/AboutBox.h"
 
+#include "help/HelpLinks.h"
 #include "seams/DesktopServices.h"
 #include "seams/Settings.h"
-#include "help/HelpLinks.h"
-#include "help/UpdateCheck.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -44,7 +43,7 @@ QLabel *linkLabel(const char *name, const QString &text, const QUrl &url, const 
 
 } // namespace
 
-AboutBox::AboutBox(DesktopServices &desktop, QWidget *parent)
+AboutBox::AboutBox(DesktopServices &desktop, const Settings &settings, QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Velko"));
@@ -61,15 +60,15 @@ AboutBox::AboutBox(DesktopServices &desktop, QWidget *parent)
                                              "font-family:'MS Sans Serif'; font-size:8.25pt");
     const QString taglineStyle =
         QStringLiteral("color:black; text-decoration:none; font-weight:bold");
-    const QUrl home = makerUrl(MakerPage::MakerHome);
-    const QUrl program = makerUrl(MakerPage::VelkoPage);
-    auto *version = textLabel("lbl5", tr("Velko Version %1").arg(kVelkoVersion), this);
+    const QUrl home = makerUrl(settings.makerHost, MakerPage::MakerHome);
+    const QUrl program = makerUrl(settings.makerHost, MakerPage::VelkoPage);
+    auto *version = textLabel("lbl5", tr("Velko Version %1").arg(settings.currentVersion), this);
     auto *copyright = textLabel("lbl4", tr("Copyright \u00a9 2026 Harbordale"), this);
     auto *tagline =
         linkLabel("Label1", tr("Harbordale - Guides, Utilities, and Ideas for Site Builders"), home,
                   taglineStyle, desktop, this);
-    auto *email =
-        linkLabel("lbl2", settings::contactAddress(), contactUrl(), linkStyle, desktop, this);
+    auto *email = linkLabel("lbl2", settings.contactAddress, contactUrl(settings.contactAddress),
+                            linkStyle, desktop, this);
     email->setToolTip(tr("E-mail"));
     auto *homeLink = linkLabel("lbl1", home.toString(), home, linkStyle, desktop, this);
     homeLink->setToolTip(tr("Visit Harbordale"));

@@ -3,8 +3,8 @@
 #include "document/MenuRules.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
+#include "import/UrlHistory.h"
 #include "seams/DesktopServices.h"
-#include "seams/Settings.h"
 #include "tags/TagBlock.h"
 #include "widgets/FormControls.h"
 #include "widgets/TextArea.h"
@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -29,15 +28,17 @@ constexpr QSize kClientSize(359, 427);
 
 } // namespace
 
-MainWindow::MainWindow(DesktopServices &desktop, QWidget *parent)
+MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_desktop(desktop)
+    , m_settings(settings)
     , m_dialog(desktop)
     , m_document(*this, desktop, m_dialog)
     , m_export(*this, desktop, m_dialog)
+    , m_fetcher(settings.fetchTimeoutSeconds)
     , m_fileImport(*this, desktop, m_dialog, m_document)
-    , m_webImport(*this, desktop, m_document, m_fetcher)
-    , m_updateCheck(desktop, m_fetcher) {
+    , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
+    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Velko"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -86,12 +87,6 @@ void MainWindow::buildPages() {
     m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
-
-    // The web import dialog hands its address over through this hidden box.
-    m_urlHidden = new QLineEdit(this);
-    m_urlHidden->setObjectName(QStringLiteral("txtUrlHidden"));
-    m_urlHidden->hide();
-    connect(m_urlHidden, &QLineEdit::textChanged, this, &MainWindow::onUrlHandedOver);
 }
 
 void MainWindow::connectMenus() {
@@ -118,9 +113,9 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
     onTrigger(m_menu.tagsUpdate, document(&DocumentCommands::updateTags));
     onTrigger(m_menu.fileOpen, [this] { m_fileImport.run(); });
-    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(settings::helpFile()); });
+    onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(m_settings.helpFile); });
     onTrigger(m_menu.helpCheckForUpgrade, [this] { m_updateCheck.run(); });
-    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(); });
+    onTrigger(m_menu.helpAbout, [this] { m_desktop.showAbout(m_settings); });
     // The maker's pages; an address that cannot be opened says nothing.
     const std::pair<QAction *, MakerPage> links[] = {
         {m_menu.helpVelkoHome, MakerPage::VelkoHome},
@@ -130,7 +125,8 @@ void MainWindow::connectMenus() {
         {m_menu.helpVelkoOnline, MakerPage::VelkoOnline},
     };
     for (const auto &[action, page] : links)
-        onTrigger(action, [this, page = page] { m_desktop.openUrl(makerUrl(page)); });
+        onTrigger(action,
+                  [this, page = page] { m_desktop.openUrl(makerUrl(m_settings.makerHost, page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
@@ -263,11 +259,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::generateTags() {
+QString MainWindow::generateTags() {
     m_tagsArea->setText({});
-    m_tagsArea->setText(BuildTagBlock(form(), DcNameCase::Capitalised));
+    const QString block = BuildTagBlock(form(), DcNameCase::Capitalised);
+    m_tagsArea->setText(block);
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
+    return block;
 }
 
 void MainWindow::importPage(const QString &path) {
@@ -277,15 +275,13 @@ void MainWindow::importPage(const QString &path) {
 void MainWindow::openWebPage() {
     if (!m_webDialog)
         m_webDialog = new WebImportDialog(
-            m_desktop, m_fetcher, *m_urlHidden, [this] { return isFormEmpty(form()); }, this);
-    m_webDialog->open();
-}
-
-void MainWindow::onUrlHandedOver(const QString &url) {
-    if (!url.isEmpty())
-        run([this, url] { m_webImport.run(url); });
-    m_fetcher.cancel();
-    m_urlHidden->clear();
+            m_desktop, m_fetcher, urlHistoryPath(m_settings.dataFolder),
+            [this](const QString &url) {
+                run([this, url] { m_webImport.run(url); });
+                return !isFormEmpty(form());
+            },
+            this);
+    m_webDialog->showModal();
 }
 
 // The address history is saved when the program ends, too.

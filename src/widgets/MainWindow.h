@@ -8,6 +8,7 @@
 #include "import/WebFetcher.h"
 #include "import/WebImport.h"
 #include "seams/CommonDialog.h"
+#include "seams/Settings.h"
 #include "seams/Workspace.h"
 #include "tags/ExportCommands.h"
 #include "widgets/MainMenu.h"
@@ -15,7 +16,6 @@
 #include <QMainWindow>
 #include <memory>
 
-class QLineEdit;
 class QTabWidget;
 
 namespace velko {
@@ -32,7 +32,7 @@ class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
-    explicit MainWindow(DesktopServices &desktop, QWidget *parent = nullptr);
+    MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     FormValue form() const override;
@@ -41,9 +41,10 @@ public:
     void setDocumentText(const QString &text) override;
     void highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) override;
     void markDocumentChanged() override;
-    QString tagsText() const override;
+    // What the "Generated Tags" page shows.
+    QString tagsText() const;
     void setTagsText(const QString &text) override;
-    void generateTags() override;
+    QString generateTags() override;
     Page currentPage() const override { return m_currentPage; }
     // Selects a tab exactly as a click on it would.
     void selectPage(Page page) override;
@@ -75,10 +76,10 @@ private:
 
     void fillInExamples();
     void openWebPage();
-    void onUrlHandedOver(const QString &url);
     void clearFormFields();
 
     DesktopServices &m_desktop;
+    Settings m_settings;
     CommonDialog m_dialog;
     DocumentCommands m_document;
     ExportCommands m_export;
@@ -90,7 +91,6 @@ private:
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;
     TextArea *m_documentArea = nullptr;
-    QLineEdit *m_urlHidden = nullptr;
     WebImportDialog *m_webDialog = nullptr;
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;

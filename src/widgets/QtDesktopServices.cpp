@@ -87,8 +87,8 @@ void QtDesktopServices::showHelpContents(const QUrl &helpFile) {
     m_help->activateWindow();
 }
 
-void QtDesktopServices::showAbout() {
-    auto *box = new AboutBox(*this, m_owner); // deletes itself when closed
+void QtDesktopServices::showAbout(const Settings &settings) {
+    auto *box = new AboutBox(*this, settings, m_owner); // deletes itself when closed
     box->exec();
 }
 

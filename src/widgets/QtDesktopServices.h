@@ -22,7 +22,7 @@ public:
     void setClipboardText(const QString &text) override;
     bool openUrl(const QUrl &url) override;
     void showHelpContents(const QUrl &helpFile) override;
-    void showAbout() override;
+    void showAbout(const Settings &settings) override;
 
 private:
     QWidget *m_owner = nullptr;

@@ -1,15 +1,14 @@
 #include "widgets/WebImportDialog.h"
 
-#include "widgets/ChoiceList.h"
-#include "seams/DesktopServices.h"
 #include "import/UrlHistory.h"
 #include "import/WebFetcher.h"
+#include "seams/DesktopServices.h"
+#include "widgets/ChoiceList.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -50,13 +49,15 @@ bool isWebAddress(const QString &url) {
 
 } // namespace
 
-WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, QLineEdit &handOver,
-                                 std::function<bool()> formIsEmpty, QWidget *parent)
+WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
+                                 const QString &historyPath,
+                                 std::function<bool(const QString &url)> importPage,
+                                 QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
     , m_fetcher(fetcher)
-    , m_handOver(handOver)
-    , m_formIsEmpty(std::move(formIsEmpty)) {
+    , m_historyPath(historyPath)
+    , m_importPage(std::move(importPage)) {
     setObjectName(QStringLiteral("frmOpenWebPage"));
     setWindowTitle(tr("Import from Web"));
 
@@ -83,7 +84,7 @@ WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, 
     connect(m_cancel, &QPushButton::clicked, this, &WebImportDialog::reject);
 }
 
-void WebImportDialog::open() {
+void WebImportDialog::showModal() {
     if (isVisible()) {
         raise();
         activateWindow();
@@ -98,7 +99,7 @@ void WebImportDialog::open() {
 
 void WebImportDialog::load() {
     m_url->clear();
-    for (const QString &url : loadUrlHistory(urlHistoryPath()))
+    for (const QString &url : loadUrlHistory(m_historyPath))
         m_url->appendItem(url);
     m_loaded = true;
 }
@@ -111,8 +112,8 @@ void WebImportDialog::unload() {
     for (int i = 0; i < m_url->count(); ++i)
         urls << m_url->itemText(i);
     QString error;
-    if (!saveUrlHistory(urlHistoryPath(), urls, &error))
-        m_desktop.showMessage(generalError(urlHistoryPath() + QStringLiteral(": ") + error));
+    if (!saveUrlHistory(m_historyPath, urls, &error))
+        m_desktop.showMessage(generalError(m_historyPath + QStringLiteral(": ") + error));
 }
 
 void WebImportDialog::setBusy(bool busy) {
@@ -149,7 +150,7 @@ void WebImportDialog::onOk() {
     setBusy(true);
     m_status->setText(tr("Connecting..."));
     pause();
-    m_handOver.setText(url); // the main window imports the page before this returns
+    const bool read = m_importPage(url);
     if (m_url->currentIndex() == -1)
         m_url->appendItem(url);
     m_status->setText(tr("Done"));
@@ -160,7 +161,7 @@ void WebImportDialog::onOk() {
     hide();
     if (m_url->currentText().isEmpty())
         return;
-    if (m_formIsEmpty()) {
+    if (!read) {
         m_desktop.showMessage(translated(kUnableToRetrieve));
         m_status->clear();
         // Shown again for another try, without blocking the main window; after

@@ -4,7 +4,6 @@
 #include <functional>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace velko {
@@ -13,8 +12,8 @@ class ChoiceList;
 class DesktopServices;
 class WebFetcher;
 
-// frmOpenWebPage: asks for a web address, hands it to the main window through
-// its hidden box txtUrlHidden, and keeps the address history of Url.dat.
+// frmOpenWebPage: asks for a web address, hands it to the main window's web
+// import, and keeps the address history of Url.dat.
 //
 // Closing it "unloads" it: the history is saved, and the next opening reads it
 // again. The object itself lives on with the main window.
@@ -22,13 +21,14 @@ class WebImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `formIsEmpty` tells whether the import gave anything to the form.
-    WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, QLineEdit &handOver,
-                    std::function<bool()> formIsEmpty, QWidget *parent);
+    // `importPage` imports the page of an address and tells whether it gave
+    // anything to the form. `historyPath`: where the address history is kept.
+    WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, const QString &historyPath,
+                    std::function<bool(const QString &url)> importPage, QWidget *parent);
 
     // Shows the dialog modally, or brings it to the front when it is on
     // screen already.
-    void open();
+    void showModal();
     // Saves the history if the dialog is loaded (the program is ending).
     void unload();
 
@@ -46,8 +46,8 @@ private:
 
     DesktopServices &m_desktop;
     WebFetcher &m_fetcher;
-    QLineEdit &m_handOver;
-    std::function<bool()> m_formIsEmpty;
+    QString m_historyPath;
+    std::function<bool(const QString &url)> m_importPage;
     ChoiceList *m_url = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_ok = nullptr;

@@ -1,7 +1,6 @@
-#include "cli/CommandLine.h"
+#include "fields/FieldCatalogue.h"
 #include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -10,6 +9,36 @@
 
 using namespace velko;
 
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The real program, with nothing in its environment but PATH: no display, no
+// QT_QPA_PLATFORM, so a QApplication would abort, and a window that opened
+// anyway would keep it from finishing.
+Run runVelko(const QStringList &arguments, const QByteArray &input = {}) {
+    QProcess process;
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    process.setProcessEnvironment(environment);
+    process.start(VELKO_BINARY, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 
@@ -17,8 +46,11 @@ private Q_SLOTS:
     void initTestCase();
     void commands_data();
     void commands();
-    void readPrintsAFormFile();
-    void runsWithoutADisplay();
+    void readLists_data();
+    void readLists();
+    void readThenGenerate_data();
+    void readThenGenerate();
+    void formTemplateHasEveryKey();
 
 private:
     QTemporaryDir m_dir;
@@ -32,6 +64,9 @@ void TestCommandLine::initTestCase() {
     test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
     test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
     test::writeBytes(path("nohead.html"), "<body>\n");
+    const QByteArray readLine = R"({"file":"a","encoding":"UTF-8","form":{}})"
+                                "\n";
+    test::writeBytes(path("lines.json"), readLine + readLine);
 }
 
 void TestCommandLine::commands_data() {
@@ -41,6 +76,7 @@ void TestCommandLine::commands_data() {
     QTest::addColumn<QString>("err"); // a part of the message
 
     const QString f = path("title.json");
+    const QString unknown = "velko: unknown option %1\nUsage: velko [PAGE]";
     QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Velko 1.31\n") << "";
     QTest::newRow("generate") << QStringList{"--generate", f} << 0
                               << QByteArray("<title>Home</title>\r\n") << "";
@@ -48,7 +84,16 @@ void TestCommandLine::commands_data() {
                                  << QByteArray() << "velko: There are no meta tags to generate.";
     QTest::newRow("missing form file")
         << QStringList{"--generate", path("no.json")} << 2 << QByteArray() << "no.json";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << QByteArray() << "bogus";
+    QTest::newRow("two lines of --read output")
+        << QStringList{"--generate", path("lines.json")} << 2 << QByteArray()
+        << path("lines.json") + ": more than one line of --read output";
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus"} << 2 << QByteArray() << unknown.arg("--bogus");
+    QTest::newRow("unknown one-dash option, no window")
+        << QStringList{"-read", path("lf.html")} << 2 << QByteArray() << unknown.arg("-read");
+    QTest::newRow("window option in a command-line mode")
+        << QStringList{"--read", "-platform", "offscreen", path("lf.html")} << 2 << QByteArray()
+        << unknown.arg("-platform");
     QTest::newRow("two modes") << QStringList{"--read", "--generate", f, "p"} << 2 << QByteArray()
                                << "one of";
     QTest::newRow("insert, LF page")
@@ -57,15 +102,30 @@ void TestCommandLine::commands_data() {
     QTest::newRow("insert, windows-1252 page")
         << QStringList{"--insert", f, path("1252.html")} << 0
         << QByteArray("<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n") << "";
-    QTest::newRow("insert where a title is") << QStringList{"--insert", f, path("titled.html")} << 0
-                                             << QByteArray("<head>\n<title>Home</title>\n"
-                                                           "<title>Old</title>\n")
-                                             << "may already appear";
+    QTest::newRow("insert where a title is")
+        << QStringList{"--insert", f, path("titled.html")} << 0
+        << QByteArray("<head>\n<title>Home</title>\n<title>Old</title>\n") << "may already appear";
     QTest::newRow("insert without head tag") << QStringList{"--insert", f, path("nohead.html")} << 1
                                              << QByteArray() << "velko: This file does not appear";
     QTest::newRow("insert an empty block")
         << QStringList{"--insert", path("empty.json"), path("lf.html")} << 1 << QByteArray()
         << "velko: No generated tags";
+
+    // The window: Qt's options and their values reach it; the page is checked
+    // first, on a platform that would open the window.
+    QTest::newRow("missing page") << QStringList{"-platform", "offscreen", "-style",
+                                                 "fusion",    "-reverse",  path("gone.html")}
+                                  << 1 << QByteArray()
+                                  << "velko: " + path("gone.html") + ": No such file";
+    QTest::newRow("a folder as page")
+        << QStringList{"-platform", "offscreen", m_dir.path()} << 1 << QByteArray()
+        << "velko: " + m_dir.path() + ": Not a regular file";
+    QTest::newRow("no display")
+        << QStringList{path("lf.html")} << 1 << QByteArray()
+        << "velko: cannot open the window: no display (the command-line modes need none)\n";
+    QTest::newRow("a platform that cannot start")
+        << QStringList{"-platform", "no-such-platform"} << 1 << QByteArray()
+        << "velko: cannot open the window (the command-line modes need no display)\n";
 }
 
 void TestCommandLine::commands() {
@@ -73,51 +133,113 @@ void TestCommandLine::commands() {
     QFETCH(int, code);
     QFETCH(QByteArray, out);
     QFETCH(QString, err);
-    QCOMPARE(isCommandLineMode(QStringList{"velko"} + arguments), true);
-    QBuffer in, output, errors;
-    in.open(QIODevice::ReadOnly);
-    output.open(QIODevice::WriteOnly);
-    errors.open(QIODevice::WriteOnly);
-    QCOMPARE(runCommandLine(QStringList{"velko"} + arguments, in, output, errors), code);
-    QCOMPARE(output.data(), out);
-    QVERIFY2(QString::fromUtf8(errors.data()).contains(err), errors.data().constData());
+    const Run run = runVelko(arguments);
+    QCOMPARE(run.code, code);
+    QCOMPARE(run.out, out);
+    QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
 }
 
-// One JSON line a page, a form file that --generate takes back.
-void TestCommandLine::readPrintsAFormFile() {
-    QBuffer in, out, err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    test::writeBytes(path("read.html"), "<title>Caf\xe9</title>\n<meta name=\"robots\" "
-                                        "content=\"none\">\n");
-    QCOMPARE(
-        runCommandLine({"velko", "--read", path("gone.html"), path("read.html")}, in, out, err), 1);
-    QVERIFY(err.data().contains("gone.html"));
-    const QJsonObject line = QJsonDocument::fromJson(out.data()).object();
-    QCOMPARE(line["encoding"].toString(), "windows-1252");
-    QCOMPARE(line["form"]["Robot"]["index"].toInt(), 3);
-    test::writeBytes(path("read.json"), QJsonDocument(line["form"].toObject()).toJson());
-    QProcess velko;
-    velko.start(VELKO_BINARY, {"--generate", path("read.json")});
-    QVERIFY(velko.waitForFinished());
-    QCOMPARE(
-        velko.readAllStandardOutput(),
-        QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"none\">\r\n").toUtf8());
+// --read takes its pages from the command line, then from the --files-from
+// list; each page gives a line, or a message when it cannot be read.
+void TestCommandLine::readLists_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("list"); // "list.txt", or standard input for "-"
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("files"); // the pages read, in order
+
+    const QString a = path("lf.html");
+    const QString b = path("1252.html");
+    const QString spaced = path("two words.html");
+    const QString broken = path("line\nbreak.html");
+    for (const QString &name : {spaced, broken})
+        test::writeBytes(name, "");
+    const QString list = path("list.txt");
+    QTest::newRow("pages") << QStringList{a, b} << QByteArray() << 0 << QStringList{a, b};
+    QTest::newRow("LF") << QStringList{b, "--files-from", list}
+                        << (a + "\n\n" + spaced + "\n").toUtf8() << 0 << QStringList{b, a, spaced};
+    QTest::newRow("CR LF, no last line break")
+        << QStringList{"--files-from", list} << (a + "\r\n\r\n" + b).toUtf8() << 0
+        << QStringList{a, b};
+    QTest::newRow("NUL") << QStringList{"--files-from", list, "-0"}
+                         << (a + '\0' + broken + '\0' + '\0').toUtf8() << 0
+                         << QStringList{a, broken};
+    QTest::newRow("standard input")
+        << QStringList{"--files-from", "-"} << (b + "\n").toUtf8() << 0 << QStringList{b};
+    QTest::newRow("a page missing")
+        << QStringList{"--files-from", "-"} << (path("gone.html") + "\n" + a).toUtf8() << 1
+        << QStringList{a};
+    QTest::newRow("an empty list")
+        << QStringList{"--files-from", "-"} << QByteArray() << 0 << QStringList{};
 }
 
-// No display and no platform plugin: a QApplication would abort.
-void TestCommandLine::runsWithoutADisplay() {
-    QProcess velko;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.insert("QT_QPA_PLATFORM", "no-such-platform");
-    velko.setProcessEnvironment(environment);
-    velko.start(VELKO_BINARY, {"--generate", "-"});
-    velko.write(R"({"Title": "x"})");
-    velko.closeWriteChannel();
-    QVERIFY(velko.waitForFinished());
-    QCOMPARE(velko.readAllStandardOutput(), "<title>x</title>\r\n");
+void TestCommandLine::readLists() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, list);
+    QFETCH(int, code);
+    QFETCH(QStringList, files);
+    test::writeBytes(path("list.txt"), list);
+    const Run run = runVelko(QStringList{"--read"} + arguments, list);
+    QCOMPARE(run.code, code);
+    QStringList read;
+    for (const QByteArray &line : run.out.split('\n'))
+        if (!line.isEmpty())
+            read << QJsonDocument::fromJson(line)["file"].toString();
+    QCOMPARE(read, files);
+    QCOMPARE(run.err.isEmpty(), code == 0);
+}
+
+// A line of --read output is a form --generate takes: what the page's tags
+// chose comes back as tags, and what no item matched stays in its slot.
+void TestCommandLine::readThenGenerate_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QByteArray>("lineHas");
+    QTest::addColumn<QByteArray>("tags");
+
+    QTest::newRow("a robots item chosen")
+        << QByteArray("<title>Caf\xe9</title>\n<meta name=\"robots\" content=\"noindex\">\n")
+        << QByteArray(R"("encoding":"windows-1252")")
+        << QString("<title>Café</title>\r\n<meta name=\"robots\" content=\"noindex\">\r\n")
+               .toUtf8();
+    QTest::newRow("robots text no item matches")
+        << QByteArray("<title>Home</title>\n<meta name=\"robots\" content=\"noindex, nofollow\">\n")
+        << QByteArray(R"("Robot":{"index":-1,"text":"noindex, nofollow"})")
+        << QByteArray(
+               "<title>Home</title>\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n");
+}
+
+void TestCommandLine::readThenGenerate() {
+    QFETCH(QByteArray, page);
+    QFETCH(QByteArray, lineHas);
+    QFETCH(QByteArray, tags);
+    test::writeBytes(path("page.html"), page);
+    const Run read = runVelko({"--read", path("page.html")});
+    QVERIFY2(read.out.contains(lineHas), read.out.constData());
+    const Run generate = runVelko({"--generate", "-"}, read.out);
+    QCOMPARE(generate.out, tags);
+    QCOMPARE(generate.code, 0);
+}
+
+// One key a line, every key of the form in its order, every value empty: a
+// form --generate takes, and finds nothing in.
+void TestCommandLine::formTemplateHasEveryKey() {
+    QStringList keys;
+    for (const FieldEntry &entry : allFields().subspan(1)) // the spare slot has no key
+        keys << entry.name;
+    for (const ListEntry &entry : allLists())
+        keys << entry.name;
+    for (const CheckEntry &entry : allChecks())
+        keys << entry.caption;
+    const Run run = runVelko({"--form-template"});
+    QCOMPARE(run.code, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split('\n');
+    QCOMPARE(lines.size(), keys.size() + 3); // "{", the keys, "}", ""
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        QVERIFY2(lines[i + 1].trimmed().startsWith('"' + keys[i] + "\": "),
+                 qPrintable(lines[i + 1]));
+
+    const Run generate = runVelko({"--generate", "-"}, run.out);
+    QCOMPARE(generate.code, 1);
+    QCOMPARE(generate.err, "velko: There are no meta tags to generate.\n");
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,6 +1,6 @@
+#include "support/WindowDriver.h"
 #include "widgets/AboutBox.h"
 #include "widgets/HelpViewer.h"
-#include "support/WindowDriver.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -84,10 +84,10 @@ void TestHelp::aboutBox() {
     QWidget owner;
     owner.move(300, 200);
     owner.show();
-    auto *box = new AboutBox(desktop, &owner);
+    auto *box = new AboutBox(desktop, Settings{}, &owner);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box));
-    QCOMPARE(box->findChild<QLabel *>("lbl5")->text(), "Velko Version 1.31");
+    QCOMPARE(box->findChild<QLabel *>("lbl5")->text(), "Velko Version " VELKO_VERSION);
     QVERIFY(qAbs(box->frameGeometry().center().x() - box->screen()->geometry().center().x()) <= 1);
     QVERIFY(qAbs(box->frameGeometry().center().y() - box->screen()->geometry().center().y()) <= 1);
     auto *link = box->findChild<QLabel *>(label);

@@ -7,9 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -45,6 +43,7 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir m_home;
+    Settings m_settings;
     std::unique_ptr<test::TestHttpServer> m_server;
     std::unique_ptr<test::WindowDriver> m_driver;
     test::WindowDriver &d() { return *m_driver; }
@@ -67,26 +66,24 @@ private:
 };
 
 void TestWebImport::initTestCase() {
-    qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toUtf8());
-    QSettings("velko", "velko").setValue("fetch/timeoutSeconds", 2);
+    m_settings.dataFolder = m_home.path();
+    m_settings.fetchTimeoutSeconds = 2;
 }
 
 void TestWebImport::init() {
-    QFile::remove(urlHistoryPath());
+    QFile::remove(urlHistoryPath(m_home.path()));
     m_server = std::make_unique<test::TestHttpServer>();
     m_server->answer("/page.html", test::httpAnswer(200, kPage));
-    m_driver = std::make_unique<test::WindowDriver>();
+    m_driver = std::make_unique<test::WindowDriver>(m_settings);
 }
 
 void TestWebImport::importsAPage() {
     fetch(m_server->url("/page.html").toString());
     QCOMPARE(d().text(Field::Title), "Fetched");
     QCOMPARE(d().window().documentText(), QString(kPage).replace("\n", "\r\n") + "\r\n");
-    QCOMPARE(test::bytesOf(scratchPagePath()), kPage + "\r\n");
+    QCOMPARE(test::bytesOf(scratchPagePath(m_home.path())), kPage + "\r\n");
     QVERIFY(d().desktop().messages.isEmpty());
     QCOMPARE(dialog()->findChild<QLabel *>("lblConnecting")->text(), "Done");
-    QCOMPARE(d().find<QLineEdit>("txtUrlHidden")->text(), "");
     d().desktop().fileChoices << ""; // a fetched page has no file: Save File asks
     TRIGGER(d(), "mnuFileSave");
     QCOMPARE(d().desktop().fileDialogs.size(), 1);
@@ -161,7 +158,8 @@ void TestWebImport::nothingReadOffersAnotherTry() {
 }
 
 void TestWebImport::history() {
-    test::writeBytes(urlHistoryPath(), "\n  http://a.example/  \n\n");
+    const QString history = urlHistoryPath(m_home.path());
+    test::writeBytes(history, "\n  http://a.example/  \n\n");
     const QString url = m_server->url("/page.html").toString();
     fetch(url);
     fetch(url); // typed twice, kept twice
@@ -170,13 +168,12 @@ void TestWebImport::history() {
         urlBox()->setCurrentIndex(1);
         click("cmdCancel"); // removes the picked address
     });
-    QCOMPARE(test::bytesOf(urlHistoryPath()), ("http://a.example/\r\n" + url + "\r\n").toUtf8());
-    QCOMPARE(QFile::permissions(urlHistoryPath()),
-             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                 QFileDevice::WriteUser);
+    QCOMPARE(test::bytesOf(history), ("http://a.example/\r\n" + url + "\r\n").toUtf8());
+    QCOMPARE(QFile::permissions(history), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadUser | QFileDevice::WriteUser);
     fetch(url);
     TRIGGER(d(), "mnuFileExit"); // saved when the program ends
-    QCOMPARE(test::bytesOf(urlHistoryPath()),
+    QCOMPARE(test::bytesOf(history),
              ("http://a.example/\r\n" + url + "\r\n" + url + "\r\n").toUtf8());
 }
 

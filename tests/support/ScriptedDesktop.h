@@ -35,7 +35,7 @@ public:
         return urlsOpen;
     }
     void showHelpContents(const QUrl &helpFile) override { helpShown << helpFile; }
-    void showAbout() override { ++aboutShown; }
+    void showAbout(const Settings &) override { ++aboutShown; }
 };
 
 } // namespace velko::test

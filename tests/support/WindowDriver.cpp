@@ -7,9 +7,9 @@
 
 namespace velko::test {
 
-WindowDriver::WindowDriver()
+WindowDriver::WindowDriver(const Settings &settings)
     : m_desktop(std::make_unique<ScriptedDesktop>())
-    , m_window(std::make_unique<MainWindow>(*m_desktop)) {}
+    , m_window(std::make_unique<MainWindow>(*m_desktop, settings)) {}
 
 WindowDriver::~WindowDriver() = default;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/MainWindow.h"
 #include "support/ScriptedDesktop.h"
+#include "widgets/MainWindow.h"
 
 #include <QAction>
 #include <QTest>
@@ -15,7 +15,7 @@ namespace velko::test {
 // its controls: by object name, as a user would by caption.
 class WindowDriver {
 public:
-    WindowDriver();
+    explicit WindowDriver(const Settings &settings = {});
     ~WindowDriver();
 
     ScriptedDesktop &desktop() { return *m_desktop; }
