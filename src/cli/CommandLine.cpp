@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/FormFile.h"
+#include "cli/PageUpdate.h"
 #include "document/TagInsertion.h"
 #include "import/MetaTagReader.h"
 #include "tags/TagBlock.h"
@@ -157,6 +158,56 @@ int read(Session &session, const QStringList &pages) {
     return code;
 }
 
+struct UpdateTarget {
+    QString output; // --output: the one page's new file
+    bool inPlace = false;
+    bool dryRun = false;
+};
+
+// Pages are updated (and with --in-place written back) on every core, a batch
+// at a time; the reports and the output come in the order given.
+int update(Session &session, const QString &formPath, const QStringList &pages,
+           const UpdateTarget &target) {
+    const std::optional<FormValue> form = session.readForm(formPath);
+    if (!form)
+        return kUsage;
+    const std::vector<TagLine> lines = BuildTagLines(*form, DcNameCase::Capitalised);
+    if (lines.empty())
+        return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
+    const bool writeBack = target.inPlace && !target.dryRun;
+    auto updateOne = [&lines, writeBack](const QString &path) {
+        PageUpdate page = updatePageFile(path, lines);
+        if (writeBack && page.error.isEmpty() && page.changed())
+            writeFileAtomically(path, page.update.page, &page.error);
+        return page;
+    };
+
+    constexpr qsizetype kBatch = 256;
+    int code = kDone;
+    for (qsizetype first = 0; first < pages.size(); first += kBatch) {
+        const QList<PageUpdate> done =
+            QtConcurrent::blockingMapped<QList<PageUpdate>>(pages.mid(first, kBatch), updateOne);
+        for (qsizetype i = 0; i < done.size(); ++i) {
+            const QString &path = pages[first + i];
+            QString error = done[i].error;
+            if (error.isEmpty() && !target.dryRun && !target.inPlace) {
+                if (target.output.isEmpty())
+                    session.print(done[i].update.page);
+                else if (!writeFileAtomically(target.output, done[i].update.page, &error))
+                    error = target.output + QStringLiteral(": ") + error;
+            }
+            if (!error.isEmpty()) {
+                code = session.fail(kFailed, path + QStringLiteral(": ") + error);
+                continue;
+            }
+            if (target.dryRun)
+                session.print(done[i].diff(path));
+            session.warn(path + QStringLiteral(": ") + done[i].summary());
+        }
+    }
+    return code;
+}
+
 // The paths in a --files-from list: one a line (LF or CR LF), or each ended
 // by a NUL byte. Empty ones are skipped; the rest are taken as written.
 QStringList pathsInList(const QByteArray &list, char end) {
@@ -218,6 +269,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
     const Mode modes[] = {
         {options.generate, options.lowerCaseDc.names()},
         {options.insert, options.output.names()},
+        {options.update, options.output.names() + options.inPlace.names() + options.dryRun.names() +
+                             options.filesFrom.names() + options.nulSeparated.names()},
         {options.read, options.filesFrom.names() + options.nulSeparated.names()},
         {options.formTemplate, {}},
     };
@@ -230,8 +283,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
         }
     }
     if (modesGiven != 1)
-        return usageError(
-            QStringLiteral("give one of --generate, --insert, --read and --form-template"));
+        return usageError(QStringLiteral(
+            "give one of --generate, --insert, --update, --read and --form-template"));
     const QString modeName = QStringLiteral("--") + mode->option.names().first();
     for (const QString &name : parser.optionNames()) {
         if (!mode->option.names().contains(name) && !mode->goesWith.contains(name))
@@ -247,6 +300,21 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
             return usageError(QStringLiteral("--read takes one or more pages"));
         const std::optional<QStringList> all = givenPages(session, parser, options);
         return all ? read(session, *all) : kUsage;
+    }
+    if (parser.isSet(options.update)) {
+        const bool inPlace = parser.isSet(options.inPlace);
+        if (inPlace && parser.isSet(options.output))
+            return usageError(QStringLiteral("--output does not go with --in-place"));
+        if (!inPlace && parser.isSet(options.filesFrom))
+            return usageError(QStringLiteral("--files-from goes with --update --in-place"));
+        if (inPlace ? pages.isEmpty() && !parser.isSet(options.filesFrom) : pages.size() != 1)
+            return usageError(QStringLiteral(
+                "--update takes a form file and one page, or with --in-place one or more pages"));
+        const std::optional<QStringList> all = givenPages(session, parser, options);
+        if (!all)
+            return kUsage;
+        return update(session, parser.value(options.update), *all,
+                      {parser.value(options.output), inPlace, parser.isSet(options.dryRun)});
     }
     if (parser.isSet(options.formTemplate)) {
         if (!pages.isEmpty())
