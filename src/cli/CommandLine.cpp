@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIODevice>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace velko {
@@ -174,35 +175,52 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     const std::vector<TagLine> lines = BuildTagLines(*form, DcNameCase::Capitalised);
     if (lines.empty())
         return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
+    // What a page leaves behind once its worker is done: with --in-place only
+    // its report, so that a batch of large pages does not stay in memory.
+    struct Outcome {
+        QString error;
+        QString summary;
+        QByteArray output; // the diff, or without --in-place the page
+    };
     const bool writeBack = target.inPlace && !target.dryRun;
-    auto updateOne = [&lines, writeBack](const QString &path) {
+    auto updateOne = [&lines, &target, writeBack](const QString &path) {
         PageUpdate page = updatePageFile(path, lines);
-        if (writeBack && page.error.isEmpty() && page.changed())
-            writeFileAtomically(path, page.update.page, &page.error);
-        return page;
+        Outcome outcome{page.error, page.summary(), {}};
+        if (!outcome.error.isEmpty())
+            return outcome;
+        if (target.dryRun)
+            outcome.output = page.diff(path);
+        else if (!target.inPlace)
+            outcome.output = page.update.page;
+        else if (page.changed())
+            writeFileAtomically(path, page.update.page, &outcome.error);
+        return outcome;
     };
 
+    // Writing a page back mostly waits for the disk (QSaveFile syncs each
+    // file), so more pages are in flight than there are cores; the disk
+    // then syncs them together.
+    QThreadPool pool;
+    pool.setMaxThreadCount(writeBack ? std::max(16, QThread::idealThreadCount())
+                                     : QThread::idealThreadCount());
     constexpr qsizetype kBatch = 256;
     int code = kDone;
     for (qsizetype first = 0; first < pages.size(); first += kBatch) {
-        const QList<PageUpdate> done =
-            QtConcurrent::blockingMapped<QList<PageUpdate>>(pages.mid(first, kBatch), updateOne);
+        const QList<Outcome> done = QtConcurrent::blockingMapped<QList<Outcome>>(
+            &pool, pages.mid(first, kBatch), updateOne);
         for (qsizetype i = 0; i < done.size(); ++i) {
             const QString &path = pages[first + i];
             QString error = done[i].error;
-            if (error.isEmpty() && !target.dryRun && !target.inPlace) {
-                if (target.output.isEmpty())
-                    session.print(done[i].update.page);
-                else if (!writeFileAtomically(target.output, done[i].update.page, &error))
-                    error = target.output + QStringLiteral(": ") + error;
-            }
+            if (error.isEmpty() && !target.output.isEmpty() && !target.dryRun &&
+                !writeFileAtomically(target.output, done[i].output, &error))
+                error = target.output + QStringLiteral(": ") + error;
             if (!error.isEmpty()) {
                 code = session.fail(kFailed, path + QStringLiteral(": ") + error);
                 continue;
             }
-            if (target.dryRun)
-                session.print(done[i].diff(path));
-            session.warn(path + QStringLiteral(": ") + done[i].summary());
+            if (target.output.isEmpty() || target.dryRun)
+                session.print(done[i].output);
+            session.warn(path + QStringLiteral(": ") + done[i].summary);
         }
     }
     return code;

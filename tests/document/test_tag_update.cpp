@@ -108,8 +108,8 @@ void TestTagUpdate::pages() {
 
     // Before the head's tag and from its end on, nothing changed.
     const PageHead head = findHead(QStringView(page));
-    QVERIFY(updated.startsWith(QStringView(page).first(head.tag.end())));
-    QVERIFY(updated.endsWith(QStringView(page).sliced(head.end)));
+    QVERIFY(updated.startsWith(QStringView(page).first(head.tag.end())) &&
+            updated.endsWith(QStringView(page).sliced(head.end)));
 
     // The bytes of the page give the same bytes.
     const TagUpdate<QByteArray> bytes = updateTags(QByteArrayView(page.toUtf8()), lines);
