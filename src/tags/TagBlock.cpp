@@ -40,6 +40,16 @@ std::optional<QString> rowValue(const TagRow &row, const FormValue &form) {
         if (!form[row.check])
             return {};
         return form[row.field];
+    case Source::Fixed:
+        if (!form[row.check])
+            return {};
+        return QString();
+    case Source::Fallback:
+        if (!form[row.field].isEmpty())
+            return form[row.field];
+        if (!form[row.check] || form[row.fallback].isEmpty())
+            return {};
+        return form[row.fallback];
     }
     return {};
 }
@@ -54,10 +64,13 @@ QString lineText(const TagRow &row, QString value, DcNameCase dcCase) {
     case Element::Link:
         break;
     }
-    return (row.element == Element::Meta ? QStringLiteral("<meta ") : QStringLiteral("<link ")) +
-           row.keyAttribute + QStringLiteral("=\"") + writtenKeyValue(row, dcCase) +
-           QStringLiteral("\" ") + row.valueAttribute + QStringLiteral("=\"") + row.valuePrefix +
-           value.replace(u'"', QStringLiteral("&quot;")) + QStringLiteral("\">");
+    QString line =
+        (row.element == Element::Meta ? QStringLiteral("<meta ") : QStringLiteral("<link ")) +
+        row.keyAttribute + QStringLiteral("=\"") + writtenKeyValue(row, dcCase) + QLatin1Char('"');
+    if (!row.valueAttribute.isEmpty())
+        line += QLatin1Char(' ') + row.valueAttribute + QStringLiteral("=\"") + row.valuePrefix +
+                value.replace(u'"', QStringLiteral("&quot;")) + QLatin1Char('"');
+    return line + QLatin1Char('>');
 }
 
 } // namespace
