@@ -201,7 +201,7 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     // file), so more pages are in flight than there are cores; the disk
     // then syncs them together.
     QThreadPool pool;
-    pool.setMaxThreadCount(writeBack ? std::max(16, QThread::idealThreadCount())
+    pool.setMaxThreadCount(writeBack ? std::max(8, QThread::idealThreadCount())
                                      : QThread::idealThreadCount());
     constexpr qsizetype kBatch = 256;
     int code = kDone;
