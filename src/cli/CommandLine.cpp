@@ -2,6 +2,8 @@
 
 #include "cli/Arguments.h"
 #include "cli/FormFile.h"
+#include "cli/PageCheck.h"
+#include "cli/PageFile.h"
 #include "cli/PageUpdate.h"
 #include "document/TagInsertion.h"
 #include "import/MetaTagReader.h"
@@ -112,23 +114,12 @@ struct PageLine {
 };
 
 // The form as Import File leaves it, read straight from the file's bytes: the
-// page is mapped, not decoded, so even a huge page costs little memory.
+// page is not decoded, only its values are.
 PageLine readPage(const QString &path) {
-    QFile file(path);
-    QString error;
-    if (!openRegularFile(file, &error))
-        return {{}, error};
-    // Large pages are mapped rather than copied. Small ones are read: mapping
-    // and unmapping costs more for them, above all with several threads.
-    constexpr qint64 kMapFrom = 1024 * 1024;
-    const uchar *mapped = file.size() >= kMapFrom ? file.map(0, file.size()) : nullptr;
-    const QByteArray readBytes = mapped ? QByteArray() : file.readAll();
-    const QByteArrayView bytes =
-        mapped ? QByteArrayView(reinterpret_cast<const char *>(mapped), file.size())
-               : QByteArrayView(readBytes);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-
+    const PageFile page(path);
+    if (!page.error().isEmpty())
+        return {{}, page.error()};
+    const QByteArrayView bytes = page.bytes();
     const Encoding encoding = detectEncoding(bytes);
     FormValue form;
     readMetaTags(bytes, encoding, form);
@@ -159,6 +150,28 @@ int read(Session &session, const QStringList &pages) {
     return code;
 }
 
+// Pages are checked like --read reads them; any error found fails the command.
+int check(Session &session, const QStringList &pages, const RuleSet &ignored, ReportFormat format) {
+    constexpr qsizetype kBatch = 256;
+    int code = kDone;
+    for (qsizetype first = 0; first < pages.size(); first += kBatch) {
+        const QList<PageReport> reports =
+            QtConcurrent::blockingMapped(pages.mid(first, kBatch), [&](const QString &path) {
+                return checkPageFile(path, ignored, format);
+            });
+        for (qsizetype i = 0; i < reports.size(); ++i) {
+            const PageReport &report = reports[i];
+            if (!report.failure.isEmpty())
+                code =
+                    session.fail(kFailed, pages[first + i] + QStringLiteral(": ") + report.failure);
+            session.print(report.lines);
+            if (report.errorFound)
+                code = kFailed;
+        }
+    }
+    return code;
+}
+
 struct UpdateTarget {
     QString output; // --output: the one page's new file
     bool inPlace = false;
@@ -175,55 +188,54 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     const std::vector<TagLine> lines = BuildTagLines(*form, DcNameCase::Capitalised);
     if (lines.empty())
         return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
-    // What a page leaves behind once its worker is done: with --in-place only
-    // its report, so that a batch of large pages does not stay in memory.
-    struct Outcome {
-        QString error;
-        QString summary;
-        QByteArray output; // the diff, or without --in-place the page
-    };
-    const bool writeBack = target.inPlace && !target.dryRun;
-    auto updateOne = [&lines, &target, writeBack](const QString &path) {
-        PageUpdate page = updatePageFile(path, lines);
-        Outcome outcome{page.error, page.summary(), {}};
-        if (!outcome.error.isEmpty())
-            return outcome;
-        if (target.dryRun)
-            outcome.output = page.diff(path);
-        else if (!target.inPlace)
-            outcome.output = page.update.page;
-        else if (page.changed())
-            writeFileAtomically(path, page.update.page, &outcome.error);
-        return outcome;
-    };
-
+    const UpdateOutput output = target.dryRun    ? UpdateOutput::Diff
+                                : target.inPlace ? UpdateOutput::WriteBack
+                                                 : UpdateOutput::Page;
     // Writing a page back mostly waits for the disk (QSaveFile syncs each
-    // file), so more pages are in flight than there are cores; the disk
-    // then syncs them together.
+    // file), so more pages are in flight than there are cores.
     QThreadPool pool;
-    pool.setMaxThreadCount(writeBack ? std::max(8, QThread::idealThreadCount())
-                                     : QThread::idealThreadCount());
+    pool.setMaxThreadCount(output == UpdateOutput::WriteBack
+                               ? std::max(8, QThread::idealThreadCount())
+                               : QThread::idealThreadCount());
     constexpr qsizetype kBatch = 256;
     int code = kDone;
     for (qsizetype first = 0; first < pages.size(); first += kBatch) {
-        const QList<Outcome> done = QtConcurrent::blockingMapped<QList<Outcome>>(
-            &pool, pages.mid(first, kBatch), updateOne);
+        const QList<PageUpdate> done = QtConcurrent::blockingMapped<QList<PageUpdate>>(
+            &pool, pages.mid(first, kBatch),
+            [&](const QString &path) { return updatePageFile(path, lines, output); });
         for (qsizetype i = 0; i < done.size(); ++i) {
             const QString &path = pages[first + i];
             QString error = done[i].error;
-            if (error.isEmpty() && !target.output.isEmpty() && !target.dryRun &&
+            const bool toFile = output == UpdateOutput::Page && !target.output.isEmpty();
+            if (error.isEmpty() && toFile &&
                 !writeFileAtomically(target.output, done[i].output, &error))
                 error = target.output + QStringLiteral(": ") + error;
             if (!error.isEmpty()) {
                 code = session.fail(kFailed, path + QStringLiteral(": ") + error);
                 continue;
             }
-            if (target.output.isEmpty() || target.dryRun)
+            if (!toFile)
                 session.print(done[i].output);
             session.warn(path + QStringLiteral(": ") + done[i].summary);
         }
     }
     return code;
+}
+
+// The rules named in the --ignore values, each a list separated by commas.
+std::optional<RuleSet> ignoredRules(const QStringList &values, QString *unknown) {
+    RuleSet rules;
+    for (const QString &value : values) {
+        for (const QString &id : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const std::optional<Rule> rule = ruleWithId(id.trimmed());
+            if (!rule) {
+                *unknown = id.trimmed();
+                return {};
+            }
+            rules.set(size_t(*rule));
+        }
+    }
+    return rules;
 }
 
 // The paths in a --files-from list: one a line (LF or CR LF), or each ended
@@ -290,6 +302,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
         {options.update, options.output.names() + options.inPlace.names() + options.dryRun.names() +
                              options.filesFrom.names() + options.nulSeparated.names()},
         {options.read, options.filesFrom.names() + options.nulSeparated.names()},
+        {options.check, options.filesFrom.names() + options.nulSeparated.names() +
+                            options.format.names() + options.ignore.names()},
         {options.formTemplate, {}},
     };
     const Mode *mode = nullptr;
@@ -302,7 +316,7 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
     }
     if (modesGiven != 1)
         return usageError(QStringLiteral(
-            "give one of --generate, --insert, --update, --read and --form-template"));
+            "give one of --generate, --insert, --update, --read, --check and --form-template"));
     const QString modeName = QStringLiteral("--") + mode->option.names().first();
     for (const QString &name : parser.optionNames()) {
         if (!mode->option.names().contains(name) && !mode->goesWith.contains(name))
@@ -333,6 +347,23 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
             return kUsage;
         return update(session, parser.value(options.update), *all,
                       {parser.value(options.output), inPlace, parser.isSet(options.dryRun)});
+    }
+    if (parser.isSet(options.check)) {
+        if (pages.isEmpty() && !parser.isSet(options.filesFrom))
+            return usageError(QStringLiteral("--check takes one or more pages"));
+        QString unknown;
+        const std::optional<RuleSet> ignored =
+            ignoredRules(parser.values(options.ignore), &unknown);
+        if (!ignored)
+            return usageError(QStringLiteral("--ignore: unknown rule ") + unknown);
+        const QString format = parser.value(options.format);
+        if (!format.isEmpty() && format != QLatin1String("text") && format != QLatin1String("json"))
+            return usageError(QStringLiteral("--format takes text or json"));
+        const std::optional<QStringList> all = givenPages(session, parser, options);
+        return all ? check(session, *all, *ignored,
+                           format == QLatin1String("json") ? ReportFormat::Json
+                                                           : ReportFormat::Text)
+                   : kUsage;
     }
     if (parser.isSet(options.formTemplate)) {
         if (!pages.isEmpty())

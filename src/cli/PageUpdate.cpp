@@ -1,16 +1,19 @@
 #include "cli/PageUpdate.h"
 
+#include "cli/PageFile.h"
 #include "cli/UnifiedDiff.h"
 #include "document/TagInsertion.h"
+#include "document/TagUpdate.h"
 #include "text/TextFile.h"
 
-#include <QFile>
 #include <vector>
 
 namespace velko {
 
-QString PageUpdate::summary() const {
-    if (!changed())
+namespace {
+
+QString summary(const TagUpdate<QByteArray> &update) {
+    if (update.changes.empty())
         return QStringLiteral("unchanged");
     return QStringLiteral("replaced %1, added %2, removed %3")
         .arg(update.count(TagChangeKind::Replaced))
@@ -18,26 +21,36 @@ QString PageUpdate::summary() const {
         .arg(update.count(TagChangeKind::Removed));
 }
 
-QByteArray PageUpdate::diff(const QString &name) const {
+QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByteArray> &update) {
     std::vector<Splice> splices;
     for (const TagChange &change : update.changes)
         splices.push_back({change.oldSpan, change.newSpan});
     return unifiedDiff(name, before, update.page, splices);
 }
 
-PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines) {
-    PageUpdate result;
-    QFile file(path);
-    if (!openRegularFile(file, &result.error))
-        return result;
-    result.before = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
+} // namespace
+
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
+                          UpdateOutput output) {
+    const PageFile file(path);
+    if (!file.error().isEmpty())
+        return {file.error(), {}, {}};
+    const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
+    if (!update.headFound)
+        return {QString::fromUtf8(insertion::kNotHtml), {}, {}};
+    PageUpdate result{{}, summary(update), {}};
+    switch (output) {
+    case UpdateOutput::Page:
+        result.output = update.page;
+        break;
+    case UpdateOutput::Diff:
+        result.output = diff(path, file.bytes(), update);
+        break;
+    case UpdateOutput::WriteBack:
+        if (!update.changes.empty())
+            writeFileAtomically(path, update.page, &result.error);
+        break;
     }
-    result.update = updateTags(QByteArrayView(result.before), lines);
-    if (!result.update.headFound)
-        result.error = QString::fromUtf8(insertion::kNotHtml);
     return result;
 }
 

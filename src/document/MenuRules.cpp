@@ -16,7 +16,7 @@ FormMenuState formMenuRules(bool formEmpty) {
 
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags) {
     const bool insert = !document.isEmpty() && !tags.isEmpty();
-    return {!formEmpty, insert, insert, !tags.isEmpty(), !tags.isEmpty()};
+    return {!formEmpty, insert, insert, !tags.isEmpty(), !tags.isEmpty(), !document.isEmpty()};
 }
 
 } // namespace velko

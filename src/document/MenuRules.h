@@ -26,6 +26,7 @@ struct TagsMenuState {
     bool update = true;
     bool copy = true;
     bool saveAs = true;
+    bool check = true;
     bool operator==(const TagsMenuState &) const = default;
 };
 
@@ -33,8 +34,9 @@ struct TagsMenuState {
 // skeleton; closing, once it is not empty.
 FileMenuState fileMenuRules(QStringView document);
 FormMenuState formMenuRules(bool formEmpty);
-// Insert, Update, Copy and Save Tags As look at the text areas only, so they stay
-// offered with an empty form while an earlier tag block is still shown.
+// Insert, Update, Copy and Save Tags As look at the text areas only, so they
+// stay offered with an empty form while an earlier tag block is still shown;
+// Check Page needs only a document.
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags);
 
 } // namespace velko

@@ -27,6 +27,7 @@ struct MainMenu {
     QAction *tagsUpdate = nullptr;
     QAction *tagsCopy = nullptr;
     QAction *tagsSaveAs = nullptr;
+    QAction *tagsCheck = nullptr;
 
     QMenu *help = nullptr;
     QAction *helpContents = nullptr;
