@@ -148,3 +148,8 @@ if [ -x "$build/bench/bench_previews" ]; then
 else
     echo "(bench_previews not built: install libbenchmark-dev and configure again)"
 fi
+
+echo
+echo "### velko --update"
+echo
+RUNS=$runs "$here/update.sh" "$build" "$work"

@@ -16,7 +16,7 @@ cmake -S . -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWi
     -DVELKO_FUZZ=ON -DBUILD_TESTING=OFF \
     -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-targets="fuzz_reader fuzz_insertion fuzz_form_file"
+targets="fuzz_reader fuzz_insertion fuzz_update fuzz_form_file"
 # shellcheck disable=SC2086
 cmake --build "$build_dir" -j "$(nproc)" --target $targets
 

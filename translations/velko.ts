@@ -113,6 +113,18 @@
         <source>Do you want to save them?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Replace %1 tags, add %2, remove %3 duplicates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Tags In File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page already has these tags.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>
@@ -789,6 +801,10 @@
     </message>
     <message>
         <source>Check Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update Tags In File</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -113,6 +113,18 @@
         <source>Do you want to save them?</source>
         <translation>Möchten Sie sie speichern?</translation>
     </message>
+    <message>
+        <source>Replace %1 tags, add %2, remove %3 duplicates.</source>
+        <translation>%1 Tags ersetzen, %2 hinzufügen, %3 Duplikate entfernen.</translation>
+    </message>
+    <message>
+        <source>Update Tags In File</source>
+        <translation>Tags in Datei aktualisieren</translation>
+    </message>
+    <message>
+        <source>The page already has these tags.</source>
+        <translation>Die Seite enthält diese Tags bereits.</translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>
@@ -790,6 +802,10 @@
     <message>
         <source>Check Page</source>
         <translation>Seite prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Update Tags In File</source>
+        <translation>Tags in Datei &amp;aktualisieren</translation>
     </message>
 </context>
 <context>

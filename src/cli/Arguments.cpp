@@ -57,6 +57,8 @@ QStringView modeOptionName(QStringView argument) {
 constexpr auto kUsageText = R"(Usage: velko [PAGE]
        velko --generate FORM [--lowercase-dc]
        velko --insert FORM PAGE [--output FILE]
+       velko --update FORM PAGE [--output FILE] [--dry-run]
+       velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
        velko --read [PAGE...] [--files-from LIST [-0]]
        velko --check [PAGE...] [--files-from LIST [-0]] [--format=json]
              [--ignore RULE,...]
@@ -70,6 +72,12 @@ Without a mode, opens the Velko window, with PAGE imported if given.
   --insert FORM PAGE  insert the tag block after the head tag of PAGE and print
                       the page, in its own encoding and line breaks
   --output FILE       write the page to FILE instead (FILE may be PAGE)
+  --update FORM PAGE  bring the tags of PAGE up to date with the form: replace
+                      the ones it has, add the ones it lacks, remove duplicates;
+                      print the page, every other byte as it was
+  --in-place          with --update: write each page back, if it changes
+  --dry-run           with --update: write nothing, print a unified diff of each
+                      page that would change
   --read PAGE...      print, for each page, one line of JSON: {"file", "encoding",
                       "form"}, the form as importing the page leaves it
   --check PAGE...     check the head of each page; print a line per finding,
@@ -77,8 +85,8 @@ Without a mode, opens the Velko window, with PAGE imported if given.
   --format=json       print each finding as a line of JSON instead: {"file",
                       "line", "column", "severity", "rule", "message"}
   --ignore RULE,...   leave out the findings of these rules (below)
-  --files-from LIST   take the pages named in LIST too, one path a line ("-":
-                      standard input)
+  --files-from LIST   with --read, --check or --update --in-place: the pages
+                      named in LIST too, one path a line ("-": standard input)
   -0                  the paths in LIST end with a NUL byte instead
   --form-template     print a form file with every key and empty values
   --help              show this help
@@ -88,6 +96,9 @@ FORM is a JSON object: text fields by name ("Title": "..."), lists by name
 ("Robot": "noindex" or {"index": 1, "text": "noindex"}), check boxes by caption
 ("Use Title": true); velko --form-template prints every key. FORM may also be
 one line of --read output, which stands for its form.
+
+--update reports each page on standard error: "velko: PAGE: replaced 3, added
+5, removed 2" or "velko: PAGE: unchanged".
 
 Exit status: 0 done, 1 the command failed (--check: an error was found), 2 a
 usage error or a bad form file.

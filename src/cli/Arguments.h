@@ -33,6 +33,9 @@ struct CommandLineOptions {
     QCommandLineOption lowerCaseDc{QStringLiteral("lowercase-dc")};
     QCommandLineOption insert{QStringLiteral("insert"), QString(), QStringLiteral("FORM")};
     QCommandLineOption output{QStringLiteral("output"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption update{QStringLiteral("update"), QString(), QStringLiteral("FORM")};
+    QCommandLineOption inPlace{QStringLiteral("in-place")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run")};
     QCommandLineOption read{QStringLiteral("read")};
     QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("LIST")};
     QCommandLineOption nulSeparated{QStringLiteral("0")};
@@ -44,8 +47,8 @@ struct CommandLineOptions {
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const {
-        return {generate, lowerCaseDc, insert, output,       read, filesFrom, nulSeparated,
-                check,    format,      ignore, formTemplate, help, version};
+        return {generate,  lowerCaseDc,  insert, output, update, inPlace,      dryRun, read,
+                filesFrom, nulSeparated, check,  format, ignore, formTemplate, help,   version};
     }
 };
 

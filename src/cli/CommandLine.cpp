@@ -4,6 +4,7 @@
 #include "cli/FormFile.h"
 #include "cli/PageCheck.h"
 #include "cli/PageFile.h"
+#include "cli/PageUpdate.h"
 #include "document/TagInsertion.h"
 #include "import/MetaTagReader.h"
 #include "page/PageHead.h"
@@ -13,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIODevice>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace velko {
@@ -171,6 +173,56 @@ int check(Session &session, const QStringList &pages, const RuleSet &ignored, Re
     return code;
 }
 
+struct UpdateTarget {
+    QString output; // --output: the one page's new file
+    bool inPlace = false;
+    bool dryRun = false;
+};
+
+// Pages are updated (and with --in-place written back) on every core, a batch
+// at a time; the reports and the output come in the order given.
+int update(Session &session, const QString &formPath, const QStringList &pages,
+           const UpdateTarget &target) {
+    const std::optional<FormValue> form = session.readForm(formPath);
+    if (!form)
+        return kUsage;
+    const std::vector<TagLine> lines = BuildTagLines(*form, DcNameCase::Capitalised);
+    if (lines.empty())
+        return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
+    const UpdateOutput output = target.dryRun    ? UpdateOutput::Diff
+                                : target.inPlace ? UpdateOutput::WriteBack
+                                                 : UpdateOutput::Page;
+    // Writing a page back mostly waits for the disk (QSaveFile syncs each
+    // file), so more pages are in flight than there are cores.
+    QThreadPool pool;
+    pool.setMaxThreadCount(output == UpdateOutput::WriteBack
+                               ? std::max(8, QThread::idealThreadCount())
+                               : QThread::idealThreadCount());
+    constexpr qsizetype kBatch = 256;
+    int code = kDone;
+    for (qsizetype first = 0; first < pages.size(); first += kBatch) {
+        const QList<PageUpdate> done = QtConcurrent::blockingMapped<QList<PageUpdate>>(
+            &pool, pages.mid(first, kBatch),
+            [&](const QString &path) { return updatePageFile(path, lines, output); });
+        for (qsizetype i = 0; i < done.size(); ++i) {
+            const QString &path = pages[first + i];
+            QString error = done[i].error;
+            const bool toFile = output == UpdateOutput::Page && !target.output.isEmpty();
+            if (error.isEmpty() && toFile &&
+                !writeFileAtomically(target.output, done[i].output, &error))
+                error = target.output + QStringLiteral(": ") + error;
+            if (!error.isEmpty()) {
+                code = session.fail(kFailed, path + QStringLiteral(": ") + error);
+                continue;
+            }
+            if (!toFile)
+                session.print(done[i].output);
+            session.warn(path + QStringLiteral(": ") + done[i].summary);
+        }
+    }
+    return code;
+}
+
 // The rules named in the --ignore values, each a list separated by commas.
 std::optional<RuleSet> ignoredRules(const QStringList &values, QString *unknown) {
     RuleSet rules;
@@ -248,6 +300,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
     const Mode modes[] = {
         {options.generate, options.lowerCaseDc.names()},
         {options.insert, options.output.names()},
+        {options.update, options.output.names() + options.inPlace.names() + options.dryRun.names() +
+                             options.filesFrom.names() + options.nulSeparated.names()},
         {options.read, options.filesFrom.names() + options.nulSeparated.names()},
         {options.check, options.filesFrom.names() + options.nulSeparated.names() +
                             options.format.names() + options.ignore.names()},
@@ -263,7 +317,7 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
     }
     if (modesGiven != 1)
         return usageError(QStringLiteral(
-            "give one of --generate, --insert, --read, --check and --form-template"));
+            "give one of --generate, --insert, --update, --read, --check and --form-template"));
     const QString modeName = QStringLiteral("--") + mode->option.names().first();
     for (const QString &name : parser.optionNames()) {
         if (!mode->option.names().contains(name) && !mode->goesWith.contains(name))
@@ -279,6 +333,21 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
             return usageError(QStringLiteral("--read takes one or more pages"));
         const std::optional<QStringList> all = givenPages(session, parser, options);
         return all ? read(session, *all) : kUsage;
+    }
+    if (parser.isSet(options.update)) {
+        const bool inPlace = parser.isSet(options.inPlace);
+        if (inPlace && parser.isSet(options.output))
+            return usageError(QStringLiteral("--output does not go with --in-place"));
+        if (!inPlace && parser.isSet(options.filesFrom))
+            return usageError(QStringLiteral("--files-from goes with --update --in-place"));
+        if (inPlace ? pages.isEmpty() && !parser.isSet(options.filesFrom) : pages.size() != 1)
+            return usageError(QStringLiteral(
+                "--update takes a form file and one page, or with --in-place one or more pages"));
+        const std::optional<QStringList> all = givenPages(session, parser, options);
+        if (!all)
+            return kUsage;
+        return update(session, parser.value(options.update), *all,
+                      {parser.value(options.output), inPlace, parser.isSet(options.dryRun)});
     }
     if (parser.isSet(options.check)) {
         if (pages.isEmpty() && !parser.isSet(options.filesFrom))

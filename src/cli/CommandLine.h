@@ -4,6 +4,8 @@
 // display and no QApplication.
 //   velko --generate FORM [--lowercase-dc]
 //   velko --insert FORM PAGE [--output FILE]
+//   velko --update FORM PAGE [--output FILE] [--dry-run]
+//   velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
 //   velko --read [PAGE...] [--files-from LIST [-0]]
 //   velko --form-template
 //   velko --help | --version

@@ -2,6 +2,7 @@
 
 #include "document/NewDocument.h"
 #include "document/TagInsertion.h"
+#include "document/TagUpdate.h"
 #include "page/PageHead.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
@@ -21,6 +22,41 @@ QString lines(std::initializer_list<const char *> parts) {
     for (const char *part : parts)
         texts << QCoreApplication::translate("velko::DocumentCommands", part);
     return texts.join(QStringLiteral("\r\n"));
+}
+
+// Insert's and Update's answers to a page without a head tag, and to an empty
+// form.
+Message notHtml() {
+    using namespace insertion;
+    return {QCoreApplication::translate("velko::DocumentCommands", "File Validation"),
+            lines({kNotHtml, kCheckSyntax})};
+}
+Message missingData() {
+    using namespace insertion;
+    return {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
+            lines({kNoTags, kFillIn, kThenGenerate})};
+}
+
+// What Update Tags In File will do, and under Details the tags that go ("-")
+// and the lines that come ("+"), in page order.
+Message updateQuestion(QStringView document, const TagUpdate<QString> &update) {
+    QStringList details;
+    for (const TagChange &change : update.changes) {
+        if (change.kind != TagChangeKind::Added)
+            details << QStringLiteral("- ") +
+                           sliceOf(document, change.oldSpan).trimmed().toString();
+        if (change.kind != TagChangeKind::Removed)
+            details << QStringLiteral("+ ") +
+                           sliceOf(QStringView(update.page), change.line).toString();
+    }
+    const QString text =
+        QCoreApplication::translate("velko::DocumentCommands",
+                                    "Replace %1 tags, add %2, remove %3 duplicates.")
+            .arg(update.count(TagChangeKind::Replaced))
+            .arg(update.count(TagChangeKind::Added))
+            .arg(update.count(TagChangeKind::Removed));
+    return {QCoreApplication::translate("velko::DocumentCommands", "Confirm"), text,
+            Buttons::OkCancel, details.join(QStringLiteral("\r\n"))};
 }
 
 } // namespace
@@ -107,17 +143,13 @@ void DocumentCommands::insertTags() {
     const PageHead head = findHead(QStringView(document));
     if (!head.found()) {
         m_workspace.selectPage(Page::HtmlFile);
-        m_desktop.showMessage(
-            {QCoreApplication::translate("velko::DocumentCommands", "File Validation"),
-             lines({kNotHtml, kCheckSyntax})});
+        m_desktop.showMessage(notHtml());
         return;
     }
 
     const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
-        m_desktop.showMessage(
-            {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
-             lines({kNoTags, kFillIn, kThenGenerate})});
+        m_desktop.showMessage(missingData());
         return;
     }
 
@@ -131,7 +163,45 @@ void DocumentCommands::insertTags() {
     const Insertion insertion = insertAfterHead(document, head.insertAt, block);
     m_workspace.setDocumentText(insertion.document);
     m_workspace.selectPage(Page::HtmlFile);
-    m_workspace.highlightDocumentRange(insertion.blockStart, insertion.blockLength);
+    const Span inserted{insertion.blockStart, insertion.blockLength};
+    m_workspace.highlightDocumentRanges({&inserted, 1}, 0);
+}
+
+// Asks as Insert Tags Into File does, but about what will change.
+void DocumentCommands::updateTags() {
+    const QString document = m_workspace.documentText();
+    if (!findHead(QStringView(document)).found()) {
+        m_workspace.selectPage(Page::HtmlFile);
+        m_desktop.showMessage(notHtml());
+        return;
+    }
+
+    m_workspace.generateTags();
+    const std::vector<TagLine> block = BuildTagLines(m_workspace.form(), DcNameCase::Capitalised);
+    if (block.empty()) {
+        m_desktop.showMessage(missingData());
+        return;
+    }
+
+    const TagUpdate<QString> update = velko::updateTags(document, block);
+    if (update.changes.empty()) {
+        m_desktop.showMessage(
+            {QCoreApplication::translate("velko::DocumentCommands", "Update Tags In File"),
+             QCoreApplication::translate("velko::DocumentCommands",
+                                         "The page already has these tags.")});
+        return;
+    }
+    if (m_desktop.showMessage(updateQuestion(document, update)) != Answer::Ok)
+        return;
+
+    std::vector<Span> changed;
+    for (const TagChange &change : update.changes) {
+        if (change.line.length > 0)
+            changed.push_back(change.line);
+    }
+    m_workspace.setDocumentText(update.page);
+    m_workspace.selectPage(Page::HtmlFile);
+    m_workspace.highlightDocumentRanges(changed, update.changes.front().line.start);
 }
 
 } // namespace velko

@@ -8,8 +8,9 @@ class CommonDialog;
 class DesktopServices;
 class Workspace;
 
-// New, Close, Save File, Save File As and Insert Tags Into File, and the
-// question every command asks before it replaces a changed document.
+// New, Close, Save File, Save File As, Insert Tags Into File and Update Tags
+// In File, and the question every command asks before it replaces a changed
+// document.
 //
 // The document keeps a file name of its own, apart from the dialogs' shared
 // current file name: Save File writes only to the file the document came from
@@ -24,6 +25,7 @@ public:
     bool save();
     bool saveAs();
     void insertTags();
+    void updateTags();
 
     // Before the document is replaced or the program ends: a changed document
     // is saved or given up as the user answers. Returns whether the command

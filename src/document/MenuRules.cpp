@@ -15,8 +15,8 @@ FormMenuState formMenuRules(bool formEmpty) {
 }
 
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags) {
-    return {!formEmpty, !document.isEmpty() && !tags.isEmpty(), !tags.isEmpty(), !tags.isEmpty(),
-            !document.isEmpty()};
+    const bool insert = !document.isEmpty() && !tags.isEmpty();
+    return {!formEmpty, insert, insert, !tags.isEmpty(), !tags.isEmpty(), !document.isEmpty()};
 }
 
 } // namespace velko

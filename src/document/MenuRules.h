@@ -23,6 +23,7 @@ struct FormMenuState {
 struct TagsMenuState {
     bool generate = true;
     bool insert = true;
+    bool update = true;
     bool copy = true;
     bool saveAs = true;
     bool check = true;
@@ -33,8 +34,8 @@ struct TagsMenuState {
 // skeleton; closing, once it is not empty.
 FileMenuState fileMenuRules(QStringView document);
 FormMenuState formMenuRules(bool formEmpty);
-// Insert, Copy and Save Tags As look at the text areas only, so they stay
-// offered with an empty form while an earlier tag block is still shown;
+// Insert, Update, Copy and Save Tags As look at the text areas only, so they
+// stay offered with an empty form while an earlier tag block is still shown;
 // Check Page needs only a document.
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags);
 

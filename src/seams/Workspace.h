@@ -6,8 +6,10 @@
 
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
+#include "page/PageView.h"
 
 #include <QString>
+#include <span>
 
 namespace velko {
 
@@ -28,9 +30,9 @@ public:
     virtual void setDocumentModified(bool modified) = 0;
     // The file the document belongs to, for the window's title; empty: none.
     virtual void setDocumentPath(const QString &path) = 0;
-    // Colours a range of the document olive, puts the caret at the start of
-    // the document and gives the document area the focus.
-    virtual void highlightDocumentRange(qsizetype start, qsizetype length) = 0;
+    // Colours ranges of the document olive, puts the caret at `caret` and
+    // gives the document area the focus.
+    virtual void highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) = 0;
 
     virtual void setTagsText(const QString &text) = 0;
     // The Generate Tags command, showing the "Generated Tags" page. Returns

@@ -54,38 +54,40 @@ std::optional<QString> rowValue(const TagRow &row, const FormValue &form) {
     return {};
 }
 
-void appendLine(QString &block, const TagRow &row, QString value, DcNameCase dcCase) {
+QString lineText(const TagRow &row, QString value, DcNameCase dcCase) {
     switch (row.element) {
     case Element::Title:
-        block += QStringLiteral("<title>") + value + QStringLiteral("</title>");
-        break;
+        return QStringLiteral("<title>") + value + QStringLiteral("</title>");
     case Element::Comment:
-        block += QStringLiteral("<!--") + value + QStringLiteral("-->");
-        break;
+        return QStringLiteral("<!--") + value + QStringLiteral("-->");
     case Element::Meta:
     case Element::Link:
-        block +=
-            (row.element == Element::Meta ? QStringLiteral("<meta ") : QStringLiteral("<link "));
-        block += row.keyAttribute + QStringLiteral("=\"") + writtenKeyValue(row, dcCase) +
-                 QLatin1Char('"');
-        if (!row.valueAttribute.isEmpty())
-            block += QLatin1Char(' ') + row.valueAttribute + QStringLiteral("=\"") +
-                     row.valuePrefix + value.replace(u'"', QStringLiteral("&quot;")) +
-                     QLatin1Char('"');
-        block += QLatin1Char('>');
         break;
     }
-    block += QStringLiteral("\r\n");
+    QString line =
+        (row.element == Element::Meta ? QStringLiteral("<meta ") : QStringLiteral("<link ")) +
+        row.keyAttribute + QStringLiteral("=\"") + writtenKeyValue(row, dcCase) + QLatin1Char('"');
+    if (!row.valueAttribute.isEmpty())
+        line += QLatin1Char(' ') + row.valueAttribute + QStringLiteral("=\"") + row.valuePrefix +
+                value.replace(u'"', QStringLiteral("&quot;")) + QLatin1Char('"');
+    return line + QLatin1Char('>');
 }
 
 } // namespace
 
-QString BuildTagBlock(const FormValue &form, DcNameCase dcCase) {
-    QString block;
+std::vector<TagLine> BuildTagLines(const FormValue &form, DcNameCase dcCase) {
+    std::vector<TagLine> lines;
     for (const TagRow &row : tagRows()) {
         if (std::optional<QString> value = rowValue(row, form))
-            appendLine(block, row, std::move(*value), dcCase);
+            lines.push_back({&row, lineText(row, std::move(*value), dcCase)});
     }
+    return lines;
+}
+
+QString BuildTagBlock(const FormValue &form, DcNameCase dcCase) {
+    QString block;
+    for (const TagLine &line : BuildTagLines(form, dcCase))
+        block += line.text + QStringLiteral("\r\n");
     return block;
 }
 

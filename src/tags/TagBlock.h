@@ -4,8 +4,18 @@
 #include "tags/TagTable.h"
 
 #include <QString>
+#include <vector>
 
 namespace velko {
+
+// One line of the tag block and the row of the tag table it was built from.
+struct TagLine {
+    const TagRow *row;
+    QString text; // without its line break
+};
+
+// The block's lines, in block order; empty when no row applies.
+std::vector<TagLine> BuildTagLines(const FormValue &form, DcNameCase dcCase);
 
 // The tag block for a form: one line for each row of the tag table that
 // applies, in the table's order, each ending in CR LF; the empty string when

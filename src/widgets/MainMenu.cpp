@@ -48,6 +48,8 @@ constexpr MenuRow kRows[] = {
      &MainMenu::tagsGenerate, nullptr},
     {"mnuTagsInsert", QT_TRANSLATE_NOOP("velko::MainMenu", "&Insert Tags Into File"), "Ctrl+I",
      &MainMenu::tagsInsert, nullptr},
+    {"mnuTagsUpdate", QT_TRANSLATE_NOOP("velko::MainMenu", "&Update Tags In File"), "Ctrl+U",
+     &MainMenu::tagsUpdate, nullptr},
     {"mnuTagsCopy", QT_TRANSLATE_NOOP("velko::MainMenu", "&Copy Tags"), "Ctrl+C",
      &MainMenu::tagsCopy, nullptr},
     {"mnuTagsSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save Tags As"), "",

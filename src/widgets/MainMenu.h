@@ -24,6 +24,7 @@ struct MainMenu {
     QMenu *tags = nullptr;
     QAction *tagsGenerate = nullptr;
     QAction *tagsInsert = nullptr;
+    QAction *tagsUpdate = nullptr;
     QAction *tagsCopy = nullptr;
     QAction *tagsSaveAs = nullptr;
     QAction *tagsCheck = nullptr;

@@ -150,6 +150,7 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.fileSave, document(&DocumentCommands::save));
     onTrigger(m_menu.fileSaveAs, document(&DocumentCommands::saveAs));
     onTrigger(m_menu.tagsInsert, document(&DocumentCommands::insertTags));
+    onTrigger(m_menu.tagsUpdate, document(&DocumentCommands::updateTags));
     onTrigger(m_menu.fileOpen, [this] { m_fileImport.run(); });
     onTrigger(m_menu.helpContents, [this] { m_desktop.showHelpContents(m_settings.helpFile); });
     onTrigger(m_menu.helpCheckForUpgrade, [this] { m_updateCheck.run(); });
@@ -254,10 +255,12 @@ void MainWindow::setDocumentPath(const QString &path) {
                                   : tr("%1[*] - Velko").arg(QFileInfo(path).fileName()));
 }
 
-void MainWindow::highlightDocumentRange(qsizetype start, qsizetype length) {
-    m_documentArea->select(start, length);
-    m_documentArea->colourSelection(QColor(128, 128, 0)); // olive
-    m_documentArea->select(0, 0);
+void MainWindow::highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) {
+    for (const Span &range : ranges) {
+        m_documentArea->select(range.start, range.length);
+        m_documentArea->colourSelection(QColor(128, 128, 0)); // olive
+    }
+    m_documentArea->select(caret, 0);
     m_documentArea->setFocus();
 }
 
@@ -285,6 +288,7 @@ void MainWindow::applyTagsMenuRules() {
         tagsMenuRules(isFormEmpty(form()), m_documentArea->text(), m_tagsArea->text());
     m_menu.tagsGenerate->setEnabled(state.generate);
     m_menu.tagsInsert->setEnabled(state.insert);
+    m_menu.tagsUpdate->setEnabled(state.update);
     m_menu.tagsCopy->setEnabled(state.copy);
     m_menu.tagsSaveAs->setEnabled(state.saveAs);
     m_menu.tagsCheck->setEnabled(state.check);

@@ -44,7 +44,7 @@ public:
     bool documentModified() const override;
     void setDocumentModified(bool modified) override;
     void setDocumentPath(const QString &path) override;
-    void highlightDocumentRange(qsizetype start, qsizetype length) override;
+    void highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) override;
     // What the "Generated Tags" page shows.
     QString tagsText() const;
     void setTagsText(const QString &text) override;

@@ -47,6 +47,8 @@ private Q_SLOTS:
     void initTestCase();
     void commands_data();
     void commands();
+    void update_data();
+    void update();
     void readLists_data();
     void readLists();
     void readThenGenerate_data();
@@ -63,10 +65,12 @@ private:
 
 void TestCommandLine::initTestCase() {
     test::writeBytes(path("title.json"), R"({"Title": "Home"})");
+    test::writeBytes(path("cafe.json"), R"({"Title": "Café"})");
     test::writeBytes(path("empty.json"), "{}");
     test::writeBytes(path("lf.html"), "<head>\n</head>\n");
     test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
     test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
+    test::writeBytes(path("current.html"), "<head><title>Home</title>\n");
     test::writeBytes(path("nohead.html"), "<body>\n");
     const QByteArray readLine = R"({"file":"a","encoding":"UTF-8","form":{}})"
                                 "\n";
@@ -210,6 +214,89 @@ void TestCommandLine::commands() {
     QCOMPARE(run.code, code);
     QCOMPARE(run.out, out);
     QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+}
+
+namespace {
+
+// The pages --update works on, as they are before each case and after an
+// update with the title "Café": an LF page without a last line break, and a
+// Windows-1252 page with CR LF.
+const QByteArray kLf = "<head>\n<title>Old</title>\n<title>Dup</title>\n</head>\n<body></body>";
+const QByteArray kLfUpdated = "<head>\n<title>Caf\xc3\xa9</title>\n</head>\n<body></body>";
+const QByteArray kWindows = "<head>\r\n<!-- caf\xe9 -->\r\n<TITLE>x</TITLE>\r\n</head>\r\n";
+const QByteArray kWindowsUpdated =
+    "<head>\r\n<!-- caf\xe9 -->\r\n<title>Caf\xe9</title>\r\n</head>\r\n";
+
+} // namespace
+
+void TestCommandLine::update_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QString>("err");   // a part of the messages
+    QTest::addColumn<QByteArray>("lf"); // the pages afterwards
+    QTest::addColumn<QByteArray>("windows");
+
+    const QString f = path("cafe.json");
+    const QString lf = path("update-lf.html");
+    const QString windows = path("update-1252.html");
+    const QString noHead = path("nohead.html");
+    QTest::newRow("to standard output") << QStringList{"--update", f, lf} << QByteArray() << 0
+                                        << kLfUpdated << lf + ": replaced 1, added 0, removed 1\n"
+                                        << kLf << kWindows;
+    QTest::newRow("a windows-1252 page to a file")
+        << QStringList{"--update", f, windows, "--output", lf} << QByteArray() << 0 << QByteArray()
+        << windows + ": replaced 1" << kWindowsUpdated << kWindows;
+    QTest::newRow("in place, a page without head tag among them")
+        << QStringList{"--update", f, "--in-place", lf, noHead, windows} << QByteArray() << 1
+        << QByteArray() << noHead + ": This file does not appear to be a valid HTML file.\n"
+        << kLfUpdated << kWindowsUpdated;
+    QTest::newRow("in place, pages from a list")
+        << QStringList{"--update", f, "--in-place", "--files-from", "-"}
+        << (lf + "\n" + windows + "\n").toUtf8() << 0 << QByteArray() << windows + ": replaced 1"
+        << kLfUpdated << kWindowsUpdated;
+    QTest::newRow("in place, already up to date")
+        << QStringList{"--update", path("title.json"), "--in-place", path("current.html")}
+        << QByteArray() << 0 << QByteArray() << "current.html: unchanged\n"
+        << kLf << kWindows;
+    const QByteArray diff =
+        "--- " + lf.toUtf8() + "\n+++ " + lf.toUtf8() +
+        "\n@@ -1,5 +1,4 @@\n <head>\n-<title>Old</title>\n-<title>Dup</title>\n"
+        "+<title>Caf\xc3\xa9</title>\n </head>\n <body></body>\n\\ No newline at end of file\n"
+        "--- " +
+        windows.toUtf8() + "\n+++ " + windows.toUtf8() +
+        "\n@@ -1,4 +1,4 @@\n <head>\r\n <!-- caf\xe9 -->\r\n-<TITLE>x</TITLE>\r\n"
+        "+<title>Caf\xe9</title>\r\n </head>\r\n";
+    QTest::newRow("dry run") << QStringList{"--update", f, "--in-place", "--dry-run", lf, windows}
+                             << QByteArray() << 0 << diff << lf + ": replaced 1" << kLf << kWindows;
+    QTest::newRow("an empty block")
+        << QStringList{"--update", path("empty.json"), lf} << QByteArray() << 1 << QByteArray()
+        << "velko: No generated tags" << kLf << kWindows;
+    const std::pair<const char *, QStringList> usage[] = {
+        {"no page", {"--update", f}},
+        {"two pages, not in place", {"--update", f, lf, windows}},
+        {"in place with --output", {"--update", f, "--in-place", lf, "--output", windows}},
+        {"a list, not in place", {"--update", f, lf, "--files-from", "-"}},
+        {"a dry run of --insert", {"--insert", f, lf, "--dry-run"}},
+    };
+    for (const auto &[name, arguments] : usage)
+        QTest::newRow(name) << arguments << QByteArray() << 2 << QByteArray() << "see velko --help"
+                            << kLf << kWindows;
+}
+
+void TestCommandLine::update() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    test::writeBytes(path("update-lf.html"), kLf);
+    test::writeBytes(path("update-1252.html"), kWindows);
+    const Run run = runVelko(arguments, input);
+    QTEST(run.code, "code");
+    QTEST(run.out, "out");
+    QFETCH(QString, err);
+    QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    QTEST(test::bytesOf(path("update-lf.html")), "lf");
+    QTEST(test::bytesOf(path("update-1252.html")), "windows");
 }
 
 // --read takes its pages from the command line, then from the --files-from

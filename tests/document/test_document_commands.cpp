@@ -117,6 +117,56 @@ private Q_SLOTS:
         QCOMPARE(d().window().tagsText() == "earlier", title == "File Validation");
     }
 
+    // Update Tags In File asks first; Cancel leaves the page as it was.
+    void updateTags_data() {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("updated");
+
+        const QString page = "<html>\r\n<head lang=en>\r\n<title>Old</title>\r\n<title>Dup</title>"
+                             "\r\n</head>\r\n</html>";
+        const QString updated = "<html>\r\n<head lang=en>\r\n<meta name=\"description\" "
+                                "content=\"Shop\">\r\n<title>Home</title>\r\n</head>\r\n</html>";
+        const QString question = "Replace 1 tags, add 1, remove 1 duplicates.";
+        QTest::newRow("OK") << page << true << question << updated;
+        QTest::newRow("Cancel") << page << false << question << page;
+        QTest::newRow("nothing to change")
+            << updated << false << "The page already has these tags." << updated;
+    }
+    void updateTags() {
+        QFETCH(QString, document);
+        QFETCH(bool, ok);
+        QFETCH(QString, question);
+        QFETCH(QString, updated);
+        d().showAndActivate();
+        d().window().setDocumentText(document);
+        d().window().setDocumentModified(false); // as if just read
+        d().window().setTagsText("earlier");
+        d().setText(Field::Title, "Home");
+        d().setText(Field::Description, "Shop");
+        if (question.startsWith("Replace"))
+            d().desktop().answers << (ok ? Answer::Ok : Answer::Cancel);
+        TRIGGER(d(), "mnuTagsUpdate");
+        QCOMPARE(d().desktop().messages.size(), 1);
+        QCOMPARE(d().desktop().messages[0].text, question);
+        QCOMPARE(d().window().documentText(), updated);
+        QCOMPARE(d().documentArea()->document()->isModified(), ok);
+        QCOMPARE(d().currentTab(), int(ok ? Page::HtmlFile : Page::GeneratedTags) - 1);
+        if (!ok)
+            return;
+        QCOMPARE(d().desktop().messages[0].details,
+                 "+ <meta name=\"description\" content=\"Shop\">\r\n- <title>Old</title>\r\n"
+                 "+ <title>Home</title>\r\n- <title>Dup</title>");
+        QCOMPARE(
+            test::colouredRuns(*d().documentArea(), QColor(128, 128, 0)),
+            (QStringList{"<meta name=\"description\" content=\"Shop\">", "<title>Home</title>"}));
+        const QTextCursor caret = d().documentArea()->textCursor();
+        QCOMPARE(caret.blockNumber(), 2);
+        QCOMPARE(caret.positionInBlock(), 0);
+        QCOMPARE(QApplication::focusWidget(), d().documentArea());
+    }
+
     // Copy Tags copies a fresh block; an empty one gives a warning instead.
     void copyTags() {
         d().showAndActivate();

@@ -70,6 +70,8 @@ private Q_SLOTS:
         for (const auto &[item, letter] : items)
             got += d().action(item)->isEnabled() ? letter : '-';
         QCOMPARE(got, offered);
+        QCOMPARE(d().action("mnuTagsUpdate")->isEnabled(),
+                 d().action("mnuTagsInsert")->isEnabled());
     }
 
     // A shortcut acts as its item would if its menu were opened now; in a text

@@ -1,0 +1,30 @@
+#pragma once
+
+// --update on one page file: its bytes updated as they are, in their own
+// encoding and line breaks, every other byte as it was.
+
+#include "tags/TagBlock.h"
+
+#include <QByteArray>
+#include <QString>
+#include <span>
+
+namespace velko {
+
+// What becomes of the updated page.
+enum class UpdateOutput {
+    Page,      // handed back, to be printed or written elsewhere
+    Diff,      // a unified diff from the page as it was, handed back
+    WriteBack, // written over the page, atomically, when it changed
+};
+
+struct PageUpdate {
+    QString error;     // why the page could not be updated or written back
+    QString summary;   // "replaced 3, added 5, removed 2", or "unchanged"
+    QByteArray output; // the page or the diff, when asked for
+};
+
+// Reads the page at `path` (a regular file) and updates it with the lines.
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output);
+
+} // namespace velko

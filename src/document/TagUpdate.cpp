@@ -1,0 +1,215 @@
+#include "document/TagUpdate.h"
+
+#include "page/PageHead.h"
+#include "tags/TagMatch.h"
+#include "text/TextFile.h"
+
+#include <algorithm>
+
+namespace velko {
+
+namespace {
+
+constexpr bool isLineBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+constexpr bool isBlank(char16_t c) {
+    return isHtmlSpace(c) && !isLineBreak(c);
+}
+
+// The style of the page's first line break; CR LF when it has none.
+template <typename View> LineBreak firstLineBreak(View page) {
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        if (unitAt(page, i) == u'\n')
+            return LineBreak::Lf;
+        if (unitAt(page, i) == u'\r')
+            return i + 1 < page.size() && unitAt(page, i + 1) == u'\n' ? LineBreak::CrLf
+                                                                       : LineBreak::Cr;
+    }
+    return LineBreak::CrLf;
+}
+
+// Every line break of `text` (CR LF, lone CR, lone LF) as `lineBreak`.
+QString withLineBreaks(QStringView text, QStringView lineBreak) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isLineBreak(text[i].unicode())) {
+            out.append(text[i]);
+            continue;
+        }
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        out.append(lineBreak);
+    }
+    return out;
+}
+
+// A comment's text as comments are compared: without the white space at its
+// ends, and with its line breaks in one style.
+QString comparable(QStringView comment) {
+    return withLineBreaks(comment.trimmed(), u"\n");
+}
+
+// Pages held as text: the lines go in as they are.
+struct TextCodec {
+    QString encode(const QString &text) const { return text; }
+    QString decode(QStringView text) const { return text.toString(); }
+};
+
+// Pages held as bytes: the lines go in, and comments come out, in the page's
+// encoding.
+struct ByteCodec {
+    TextFormat format;
+
+    QByteArray encode(const QString &text) const {
+        QByteArray bytes = encodeText(text, format);
+        // encodeText ends the text with a line break when it has none.
+        if (text.isEmpty() || !isLineBreak(text.back().unicode()))
+            bytes.chop(lineBreakBytes(format.lineBreak).size());
+        return bytes;
+    }
+    QString decode(QByteArrayView bytes) const { return decodeAs(bytes, format.encoding); }
+};
+
+// A tag that stands alone on its line (white space aside) goes with its line
+// and line break; any other tag goes alone.
+template <typename View> Span removedSpan(View page, Span tag) {
+    qsizetype start = tag.start;
+    while (start > 0 && isBlank(unitAt(page, start - 1)))
+        --start;
+    qsizetype end = tag.end();
+    while (end < page.size() && isBlank(unitAt(page, end)))
+        ++end;
+    const bool startsLine = start == 0 || isLineBreak(unitAt(page, start - 1));
+    const bool endsLine = end == page.size() || isLineBreak(unitAt(page, end));
+    if (!startsLine || !endsLine)
+        return tag;
+    if (end < page.size() && unitAt(page, end) == u'\r')
+        ++end;
+    if (end < page.size() && unitAt(page, end) == u'\n')
+        ++end;
+    return {start, end - start};
+}
+
+template <typename Text> struct PlannedLine {
+    const TagLine *line;
+    Text text;       // encoded, with the page's line breaks
+    QString comment; // for a comment line: its text as comments are compared
+    bool placed = false;
+};
+
+struct Edit {
+    TagChangeKind kind;
+    Span span;              // of the old page
+    qsizetype planned = -1; // the line that comes in; -1 for a removal
+};
+
+template <typename View, typename Codec>
+auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
+    using Text = decltype(codec.encode(QString()));
+    TagUpdate<Text> result;
+    const PageHead head = findHead(page);
+    if (!head.found())
+        return result;
+    result.headFound = true;
+
+    const QString lineBreak = QString::fromLatin1(lineBreakBytes(firstLineBreak(page)));
+    std::vector<PlannedLine<Text>> planned;
+    for (const TagLine &line : lines) {
+        const bool isComment = line.row->element == Element::Comment;
+        planned.push_back(
+            {&line, codec.encode(withLineBreaks(line.text, lineBreak)),
+             isComment ? comparable(QStringView(line.text).sliced(4).chopped(3)) : QString()});
+    }
+
+    // The first tag of a line's kind takes the line's place; a tag whose kind
+    // has no line left over is a duplicate. Lines of the same kind (two
+    // comments with the same text) take the page's tags of that kind in turn.
+    std::vector<Edit> edits;
+    scanPage(page.first(head.end), [&](const PageToken &token) {
+        if (token.whole.start < head.tag.end())
+            return true;
+        const bool isComment = token.kind == PageToken::Kind::Comment;
+        const TagRow *row = isComment ? nullptr : rowOfTag(page, token);
+        if (!isComment && !row)
+            return true;
+        const QString comment =
+            isComment ? comparable(codec.decode(sliceOf(page, token.text))) : QString();
+        bool sameKind = false;
+        for (qsizetype i = 0; i < qsizetype(planned.size()); ++i) {
+            PlannedLine<Text> &line = planned[i];
+            if (isComment ? line.line->row->element != Element::Comment || line.comment != comment
+                          : line.line->row != row)
+                continue;
+            sameKind = true;
+            if (line.placed)
+                continue;
+            line.placed = true;
+            if (sliceOf(page, token.whole) != View(line.text))
+                edits.push_back({TagChangeKind::Replaced, token.whole, i});
+            return true;
+        }
+        if (sameKind)
+            edits.push_back({TagChangeKind::Removed, removedSpan(page, token.whole)});
+        return true;
+    });
+    for (qsizetype i = 0; i < qsizetype(planned.size()); ++i) {
+        if (!planned[i].placed)
+            edits.push_back({TagChangeKind::Added, {head.insertAt, 0}, i});
+    }
+    // Added lines come before a tag that starts where they go in.
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) {
+        return a.span.start != b.span.start ? a.span.start < b.span.start
+                                            : a.span.length < b.span.length;
+    });
+
+    // Added lines look like Insert's block: each after a line break of its
+    // own, and the last followed by one unless the page has one there
+    // already. Their line breaks are all new, so a second run, which finds
+    // the lines and adds nothing, changes nothing.
+    const Text encodedBreak = codec.encode(lineBreak);
+    const bool breakFollows =
+        head.insertAt < page.size() && isLineBreak(unitAt(page, head.insertAt));
+    qsizetype lastAdded = -1;
+    for (qsizetype i = 0; i < qsizetype(edits.size()); ++i) {
+        if (edits[i].kind == TagChangeKind::Added)
+            lastAdded = i;
+    }
+
+    Text &out = result.page;
+    out.reserve(page.size() + 64 * qsizetype(lines.size()));
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < qsizetype(edits.size()); ++i) {
+        const Edit &edit = edits[i];
+        out.append(page.sliced(from, edit.span.start - from));
+        from = edit.span.end();
+        TagChange change{edit.kind, edit.span, {out.size(), 0}, {out.size(), 0}};
+        if (edit.kind == TagChangeKind::Added)
+            out.append(encodedBreak);
+        if (edit.planned >= 0) {
+            const Text &text = planned[edit.planned].text;
+            change.line = {out.size(), text.size()};
+            out.append(text);
+        }
+        if (i == lastAdded && !breakFollows)
+            out.append(encodedBreak);
+        change.newSpan.length = out.size() - change.newSpan.start;
+        result.changes.push_back(change);
+    }
+    out.append(page.sliced(from));
+    return result;
+}
+
+} // namespace
+
+TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines) {
+    return update(page, lines, TextCodec{});
+}
+
+TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> lines) {
+    const TextFormat format{detectEncoding(page), firstLineBreak(page), false};
+    return update(page, lines, ByteCodec{format});
+}
+
+} // namespace velko

@@ -1,0 +1,52 @@
+// A page (the input after its first byte) updated with the example tags, or
+// with those of them that the first byte's bits pick: as bytes, as the
+// command line does, and as text, as the window does. A second update changes
+// nothing, and nothing before the head's tag or from the head's end on
+// changes.
+
+#include "Require.h"
+#include "document/TagUpdate.h"
+#include "fields/ExampleRecord.h"
+#include "page/PageHead.h"
+#include "text/TextFile.h"
+
+#include <cstdint>
+
+using namespace velko;
+
+namespace {
+
+template <typename View, typename Text> void check(View page, std::span<const TagLine> lines) {
+    const TagUpdate<Text> once = updateTags(page, lines);
+    if (!once.headFound)
+        return;
+    const TagUpdate<Text> twice = updateTags(View(once.page), lines);
+    require(twice.page == once.page && twice.changes.empty(), "updating twice is updating once");
+    const PageHead head = findHead(page);
+    const View updated(once.page);
+    require(updated.startsWith(page.first(head.tag.end())) &&
+                updated.endsWith(page.sliced(head.end)),
+            "nothing outside the head changes");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    if (size == 0)
+        return 0;
+    static const std::vector<TagLine> examples = [] {
+        FormValue form;
+        fillInExamples(form);
+        form[Field::Title] = QStringLiteral("Caf\u00e9 \u2014 Home");
+        return BuildTagLines(form, DcNameCase::Capitalised);
+    }();
+    std::vector<TagLine> lines;
+    for (size_t i = 0; i < examples.size(); ++i) {
+        if (data[0] & (1u << (i % 8)))
+            lines.push_back(examples[i]);
+    }
+    const QByteArray page(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
+    check<QByteArrayView, QByteArray>(page, lines);
+    check<QStringView, QString>(decodeText(page).text, lines);
+    return 0;
+}
