@@ -209,7 +209,20 @@ TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines) 
 
 TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> lines) {
     const TextFormat format{detectEncoding(page), firstLineBreak(page), false};
-    return update(page, lines, ByteCodec{format});
+    if (format.encoding.isAsciiCompatible())
+        return update(page, lines, ByteCodec{format});
+
+    // UTF-16: the markup is not in the bytes, so the text is updated, and
+    // each of its units is two bytes behind the byte-order mark.
+    const DecodedText decoded = decodeText(page);
+    const TagUpdate<QString> text = update(QStringView(decoded.text), lines, TextCodec{});
+    TagUpdate<QByteArray> result{text.headFound, encodeCharacters(text.page, decoded.format), {}};
+    const qsizetype mark = decoded.format.byteOrderMark ? 2 : 0;
+    const auto bytes = [mark](Span span) { return Span{mark + 2 * span.start, 2 * span.length}; };
+    for (const TagChange &change : text.changes)
+        result.changes.push_back(
+            {change.kind, bytes(change.oldSpan), bytes(change.newSpan), bytes(change.line)});
+    return result;
 }
 
 } // namespace velko

@@ -115,6 +115,11 @@ void TestTagUpdate::pages() {
     const TagUpdate<QByteArray> bytes = updateTags(QByteArrayView(page.toUtf8()), lines);
     QCOMPARE(bytes.page, updated.toUtf8());
     QCOMPARE(bytes.changes.size(), result.changes.size());
+    // So do they in UTF-16, where the markup is not in the bytes.
+    const Encoding utf16 = Encoding::utf16(false);
+    const QByteArray mark = utf16.byteOrderMark().toByteArray();
+    QCOMPARE(updateTags(QByteArrayView(mark + utf16.encode(page)), lines).page,
+             mark + utf16.encode(updated));
 
     const TagUpdate<QString> again = updateTags(updated, lines);
     QCOMPARE(again.page, updated);
