@@ -480,6 +480,17 @@
     </message>
 </context>
 <context>
+    <name>velko::FormPresets</name>
+    <message>
+        <source>Open Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Form As</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::HelpViewer</name>
     <message>
         <source>Velko Help</source>
@@ -608,11 +619,28 @@
         <source>&amp;About Velko</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Open Form...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Form As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::QtDesktopServices</name>
     <message>
         <source>HTML (*.htm *.html);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form files (*.json);;All (*)</source>
         <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>

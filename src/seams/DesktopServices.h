@@ -24,15 +24,19 @@ struct Message {
     bool operator==(const Message &) const = default;
 };
 
-// An open or save file dialog, offering HTML files first and all files second.
-// No default extension: a name is used exactly as the user gives it. The open
-// dialog accepts only existing files; the save dialog asks before it replaces
-// one.
+// An open or save file dialog. The open dialog accepts only existing files;
+// the save dialog asks before it replaces one.
+//   Html: HTML files first, all files second. No default extension: a name is
+//     used exactly as the user gives it.
+//   FormFile: form files (*.json) first, all files second; ".json" is added
+//     to a name without an extension.
 struct FileDialog {
     enum class Kind { Open, Save };
+    enum class Filter { Html, FormFile };
     Kind kind;
     QString title;
     QString fileName; // shown when the dialog opens
+    Filter filter = Filter::Html;
 
     bool operator==(const FileDialog &) const = default;
 };

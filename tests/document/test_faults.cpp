@@ -82,6 +82,15 @@ QString saveTagsAs(const QString &path) {
     return lastError(d.desktop());
 }
 
+QString saveFormAs(const QString &path) {
+    test::WindowDriver d;
+    d.setText(Field::Title, kBigText);
+    d.desktop().fileChoices << path;
+    if (!d.trigger("mnuFormSaveAs"))
+        return "not offered";
+    return lastError(d.desktop());
+}
+
 // The form and page of --insert, written before any fault is set up.
 const QTemporaryDir &insertInputs() {
     static const QTemporaryDir dir;
@@ -131,7 +140,8 @@ void TestFaults::writes_data() {
     insertInputs();
 
     const std::pair<const char *, Writer> writers[] = {
-        {"Save File As", saveFileAs},        {"Save File", saveFile}, {"Save Tags As", saveTagsAs},
+        {"Save File As", saveFileAs},        {"Save File", saveFile},
+        {"Save Tags As", saveTagsAs},        {"Save Form As", saveFormAs},
         {"--insert --output", insertOutput}, {"Url.dat", urlHistory},
     };
     const std::pair<const char *, Fault> faults[] = {
