@@ -115,3 +115,18 @@ echo "| Insert Tags Into File into a 10 MB document, to the coloured block | $(w
 echo "| 10 MB text into the document area, laid out | $(window_median text 10 1) ms |"
 echo "| 10 MB text read back from the document area, CR LF mapped | $(window_median text 10 2) ms |"
 echo "| velko --insert on the 10 MB page, whole process | $(time_command "$runs" "$velko" --insert "$work/form.json" "$work/page10m.html") ms |"
+
+echo
+echo "### The Web Tags previews: one update for a 200-character title and description"
+echo
+if [ -x "$build/bench/bench_previews" ]; then
+    echo "| text | median wall time | median CPU time |"
+    echo "|---|---|---|"
+    "$build/bench/bench_previews" --benchmark_repetitions="$runs" \
+        --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+        awk -F, '/_median/ {
+            kind = ($1 ~ /words:1/) ? "words" : "one word without blanks"
+            printf "| %s | %.1f µs | %.1f µs |\n", kind, $3, $4 }'
+else
+    echo "(bench_previews not built: install libbenchmark-dev and configure again)"
+fi

@@ -1,6 +1,6 @@
 // Takes the pictures of Velko in docs/: the main window with the example
 // record on a given tab, and the About box.
-//   screenshot window TAB FILE.png    (TAB from 1 to 5)
+//   screenshot window TAB FILE.png    (TAB from 1 to 6)
 //   screenshot about FILE.png
 
 #include "widgets/AboutBox.h"

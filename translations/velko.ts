@@ -478,6 +478,138 @@
         <source>DC.Subject</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Canonical URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page&apos;s preferred address, for search engines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour browsers give their bar, such as #336699</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title shown when the page is shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description shown when the page is shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:url</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address a shared link leads to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture shown when the page is shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:image:alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text that describes the shared picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:site_name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the whole site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:locale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language and region, such as en_US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twitter:site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s account, such as @harbordale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twitter:creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The author&apos;s account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewport</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phones fit the page to their screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of content the page is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twitter:card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout of a shared link: summary or large picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declare UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tells browsers the page is in UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Open Graph from General Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An empty og:title, og:description or og:url takes Title, Description or Canonical URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::FormPresets</name>
@@ -737,6 +869,28 @@ Check connection or URL.</source>
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebPreview</name>
+    <message>
+        <source>Title: %1 characters, %2 of %3 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description: %1 characters, %2 of %3 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebPreviews</name>
+    <message>
+        <source>Search result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Social card</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -478,6 +478,138 @@
         <source>DC.Subject</source>
         <translation>DC.Subject</translation>
     </message>
+    <message>
+        <source>Canonical URL</source>
+        <translation>Kanonische URL</translation>
+    </message>
+    <message>
+        <source>The page&apos;s preferred address, for search engines</source>
+        <translation>Die bevorzugte Adresse der Seite, für Suchmaschinen</translation>
+    </message>
+    <message>
+        <source>Theme Colour</source>
+        <translation>Designfarbe</translation>
+    </message>
+    <message>
+        <source>Colour browsers give their bar, such as #336699</source>
+        <translation>Farbe, die Browser ihrer Leiste geben, etwa #336699</translation>
+    </message>
+    <message>
+        <source>og:title</source>
+        <translation>og:title</translation>
+    </message>
+    <message>
+        <source>Title shown when the page is shared</source>
+        <translation>Titel, der beim Teilen der Seite erscheint</translation>
+    </message>
+    <message>
+        <source>og:description</source>
+        <translation>og:description</translation>
+    </message>
+    <message>
+        <source>Description shown when the page is shared</source>
+        <translation>Beschreibung, die beim Teilen der Seite erscheint</translation>
+    </message>
+    <message>
+        <source>og:url</source>
+        <translation>og:url</translation>
+    </message>
+    <message>
+        <source>Address a shared link leads to</source>
+        <translation>Adresse, zu der ein geteilter Link führt</translation>
+    </message>
+    <message>
+        <source>og:image</source>
+        <translation>og:image</translation>
+    </message>
+    <message>
+        <source>Picture shown when the page is shared</source>
+        <translation>Bild, das beim Teilen der Seite erscheint</translation>
+    </message>
+    <message>
+        <source>og:image:alt</source>
+        <translation>og:image:alt</translation>
+    </message>
+    <message>
+        <source>Text that describes the shared picture</source>
+        <translation>Text, der das geteilte Bild beschreibt</translation>
+    </message>
+    <message>
+        <source>og:site_name</source>
+        <translation>og:site_name</translation>
+    </message>
+    <message>
+        <source>Name of the whole site</source>
+        <translation>Name der ganzen Website</translation>
+    </message>
+    <message>
+        <source>og:locale</source>
+        <translation>og:locale</translation>
+    </message>
+    <message>
+        <source>Language and region, such as en_US</source>
+        <translation>Sprache und Region, etwa de_DE</translation>
+    </message>
+    <message>
+        <source>twitter:site</source>
+        <translation>twitter:site</translation>
+    </message>
+    <message>
+        <source>The site&apos;s account, such as @harbordale</source>
+        <translation>Das Konto der Website, etwa @harbordale</translation>
+    </message>
+    <message>
+        <source>twitter:creator</source>
+        <translation>twitter:creator</translation>
+    </message>
+    <message>
+        <source>The author&apos;s account</source>
+        <translation>Das Konto des Autors</translation>
+    </message>
+    <message>
+        <source>Viewport</source>
+        <translation>Viewport</translation>
+    </message>
+    <message>
+        <source>How phones fit the page to their screen</source>
+        <translation>Wie Smartphones die Seite an ihren Bildschirm anpassen</translation>
+    </message>
+    <message>
+        <source>og:type</source>
+        <translation>og:type</translation>
+    </message>
+    <message>
+        <source>Kind of content the page is</source>
+        <translation>Art des Inhalts der Seite</translation>
+    </message>
+    <message>
+        <source>twitter:card</source>
+        <translation>twitter:card</translation>
+    </message>
+    <message>
+        <source>Layout of a shared link: summary or large picture</source>
+        <translation>Darstellung eines geteilten Links: Zusammenfassung oder großes Bild</translation>
+    </message>
+    <message>
+        <source>Declare UTF-8</source>
+        <translation>UTF-8 angeben</translation>
+    </message>
+    <message>
+        <source>Tells browsers the page is in UTF-8</source>
+        <translation>Sagt Browsern, dass die Seite in UTF-8 kodiert ist</translation>
+    </message>
+    <message>
+        <source>Fill Open Graph from General Tags</source>
+        <translation>Open Graph aus Allgemeine Tags füllen</translation>
+    </message>
+    <message>
+        <source>An empty og:title, og:description or og:url takes Title, Description or Canonical URL</source>
+        <translation>Ein leeres og:title, og:description oder og:url übernimmt Titel, Beschreibung oder Kanonische URL</translation>
+    </message>
+    <message>
+        <source>Web Tags</source>
+        <translation>Web-Tags</translation>
+    </message>
 </context>
 <context>
     <name>velko::FormPresets</name>
@@ -744,6 +876,28 @@ Prüfen Sie die Verbindung oder die URL.</translation>
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebPreview</name>
+    <message>
+        <source>Title: %1 characters, %2 of %3 px</source>
+        <translation>Titel: %1 Zeichen, %2 von %3 px</translation>
+    </message>
+    <message>
+        <source>Description: %1 characters, %2 of %3 px</source>
+        <translation>Beschreibung: %1 Zeichen, %2 von %3 px</translation>
+    </message>
+</context>
+<context>
+    <name>velko::WebPreviews</name>
+    <message>
+        <source>Search result</source>
+        <translation>Suchergebnis</translation>
+    </message>
+    <message>
+        <source>Social card</source>
+        <translation>Social-Media-Karte</translation>
     </message>
 </context>
 </TS>

@@ -82,8 +82,37 @@ constexpr FieldEntry kFields[] = {
      QT_TRANSLATE_NOOP("velko::Form", "Brief summary of the description meta tag"), true},
     {Field::Comments, "Comments", Page::Other, QT_TRANSLATE_NOOP("velko::Form", "Comments"),
      QT_TRANSLATE_NOOP("velko::Form", "Sometimes used instead of meta tags"), true},
+    {Field::CanonicalUrl, "Canonical URL", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "Canonical URL"),
+     QT_TRANSLATE_NOOP("velko::Form", "The page's preferred address, for search engines"), false},
+    {Field::ThemeColour, "Theme Colour", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "Theme Colour"),
+     QT_TRANSLATE_NOOP("velko::Form", "Colour browsers give their bar, such as #336699"), false},
+    {Field::OgTitle, "og:title", Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:title"),
+     QT_TRANSLATE_NOOP("velko::Form", "Title shown when the page is shared"), false},
+    {Field::OgDescription, "og:description", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "og:description"),
+     QT_TRANSLATE_NOOP("velko::Form", "Description shown when the page is shared"), false},
+    {Field::OgUrl, "og:url", Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:url"),
+     QT_TRANSLATE_NOOP("velko::Form", "Address a shared link leads to"), false},
+    {Field::OgImage, "og:image", Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:image"),
+     QT_TRANSLATE_NOOP("velko::Form", "Picture shown when the page is shared"), false},
+    {Field::OgImageAlt, "og:image:alt", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "og:image:alt"),
+     QT_TRANSLATE_NOOP("velko::Form", "Text that describes the shared picture"), false},
+    {Field::OgSiteName, "og:site_name", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "og:site_name"),
+     QT_TRANSLATE_NOOP("velko::Form", "Name of the whole site"), false},
+    {Field::OgLocale, "og:locale", Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:locale"),
+     QT_TRANSLATE_NOOP("velko::Form", "Language and region, such as en_US"), false},
+    {Field::TwitterSite, "twitter:site", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "twitter:site"),
+     QT_TRANSLATE_NOOP("velko::Form", "The site's account, such as @harbordale"), false},
+    {Field::TwitterCreator, "twitter:creator", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "twitter:creator"),
+     QT_TRANSLATE_NOOP("velko::Form", "The author's account"), false},
 };
-static_assert(std::size(kFields) == kFieldCount);
+static_assert(std::size(kFields) == kFieldCount + kWebFieldCount);
 
 constexpr const char *kDistributionItems[] = {"global", "local"};
 constexpr const char *kRobotItems[] = {"all", "noindex", "nofollow", "none"};
@@ -94,6 +123,10 @@ constexpr const char *kCharsetItems[] = {
 };
 constexpr const char *kLanguageItems[] = {"en", "ch", "de", "es", "fr", "ja", "ru"};
 constexpr const char *kPageCachingItems[] = {"cache (Default)", "no-cache"};
+constexpr const char *kViewportItems[] = {"width=device-width, initial-scale=1"};
+constexpr const char *kOgTypeItems[] = {"website", "article",     "profile",
+                                        "book",    "video.movie", "music.song"};
+constexpr const char *kTwitterCardItems[] = {"summary", "summary_large_image"};
 
 constexpr ListEntry kLists[] = {
     {List::Distribution, "Distribution", "cboDistribution", Page::General,
@@ -112,8 +145,18 @@ constexpr ListEntry kLists[] = {
     {List::PageCaching, "Page Caching", "cboPageCaching", Page::Other,
      QT_TRANSLATE_NOOP("velko::Form", "Page Caching"),
      QT_TRANSLATE_NOOP("velko::Form", "Can stop browsers from caching page"), kPageCachingItems},
+    {List::Viewport, "Viewport", "cboViewport", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "Viewport"),
+     QT_TRANSLATE_NOOP("velko::Form", "How phones fit the page to their screen"), kViewportItems},
+    {List::OgType, "og:type", "cboOgType", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "og:type"),
+     QT_TRANSLATE_NOOP("velko::Form", "Kind of content the page is"), kOgTypeItems},
+    {List::TwitterCard, "twitter:card", "cboTwitterCard", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "twitter:card"),
+     QT_TRANSLATE_NOOP("velko::Form", "Layout of a shared link: summary or large picture"),
+     kTwitterCardItems},
 };
-static_assert(std::size(kLists) == kListCount);
+static_assert(std::size(kLists) == kListCount + kWebListCount);
 
 constexpr CheckEntry kChecks[] = {
     {Check::DCTitle, "chkDCTitle", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "Use Title"),
@@ -130,18 +173,29 @@ constexpr CheckEntry kChecks[] = {
      QT_TRANSLATE_NOOP("velko::Form", "Use Keywords as Comment"), ""},
     {Check::DescriptionComments, "chkDescriptionComments", Page::Other,
      QT_TRANSLATE_NOOP("velko::Form", "Use Description as Comment"), ""},
+    {Check::DeclareUtf8, "chkDeclareUtf8", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "Declare UTF-8"),
+     QT_TRANSLATE_NOOP("velko::Form", "Tells browsers the page is in UTF-8")},
+    {Check::FillOpenGraph, "chkFillOpenGraph", Page::WebTags,
+     QT_TRANSLATE_NOOP("velko::Form", "Fill Open Graph from General Tags"),
+     QT_TRANSLATE_NOOP(
+         "velko::Form",
+         "An empty og:title, og:description or og:url takes Title, Description or Canonical URL")},
 };
-static_assert(std::size(kChecks) == kCheckCount);
+static_assert(std::size(kChecks) == kCheckCount + kWebCheckCount);
 
+// Each table follows its enum, and the Web Tags page's entries come last.
 constexpr bool tablesFollowTheirEnums() {
-    for (int i = 0; i < kFieldCount; ++i)
-        if (indexOf(kFields[i].field) != i)
+    for (int i = 0; i < int(std::size(kFields)); ++i)
+        if (indexOf(kFields[i].field) != i ||
+            (kFields[i].page == Page::WebTags) != (i >= kFieldCount))
             return false;
-    for (int i = 0; i < kListCount; ++i)
-        if (indexOf(kLists[i].list) != i)
+    for (int i = 0; i < int(std::size(kLists)); ++i)
+        if (indexOf(kLists[i].list) != i || (kLists[i].page == Page::WebTags) != (i >= kListCount))
             return false;
-    for (int i = 0; i < kCheckCount; ++i)
-        if (indexOf(kChecks[i].check) != i)
+    for (int i = 0; i < int(std::size(kChecks)); ++i)
+        if (indexOf(kChecks[i].check) != i ||
+            (kChecks[i].page == Page::WebTags) != (i >= kCheckCount))
             return false;
     return true;
 }
@@ -160,13 +214,22 @@ const CheckEntry &checkEntry(Check check) {
 }
 
 std::span<const FieldEntry> allFields() {
-    return kFields;
+    return std::span(kFields).first(kFieldCount);
 }
 std::span<const ListEntry> allLists() {
-    return kLists;
+    return std::span(kLists).first(kListCount);
 }
 std::span<const CheckEntry> allChecks() {
-    return kChecks;
+    return std::span(kChecks).first(kCheckCount);
+}
+std::span<const FieldEntry> webFields() {
+    return std::span(kFields).subspan(kFieldCount);
+}
+std::span<const ListEntry> webLists() {
+    return std::span(kLists).subspan(kListCount);
+}
+std::span<const CheckEntry> webChecks() {
+    return std::span(kChecks).subspan(kCheckCount);
 }
 
 QString formText(const char *source) {
@@ -179,6 +242,7 @@ QString pageTitle(Page page) {
         QT_TRANSLATE_NOOP("velko::Form", "General Tags"),
         QT_TRANSLATE_NOOP("velko::Form", "D.C. Tags"),
         QT_TRANSLATE_NOOP("velko::Form", "Other Tags"),
+        QT_TRANSLATE_NOOP("velko::Form", "Web Tags"),
         QT_TRANSLATE_NOOP("velko::Form", "Generated Tags"),
         QT_TRANSLATE_NOOP("velko::Form", "HTML File"),
     };

@@ -16,6 +16,9 @@ namespace velko {
 
 // Index into the HTMLText array of text fields. Slots are hidden fields that
 // stage values read from a page for the lists, check boxes and refresh row.
+// Each enum below lists the first three pages' controls, then those of the
+// Web Tags page. FormValue keeps the two apart, so a form that leaves the Web
+// Tags page empty is, and makes, exactly what it did before that page existed.
 enum class Field : int {
     Spare,
     Title,
@@ -54,11 +57,34 @@ enum class Field : int {
     WindowTarget,
     Abstract,
     Comments,
+    CanonicalUrl,
+    ThemeColour,
+    OgTitle,
+    OgDescription,
+    OgUrl,
+    OgImage,
+    OgImageAlt,
+    OgSiteName,
+    OgLocale,
+    TwitterSite,
+    TwitterCreator,
 };
-inline constexpr int kFieldCount = 37;
+inline constexpr int kFieldCount = 37; // up to Comments
+inline constexpr int kWebFieldCount = 11;
 
-enum class List : int { Distribution, Robot, Rating, Charset, Language, PageCaching };
-inline constexpr int kListCount = 6;
+enum class List : int {
+    Distribution,
+    Robot,
+    Rating,
+    Charset,
+    Language,
+    PageCaching,
+    Viewport,
+    OgType,
+    TwitterCard,
+};
+inline constexpr int kListCount = 6; // up to PageCaching
+inline constexpr int kWebListCount = 3;
 
 enum class Check : int {
     DCTitle,
@@ -67,12 +93,17 @@ enum class Check : int {
     TitleComments,
     KeywordsComments,
     DescriptionComments,
+    DeclareUtf8,
+    FillOpenGraph,
 };
-inline constexpr int kCheckCount = 6;
+inline constexpr int kCheckCount = 6; // up to DescriptionComments
+inline constexpr int kWebCheckCount = 2;
 
 // Tab pages, numbered from 1 as the tabs are. Hidden fields have no page.
-enum class Page : int { None, General, DublinCore, Other, GeneratedTags, HtmlFile };
-inline constexpr int kPageCount = 5;
+enum class Page : int { None, General, DublinCore, Other, WebTags, GeneratedTags, HtmlFile };
+inline constexpr int kPageCount = 6;
+// The pages that hold the form's controls, General Tags to Web Tags.
+inline constexpr int kFormPageCount = 4;
 
 struct FieldEntry {
     Field field;
@@ -105,9 +136,14 @@ const FieldEntry &fieldEntry(Field field);
 const ListEntry &listEntry(List list);
 const CheckEntry &checkEntry(Check check);
 
+// The controls of the first three pages, and the hidden slots.
 std::span<const FieldEntry> allFields();
 std::span<const ListEntry> allLists();
 std::span<const CheckEntry> allChecks();
+// The controls of the Web Tags page.
+std::span<const FieldEntry> webFields();
+std::span<const ListEntry> webLists();
+std::span<const CheckEntry> webChecks();
 
 // A label, tooltip or caption of the tables, translated for display.
 QString formText(const char *source);
@@ -127,5 +163,17 @@ constexpr int indexOf(List list) {
 constexpr int indexOf(Check check) {
     return static_cast<int>(check);
 }
+
+// A control of the form: a text field (or slot), a list or a check box.
+struct Control {
+    enum class Kind { None, Text, List, Check };
+    Kind kind = Kind::None;
+    int id = 0;
+
+    static constexpr Control text(Field f) { return {Kind::Text, indexOf(f)}; }
+    static constexpr Control list(List l) { return {Kind::List, indexOf(l)}; }
+    static constexpr Control check(Check c) { return {Kind::Check, indexOf(c)}; }
+    explicit constexpr operator bool() const { return kind != Kind::None; }
+};
 
 } // namespace velko

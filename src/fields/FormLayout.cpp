@@ -55,6 +55,26 @@ constexpr FormRow kRows[] = {
     {Page::Other, "", C::check(Check::TitleComments)},
     {Page::Other, "", C::check(Check::KeywordsComments)},
     {Page::Other, "", C::check(Check::DescriptionComments)},
+
+    {Page::WebTags, "", C::check(Check::DeclareUtf8)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "Viewport"), C::list(List::Viewport)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "Canonical URL"),
+     C::text(Field::CanonicalUrl)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "Theme Colour"), C::text(Field::ThemeColour)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:title"), C::text(Field::OgTitle)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:description"),
+     C::text(Field::OgDescription)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:url"), C::text(Field::OgUrl)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:type"), C::list(List::OgType)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:image"), C::text(Field::OgImage)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:image:alt"), C::text(Field::OgImageAlt)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:site_name"), C::text(Field::OgSiteName)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "og:locale"), C::text(Field::OgLocale)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "twitter:card"), C::list(List::TwitterCard)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "twitter:site"), C::text(Field::TwitterSite)},
+    {Page::WebTags, QT_TRANSLATE_NOOP("velko::Form", "twitter:creator"),
+     C::text(Field::TwitterCreator)},
+    {Page::WebTags, "", C::check(Check::FillOpenGraph)},
 };
 
 } // namespace

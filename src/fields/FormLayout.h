@@ -1,6 +1,6 @@
 #pragma once
 
-// The rows of the three field pages, top to bottom and page by page. The pages
+// The rows of the four field pages, top to bottom and page by page. The pages
 // are built from this table, and it is also the keyboard tab order.
 
 #include "fields/FieldCatalogue.h"
@@ -8,17 +8,6 @@
 #include <span>
 
 namespace velko {
-
-struct Control {
-    enum class Kind { None, Text, List, Check };
-    Kind kind = Kind::None;
-    int id = 0;
-
-    static constexpr Control text(Field f) { return {Kind::Text, indexOf(f)}; }
-    static constexpr Control list(List l) { return {Kind::List, indexOf(l)}; }
-    static constexpr Control check(Check c) { return {Kind::Check, indexOf(c)}; }
-    explicit constexpr operator bool() const { return kind != Kind::None; }
-};
 
 // One row: the row's label in the label column, then its control. A control
 // whose catalogue label differs from the row label gets that label in front of

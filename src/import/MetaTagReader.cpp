@@ -76,10 +76,10 @@ const std::vector<Choice> &choices() {
     static const std::vector<Choice> all = [] {
         std::vector<Choice> built;
         for (const TagRow &row : tagRows()) {
-            if (row.source != Source::Choice)
+            if (row.source != Source::Choice || row.readInto.kind != Control::Kind::Text)
                 continue;
             const bool anywhere = row.list == List::Charset || row.list == List::Language;
-            Choice choice{row.list, row.readInto, anywhere, {}};
+            Choice choice{row.list, Field(row.readInto.id), anywhere, {}};
             for (const char *item : listEntry(row.list).items) {
                 QLatin1StringView word(item);
                 if (word.startsWith(QLatin1StringView("iso-")))
@@ -95,6 +95,17 @@ const std::vector<Choice> &choices() {
 
 ListValue item(List list, int index) {
     return {index, QString::fromLatin1(listEntry(list).items[index])};
+}
+
+// A list read straight from its tag: the item the value names, in any ASCII
+// case, or else the value as typed text.
+ListValue listValue(List list, QString value) {
+    const auto items = listEntry(list).items;
+    for (int i = 0; i < int(items.size()); ++i) {
+        if (equalsAsciiCaseless(value, QLatin1StringView(items[i])))
+            return item(list, i);
+    }
+    return {-1, std::move(value)};
 }
 
 void splitRefresh(FormValue &form) {
@@ -175,6 +186,25 @@ template <typename View> bool isConditional(View page, Span text) {
            (content.length >= endif.size() && wordAt(page, content.end() - endif.size(), endif));
 }
 
+// Fills `control` from a tag of its row: a field or list from the value
+// attribute, when the tag has one; a check box by the tag alone.
+template <typename View, typename Decode>
+void readInto(Control control, View page, const PageToken &tag, QLatin1StringView valueAttribute,
+              FormValue &form, Decode decode) {
+    if (control.kind == Control::Kind::Check) {
+        form[Check(control.id)] = true;
+        return;
+    }
+    const Attribute *value = findAttribute(page, tag, valueAttribute);
+    if (!value)
+        return;
+    QString text = cleaned(decode(sliceOf(page, value->value)), true);
+    if (control.kind == Control::Kind::List)
+        form[List(control.id)] = listValue(List(control.id), std::move(text));
+    else
+        form[Field(control.id)] = std::move(text);
+}
+
 // One pass over the page's tags. The first title counts; of the meta tags of
 // a row the last one wins; the Comments field takes the last comment before
 // the end of the head.
@@ -200,10 +230,8 @@ template <typename View, typename Decode> void readTags(View page, FormValue &fo
             break;
         case TagName::Meta:
         case TagName::Link:
-            if (const TagRow *row = rowOfTag(page, token); row && row->readInto != Field::Spare) {
-                if (const Attribute *value = findAttribute(page, token, row->valueAttribute))
-                    form[row->readInto] = cleaned(decode(sliceOf(page, value->value)), true);
-            }
+            if (const TagRow *row = rowOfTag(page, token); row && row->readInto)
+                readInto(row->readInto, page, token, row->valueAttribute, form, decode);
             break;
         default:
             break;

@@ -40,6 +40,16 @@ std::optional<QString> rowValue(const TagRow &row, const FormValue &form) {
         if (!form[row.check])
             return {};
         return form[row.field];
+    case Source::Fixed:
+        if (!form[row.check])
+            return {};
+        return QString();
+    case Source::Fallback:
+        if (!form[row.field].isEmpty())
+            return form[row.field];
+        if (!form[row.check] || form[row.fallback].isEmpty())
+            return {};
+        return form[row.fallback];
     }
     return {};
 }
@@ -57,9 +67,12 @@ void appendLine(QString &block, const TagRow &row, QString value, DcNameCase dcC
         block +=
             (row.element == Element::Meta ? QStringLiteral("<meta ") : QStringLiteral("<link "));
         block += row.keyAttribute + QStringLiteral("=\"") + writtenKeyValue(row, dcCase) +
-                 QStringLiteral("\" ") + row.valueAttribute + QStringLiteral("=\"") +
-                 row.valuePrefix + value.replace(u'"', QStringLiteral("&quot;")) +
-                 QStringLiteral("\">");
+                 QLatin1Char('"');
+        if (!row.valueAttribute.isEmpty())
+            block += QLatin1Char(' ') + row.valueAttribute + QStringLiteral("=\"") +
+                     row.valuePrefix + value.replace(u'"', QStringLiteral("&quot;")) +
+                     QLatin1Char('"');
+        block += QLatin1Char('>');
         break;
     }
     block += QStringLiteral("\r\n");

@@ -22,7 +22,8 @@ template <typename View> Span trimmedSpan(View page, Span span) {
 // The row of a title, meta or link start tag: the title row for a title; for
 // a meta or link tag the first row whose key attribute holds the row's key
 // value, in any ASCII case and with blanks around it ("DC.title" is
-// DC.Title). Nullptr for every other tag and for comments.
+// DC.Title), or the row's other key. Nullptr for every other tag and for
+// comments.
 template <typename View> const TagRow *rowOfTag(View page, const PageToken &token) {
     if (token.kind != PageToken::Kind::StartTag)
         return nullptr;
@@ -40,13 +41,19 @@ template <typename View> const TagRow *rowOfTag(View page, const PageToken &toke
     default:
         return nullptr;
     }
+    const auto holds = [&](QLatin1StringView attribute, QLatin1StringView value) {
+        const Attribute *key = findAttribute(page, token, attribute);
+        return key && nameIs(page, trimmedSpan(page, key->value), value);
+    };
     for (const TagRow &row : tagRows()) {
         if (row.element != element)
             continue;
-        if (element == Element::Title)
+        if (element == Element::Title || holds(row.keyAttribute, row.keyValue))
             return &row;
-        const Attribute *key = findAttribute(page, token, row.keyAttribute);
-        if (key && nameIs(page, trimmedSpan(page, key->value), row.keyValue))
+        const bool otherKey = !row.otherKeyAttribute.isEmpty() || !row.otherKeyValue.isEmpty();
+        if (otherKey &&
+            holds(row.otherKeyAttribute.isEmpty() ? row.keyAttribute : row.otherKeyAttribute,
+                  row.otherKeyValue.isEmpty() ? row.keyValue : row.otherKeyValue))
             return &row;
     }
     return nullptr;

@@ -5,34 +5,72 @@ namespace velko {
 namespace {
 
 using L = QLatin1StringView;
+using C = Control;
 
-constexpr TagRow meta(L keyAttribute, L keyValue, Source source, Field field, Field readInto) {
+constexpr TagRow meta(L keyAttribute, L keyValue, Source source, Field field, Control readInto) {
     return {Element::Meta, keyAttribute, keyValue,           L("content"),   {},
             source,        field,        List::Distribution, Check::DCTitle, readInto};
 }
 // A meta tag filled from its own text field, read back into the same field.
 constexpr TagRow named(L name, Field field) {
-    return meta(L("name"), name, Source::Text, field, field);
+    return meta(L("name"), name, Source::Text, field, C::text(field));
 }
 constexpr TagRow httpEquiv(L value, Field field) {
-    return meta(L("http-equiv"), value, Source::Text, field, field);
+    return meta(L("http-equiv"), value, Source::Text, field, C::text(field));
 }
 // A meta tag that holds a list's chosen item; reading stages it in a slot.
 constexpr TagRow choice(L keyAttribute, L keyValue, List list, Field slot, L prefix = {}) {
     return {Element::Meta,  keyAttribute, keyValue, L("content"),   prefix,
-            Source::Choice, Field::Spare, list,     Check::DCTitle, slot};
+            Source::Choice, Field::Spare, list,     Check::DCTitle, C::text(slot)};
 }
 // A Dublin Core tag that repeats a field when its box is checked.
 constexpr TagRow dcCopy(L name, Check check, Field field, Field slot) {
     return {Element::Meta, L("name"),          name,  L("content"), {}, Source::CheckBox,
-            field,         List::Distribution, check, slot};
+            field,         List::Distribution, check, C::text(slot)};
 }
-constexpr TagRow comment(Source source, Field field, Check check, Field readInto) {
+constexpr TagRow comment(Source source, Field field, Check check, Control readInto) {
     return {Element::Comment, {}, {}, {}, {}, source, field, List::Distribution, check, readInto};
 }
 
+// The Web Tags page's rows. Open Graph tags are written with property= and
+// Twitter's with name=, as each asks; pages use either, so both are read.
+constexpr TagRow alsoKeyedBy(L attribute, TagRow row) {
+    row.otherKeyAttribute = attribute;
+    return row;
+}
+constexpr TagRow openGraph(L property, Field field) {
+    return alsoKeyedBy(L("name"),
+                       meta(L("property"), property, Source::Text, field, C::text(field)));
+}
+// An Open Graph tag that takes a field of General Tags when it is empty and
+// Fill Open Graph is checked.
+constexpr TagRow filledOpenGraph(L property, Field field, Field fallback) {
+    TagRow row = openGraph(property, field);
+    row.source = Source::Fallback;
+    row.check = Check::FillOpenGraph;
+    row.fallback = fallback;
+    return row;
+}
+// A meta tag that holds a list's item or typed text, read straight into the list.
+constexpr TagRow listed(L keyAttribute, L keyValue, List list) {
+    TagRow row = meta(keyAttribute, keyValue, Source::Choice, Field::Spare, C::list(list));
+    row.list = list;
+    return row;
+}
+// <meta charset="utf-8"> when its box is checked; "utf8" reads as the same.
+constexpr TagRow declaresUtf8() {
+    TagRow row =
+        meta(L("charset"), L("utf-8"), Source::Fixed, Field::Spare, C::check(Check::DeclareUtf8));
+    row.valueAttribute = {};
+    row.check = Check::DeclareUtf8;
+    row.otherKeyValue = L("utf8");
+    return row;
+}
+
 constexpr TagRow kRows[] = {
-    {Element::Title, {}, {}, {}, {}, Source::Text, Field::Title, {}, {}, Field::Title},
+    // The charset first: browsers look for it in the first 1,024 bytes.
+    declaresUtf8(),
+    {Element::Title, {}, {}, {}, {}, Source::Text, Field::Title, {}, {}, C::text(Field::Title)},
     named(L("keywords"), Field::Keywords),
     named(L("description"), Field::Description),
     named(L("author"), Field::Author),
@@ -45,10 +83,10 @@ constexpr TagRow kRows[] = {
      Field::Email,
      {},
      {},
-     Field::Email},
+     C::text(Field::Email)},
     named(L("copyright"), Field::Copyright),
     named(L("revisit-after"), Field::RevisitAfter),
-    meta(L("http-equiv"), L("refresh"), Source::Refresh, Field::Spare, Field::RefreshSlot),
+    meta(L("http-equiv"), L("refresh"), Source::Refresh, Field::Spare, C::text(Field::RefreshSlot)),
     httpEquiv(L("expires"), Field::Expires),
     choice(L("name"), L("distribution"), List::Distribution, Field::DistributionSlot),
     choice(L("name"), L("robots"), List::Robot, Field::RobotsSlot),
@@ -57,7 +95,7 @@ constexpr TagRow kRows[] = {
            L("text/html; charset=")),
     choice(L("http-equiv"), L("content-language"), List::Language, Field::OtherLanguage),
     // Written from the Other Language box; reading takes the http-equiv form only.
-    meta(L("name"), L("content-language"), Source::Text, Field::OtherLanguage, Field::Spare),
+    meta(L("name"), L("content-language"), Source::Text, Field::OtherLanguage, {}),
     dcCopy(L("DC.Title"), Check::DCTitle, Field::Title, Field::DCTitleSlot),
     dcCopy(L("DC.Description"), Check::DCDescription, Field::Description, Field::DCDescriptionSlot),
     dcCopy(L("DC.Subject"), Check::DCSubject, Field::Keywords, Field::DCSubjectSlot),
@@ -82,16 +120,40 @@ constexpr TagRow kRows[] = {
      Field::Spare,
      List::PageCaching,
      {},
-     Field::PragmaSlot},
+     C::text(Field::PragmaSlot)},
     named(L("generator"), Field::Generator),
     httpEquiv(L("window-target"), Field::WindowTarget),
     named(L("abstract"), Field::Abstract),
-    // The Comments field reads back from the page's comments; the three
-    // comment boxes repeat fields that have tags of their own.
-    comment(Source::Text, Field::Comments, Check::DCTitle, Field::Comments),
-    comment(Source::CheckBox, Field::Title, Check::TitleComments, Field::Spare),
-    comment(Source::CheckBox, Field::Keywords, Check::KeywordsComments, Field::Spare),
-    comment(Source::CheckBox, Field::Description, Check::DescriptionComments, Field::Spare),
+    listed(L("name"), L("viewport"), List::Viewport),
+    {Element::Link,
+     L("rel"),
+     L("canonical"),
+     L("href"),
+     {},
+     Source::Text,
+     Field::CanonicalUrl,
+     {},
+     {},
+     C::text(Field::CanonicalUrl)},
+    named(L("theme-color"), Field::ThemeColour),
+    filledOpenGraph(L("og:title"), Field::OgTitle, Field::Title),
+    filledOpenGraph(L("og:description"), Field::OgDescription, Field::Description),
+    filledOpenGraph(L("og:url"), Field::OgUrl, Field::CanonicalUrl),
+    alsoKeyedBy(L("name"), listed(L("property"), L("og:type"), List::OgType)),
+    openGraph(L("og:image"), Field::OgImage),
+    openGraph(L("og:image:alt"), Field::OgImageAlt),
+    openGraph(L("og:site_name"), Field::OgSiteName),
+    openGraph(L("og:locale"), Field::OgLocale),
+    alsoKeyedBy(L("property"), listed(L("name"), L("twitter:card"), List::TwitterCard)),
+    alsoKeyedBy(L("property"), named(L("twitter:site"), Field::TwitterSite)),
+    alsoKeyedBy(L("property"), named(L("twitter:creator"), Field::TwitterCreator)),
+    // The comments close the block. The Comments field reads back from the
+    // page's comments; the three comment boxes repeat fields that have tags
+    // of their own.
+    comment(Source::Text, Field::Comments, Check::DCTitle, C::text(Field::Comments)),
+    comment(Source::CheckBox, Field::Title, Check::TitleComments, {}),
+    comment(Source::CheckBox, Field::Keywords, Check::KeywordsComments, {}),
+    comment(Source::CheckBox, Field::Description, Check::DescriptionComments, {}),
 };
 
 } // namespace

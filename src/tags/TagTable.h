@@ -22,6 +22,8 @@ enum class Source {
     Choice,   // the list's chosen item, or the text typed into it
     NoCache,  // "no-cache" when the Page Caching list has item 1 chosen, or typed text
     CheckBox, // the field, whenever the box is checked (even when empty)
+    Fixed,    // no value: the key alone, whenever the box is checked
+    Fallback, // the field, or when it is empty and the box is checked, the fallback field
 };
 
 struct TagRow {
@@ -30,7 +32,8 @@ struct TagRow {
     // element ("name", "keywords"); empty for the title and comments.
     QLatin1StringView keyAttribute;
     QLatin1StringView keyValue;
-    // The attribute that holds the value ("content", "href").
+    // The attribute that holds the value ("content", "href"); empty for a tag
+    // that is all key (<meta charset="utf-8">).
     QLatin1StringView valueAttribute;
     // Written before the value inside that attribute.
     QLatin1StringView valuePrefix;
@@ -38,9 +41,17 @@ struct TagRow {
     Field field = Field::Spare;
     List list = List::Distribution;
     Check check = Check::DCTitle;
-    // The text field or slot that reading a page fills from this tag;
-    // Field::Spare when the reader leaves the tag alone.
-    Field readInto = Field::Spare;
+    // The control that reading a page fills from this tag: a text field or
+    // slot takes the value, a list the item the value names or else the value
+    // as typed text, a check box is checked. None when the reader leaves the
+    // tag alone.
+    Control readInto = {};
+    Field fallback = Field::Spare;
+    // Another spelling of the key that pages use, read but never written:
+    // name="og:title" for property="og:title", charset="utf8". An empty part
+    // is the key's own.
+    QLatin1StringView otherKeyAttribute = {};
+    QLatin1StringView otherKeyValue = {};
 };
 
 // The rows in block order.

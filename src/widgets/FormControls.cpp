@@ -43,9 +43,9 @@ void setShortWidth(QWidget *box) {
 
 } // namespace
 
-FormControls::FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner) {
-    std::array<QGridLayout *, 3> grids{};
-    for (int i = 0; i < 3; ++i) {
+FormControls::FormControls(const std::array<QWidget *, kFormPageCount> &pages, QWidget *slotOwner) {
+    std::array<QGridLayout *, kFormPageCount> grids{};
+    for (int i = 0; i < kFormPageCount; ++i) {
         grids[i] = new QGridLayout(pages[i]);
         grids[i]->setColumnStretch(1, 1);
     }
@@ -177,26 +177,39 @@ QWidget *FormControls::widget(Control control) const {
 
 FormValue FormControls::read() const {
     FormValue form;
-    for (int i = 0; i < kFieldCount; ++i)
-        form.texts[i] = m_areas[i] ? m_areas[i]->text() : m_lines[i]->text();
-    for (int i = 0; i < kListCount; ++i)
-        form.lists[i] = m_lists[i]->value();
-    for (int i = 0; i < kCheckCount; ++i)
-        form.checks[i] = m_checks[i]->isChecked();
+    for (int i = 0; i < kFields; ++i)
+        form[Field(i)] = m_areas[i] ? m_areas[i]->text() : m_lines[i]->text();
+    for (int i = 0; i < kLists; ++i)
+        form[List(i)] = m_lists[i]->value();
+    for (int i = 0; i < kChecks; ++i)
+        form[Check(i)] = m_checks[i]->isChecked();
     return form;
 }
 
 void FormControls::write(const FormValue &form) {
-    for (int i = 0; i < kFieldCount; ++i) {
+    for (int i = 0; i < kFields; ++i) {
         if (m_areas[i])
-            m_areas[i]->setText(form.texts[i]);
+            m_areas[i]->setText(form[Field(i)]);
         else
-            m_lines[i]->setText(form.texts[i]);
+            m_lines[i]->setText(form[Field(i)]);
     }
-    for (int i = 0; i < kListCount; ++i)
-        m_lists[i]->setValue(form.lists[i]);
-    for (int i = 0; i < kCheckCount; ++i)
-        m_checks[i]->setChecked(form.checks[i]);
+    for (int i = 0; i < kLists; ++i)
+        m_lists[i]->setValue(form[List(i)]);
+    for (int i = 0; i < kChecks; ++i)
+        m_checks[i]->setChecked(form[Check(i)]);
+}
+
+void FormControls::onChange(QObject *context, const std::function<void()> &changed) const {
+    for (int i = 0; i < kFields; ++i) {
+        if (m_areas[i])
+            QObject::connect(m_areas[i], &QPlainTextEdit::textChanged, context, changed);
+        else
+            QObject::connect(m_lines[i], &QLineEdit::textChanged, context, changed);
+    }
+    for (ChoiceList *list : m_lists)
+        QObject::connect(list, &QComboBox::currentTextChanged, context, changed);
+    for (QCheckBox *box : m_checks)
+        QObject::connect(box, &QCheckBox::toggled, context, changed);
 }
 
 QWidget *FormControls::firstControl(Page page) const {

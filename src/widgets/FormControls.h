@@ -4,9 +4,11 @@
 #include "fields/FormValue.h"
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace velko {
@@ -14,13 +16,13 @@ namespace velko {
 class ChoiceList;
 class TextArea;
 
-// The controls of the tag form, built from the catalogue onto the three field
+// The controls of the tag form, built from the catalogue onto the four field
 // pages. They hold the form; read() and write() map them to a FormValue.
 class FormControls {
 public:
-    // `pages` are the "General Tags", "D.C. Tags" and "Other Tags" pages; the
-    // hidden slots become invisible children of `slotOwner`.
-    FormControls(const std::array<QWidget *, 3> &pages, QWidget *slotOwner);
+    // `pages` are the "General Tags", "D.C. Tags", "Other Tags" and "Web Tags"
+    // pages; the hidden slots become invisible children of `slotOwner`.
+    FormControls(const std::array<QWidget *, kFormPageCount> &pages, QWidget *slotOwner);
 
     FormValue read() const;
     void write(const FormValue &form);
@@ -28,14 +30,21 @@ public:
     // The control that takes the focus when a field page is shown.
     QWidget *firstControl(Page page) const;
 
+    // Calls `changed` after each change of any control, by the user or by write().
+    void onChange(QObject *context, const std::function<void()> &changed) const;
+
 private:
     QWidget *buildControl(Control control, QWidget *page);
     QWidget *widget(Control control) const;
 
-    std::array<QLineEdit *, kFieldCount> m_lines{}; // single-line fields and slots
-    std::array<TextArea *, kFieldCount> m_areas{};  // multi-line fields
-    std::array<ChoiceList *, kListCount> m_lists{};
-    std::array<QCheckBox *, kCheckCount> m_checks{};
+    static constexpr int kFields = kFieldCount + kWebFieldCount;
+    static constexpr int kLists = kListCount + kWebListCount;
+    static constexpr int kChecks = kCheckCount + kWebCheckCount;
+
+    std::array<QLineEdit *, kFields> m_lines{}; // single-line fields and slots
+    std::array<TextArea *, kFields> m_areas{};  // multi-line fields
+    std::array<ChoiceList *, kLists> m_lists{};
+    std::array<QCheckBox *, kChecks> m_checks{};
 };
 
 } // namespace velko

@@ -9,12 +9,15 @@
 #include "widgets/FormControls.h"
 #include "widgets/TextArea.h"
 #include "widgets/WebImportDialog.h"
+#include "widgets/WebPreviews.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -53,7 +56,9 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings,
     selectPage(Page::General);
     clearFormFields();
     m_document.newDocument();
-    resize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
+    // Wide enough for every tab's caption.
+    const int width = qMax(kClientSize.width(), m_tabs->tabBar()->sizeHint().width() + 4);
+    resize(width, kClientSize.height() + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() = default;
@@ -61,18 +66,20 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildPages() {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->setUsesScrollButtons(false); // all five tabs stay in sight
+    m_tabs->setUsesScrollButtons(false); // all six tabs stay in sight
     setCentralWidget(m_tabs);
 
-    std::array<QWidget *, 3> fieldPages{};
+    std::array<QWidget *, kFormPageCount> fieldPages{};
     for (int number = 1; number <= kPageCount; ++number) {
         auto *page = new QWidget;
         page->setObjectName(QStringLiteral("Frame_%1").arg(number));
         m_tabs->addTab(page, pageTitle(Page(number)));
-        if (number <= 3)
+        if (number <= kFormPageCount)
             fieldPages[number - 1] = page;
     }
+    fieldPages[int(Page::WebTags) - 1] = buildWebTagsPage(fieldPages[int(Page::WebTags) - 1]);
     m_form = std::make_unique<FormControls>(fieldPages, this);
+    m_form->onChange(this, [this] { m_previews->formChanged(); });
 
     auto makeArea = [this](Page page, const char *name, QPlainTextEdit::LineWrapMode wrap) {
         auto *area = new TextArea;
@@ -89,6 +96,29 @@ void MainWindow::buildPages() {
     m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
+}
+
+// The Web Tags page scrolls: its fields, and the previews under them. Gives
+// the widget that takes the fields.
+QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
+    auto *content = new QWidget;
+    auto *fields = new QWidget(content);
+    m_previews =
+        new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, content);
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->addWidget(fields);
+    contentLayout->addWidget(m_previews);
+    contentLayout->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(content);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return fields;
 }
 
 void MainWindow::connectMenus() {
@@ -175,6 +205,7 @@ void MainWindow::onTabSelected(int tabIndex) {
     case Page::General:
     case Page::DublinCore:
     case Page::Other:
+    case Page::WebTags:
         // Before the window is first shown this only marks the focus widget.
         m_form->firstControl(page)->setFocus();
         break;

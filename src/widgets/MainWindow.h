@@ -25,8 +25,9 @@ class DesktopServices;
 class FormControls;
 class TextArea;
 class WebImportDialog;
+class WebPreviews;
 
-// frmStartup: the tag form on three pages, the generated tags, the HTML
+// frmStartup: the tag form on four pages, the generated tags, the HTML
 // document, and the menus. The controls hold all state; each command reads
 // them into values, works on those, and writes the results back.
 class MainWindow : public QMainWindow, public Workspace {
@@ -64,6 +65,7 @@ protected:
 
 private:
     void buildPages();
+    QWidget *buildWebTagsPage(QWidget *page);
     void connectMenus();
     void onTabSelected(int tabIndex);
 
@@ -96,6 +98,7 @@ private:
     TextArea *m_tagsArea = nullptr;
     TextArea *m_documentArea = nullptr;
     WebImportDialog *m_webDialog = nullptr;
+    WebPreviews *m_previews = nullptr;
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
 };

@@ -1,5 +1,6 @@
 #include "fields/FieldCatalogue.h"
 #include "support/TestFiles.h"
+#include "support/TestForms.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +52,8 @@ private Q_SLOTS:
     void readThenGenerate_data();
     void readThenGenerate();
     void formTemplateHasEveryKey();
+    void formFileReadsEveryKindOfValue();
+    void formFileGivesTheFormBack();
 
 private:
     QTemporaryDir m_dir;
@@ -71,69 +74,95 @@ void TestCommandLine::initTestCase() {
 
 void TestCommandLine::commands_data() {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("in");
     QTest::addColumn<int>("code");
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<QString>("err"); // a part of the message
 
     const QString f = path("title.json");
     const QString unknown = "velko: unknown option %1\nUsage: velko [PAGE]";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Velko 1.31\n") << "";
-    QTest::newRow("generate") << QStringList{"--generate", f} << 0
+    QTest::newRow("generate") << QStringList{"--generate", f} << QByteArray() << 0
                               << QByteArray("<title>Home</title>\r\n") << "";
-    QTest::newRow("empty block") << QStringList{"--generate", path("empty.json")} << 1
-                                 << QByteArray() << "velko: There are no meta tags to generate.";
-    QTest::newRow("missing form file")
-        << QStringList{"--generate", path("no.json")} << 2 << QByteArray() << "no.json";
+    QTest::newRow("empty block") << QStringList{"--generate", path("empty.json")} << QByteArray()
+                                 << 1 << QByteArray()
+                                 << "velko: There are no meta tags to generate.";
+    QTest::newRow("missing form file") << QStringList{"--generate", path("no.json")} << QByteArray()
+                                       << 2 << QByteArray() << "no.json";
     QTest::newRow("two lines of --read output")
-        << QStringList{"--generate", path("lines.json")} << 2 << QByteArray()
+        << QStringList{"--generate", path("lines.json")} << QByteArray() << 2 << QByteArray()
         << path("lines.json") + ": more than one line of --read output";
     QTest::newRow("unknown option")
-        << QStringList{"--bogus"} << 2 << QByteArray() << unknown.arg("--bogus");
+        << QStringList{"--bogus"} << QByteArray() << 2 << QByteArray() << unknown.arg("--bogus");
     QTest::newRow("unknown one-dash option, no window")
-        << QStringList{"-read", path("lf.html")} << 2 << QByteArray() << unknown.arg("-read");
+        << QStringList{"-read", path("lf.html")} << QByteArray() << 2 << QByteArray()
+        << unknown.arg("-read");
     QTest::newRow("window option in a command-line mode")
-        << QStringList{"--read", "-platform", "offscreen", path("lf.html")} << 2 << QByteArray()
-        << unknown.arg("-platform");
-    QTest::newRow("two modes") << QStringList{"--read", "--generate", f, "p"} << 2 << QByteArray()
-                               << "one of";
+        << QStringList{"--read", "-platform", "offscreen", path("lf.html")} << QByteArray() << 2
+        << QByteArray() << unknown.arg("-platform");
+    QTest::newRow("two modes") << QStringList{"--read", "--generate", f, "p"} << QByteArray() << 2
+                               << QByteArray() << "one of";
     QTest::newRow("insert, LF page")
-        << QStringList{"--insert", f, path("lf.html")} << 0
+        << QStringList{"--insert", f, path("lf.html")} << QByteArray() << 0
         << QByteArray("<head>\n<title>Home</title>\n\n</head>\n") << "";
     QTest::newRow("insert, windows-1252 page")
-        << QStringList{"--insert", f, path("1252.html")} << 0
+        << QStringList{"--insert", f, path("1252.html")} << QByteArray() << 0
         << QByteArray("<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n") << "";
     QTest::newRow("insert where a title is")
-        << QStringList{"--insert", f, path("titled.html")} << 0
+        << QStringList{"--insert", f, path("titled.html")} << QByteArray() << 0
         << QByteArray("<head>\n<title>Home</title>\n<title>Old</title>\n") << "may already appear";
-    QTest::newRow("insert without head tag") << QStringList{"--insert", f, path("nohead.html")} << 1
-                                             << QByteArray() << "velko: This file does not appear";
+    QTest::newRow("insert without head tag")
+        << QStringList{"--insert", f, path("nohead.html")} << QByteArray() << 1 << QByteArray()
+        << "velko: This file does not appear";
     QTest::newRow("insert an empty block")
-        << QStringList{"--insert", path("empty.json"), path("lf.html")} << 1 << QByteArray()
-        << "velko: No generated tags";
+        << QStringList{"--insert", path("empty.json"), path("lf.html")} << QByteArray() << 1
+        << QByteArray() << "velko: No generated tags";
+    QTest::newRow("a form's LF in a CR LF page")
+        << QStringList{"--insert", "-", path("1252.html")} << QByteArray(R"({"Keywords": "a\nb"})")
+        << 0
+        << QByteArray(
+               "<head>\r\n<meta name=\"keywords\" content=\"a\r\nb\">\r\n\r\n<!-- caf\xe9 -->\r\n")
+        << "";
+
+    // Bad form files: a usage error that says what is wrong.
+    const std::pair<const char *, const char *> refused[] = {
+        {R"({"Titel": ""})", "velko: -: unknown key \"Titel\""},
+        {R"({"Spare slot": ""})", "Spare slot"},
+        {R"({"Title": 1})", "\"Title\": expected"},
+        {R"({"Robot": {"index": 4}})", "out of range"},
+        {R"({"Robot": {"index": -2}})", "out of range"},
+        {R"({"Robot": {"index": 1.5}})", "not an integer"},
+        {R"({"Robot": "\ude00"})", "\"Robot\": not valid Unicode"},
+        {"{\"Title\"", "not valid JSON"},
+        {"[]", "not a JSON object"},
+    };
+    for (const auto &[form, err] : refused)
+        QTest::newRow(form) << QStringList{"--generate", "-"} << QByteArray(form) << 2
+                            << QByteArray() << err;
 
     // The window: Qt's options and their values reach it; the page is checked
     // first, on a platform that would open the window.
     QTest::newRow("missing page") << QStringList{"-platform", "offscreen", "-style",
                                                  "fusion",    "-reverse",  path("gone.html")}
-                                  << 1 << QByteArray()
+                                  << QByteArray() << 1 << QByteArray()
                                   << "velko: " + path("gone.html") + ": No such file";
     QTest::newRow("a folder as page")
-        << QStringList{"-platform", "offscreen", m_dir.path()} << 1 << QByteArray()
+        << QStringList{"-platform", "offscreen", m_dir.path()} << QByteArray() << 1 << QByteArray()
         << "velko: " + m_dir.path() + ": Not a regular file";
     QTest::newRow("no display")
-        << QStringList{path("lf.html")} << 1 << QByteArray()
+        << QStringList{path("lf.html")} << QByteArray() << 1 << QByteArray()
         << "velko: cannot open the window: no display (the command-line modes need none)\n";
     QTest::newRow("a platform that cannot start")
-        << QStringList{"-platform", "no-such-platform"} << 1 << QByteArray()
+        << QStringList{"-platform", "no-such-platform"} << QByteArray() << 1 << QByteArray()
         << "velko: cannot open the window (the command-line modes need no display)\n";
 }
 
 void TestCommandLine::commands() {
     QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, in);
     QFETCH(int, code);
     QFETCH(QByteArray, out);
     QFETCH(QString, err);
-    const Run run = runVelko(arguments);
+    const Run run = runVelko(arguments, in);
     QCOMPARE(run.code, code);
     QCOMPARE(run.out, out);
     QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
@@ -223,12 +252,15 @@ void TestCommandLine::readThenGenerate() {
 // form --generate takes, and finds nothing in.
 void TestCommandLine::formTemplateHasEveryKey() {
     QStringList keys;
-    for (const FieldEntry &entry : allFields().subspan(1)) // the spare slot has no key
-        keys << entry.name;
-    for (const ListEntry &entry : allLists())
-        keys << entry.name;
-    for (const CheckEntry &entry : allChecks())
-        keys << entry.caption;
+    for (const auto fields : {allFields().subspan(1), webFields()}) // the spare slot has no key
+        for (const FieldEntry &entry : fields)
+            keys << entry.name;
+    for (const auto lists : {allLists(), webLists()})
+        for (const ListEntry &entry : lists)
+            keys << entry.name;
+    for (const auto checks : {allChecks(), webChecks()})
+        for (const CheckEntry &entry : checks)
+            keys << entry.caption;
     const Run run = runVelko({"--form-template"});
     QCOMPARE(run.code, 0);
     const QStringList lines = QString::fromUtf8(run.out).split('\n');
@@ -240,6 +272,31 @@ void TestCommandLine::formTemplateHasEveryKey() {
     const Run generate = runVelko({"--generate", "-"}, run.out);
     QCOMPARE(generate.code, 1);
     QCOMPARE(generate.err, "velko: There are no meta tags to generate.\n");
+}
+
+void TestCommandLine::formFileReadsEveryKindOfValue() {
+    FormValue form;
+    form[Field::Title] = "\"Ł\"\r\n😀";
+    form[Field::RefreshSlot] = "5";
+    form[List::Robot] = {1, "noindex"};
+    form[List::Rating] = {-1, "General"}; // not the item "general": typed
+    form[List::PageCaching] = {1, "no-cache"};
+    form[List::Charset] = {2, "edited"};
+    form[Check::DCTitle] = true;
+    QCOMPARE(test::formOf(R"({"Title": "\u0022Ł\u0022\r\n\ud83d\ude00", "Refresh slot": "5",
+        "Robot": "noindex", "Rating": "General", "Page Caching": {"index": 1},
+        "Charset": {"index": 2, "text": "edited"}, "Use Title": true})"),
+             form);
+}
+
+void TestCommandLine::formFileGivesTheFormBack() {
+    FormValue form;
+    for (int i = 1; i < kFieldCount; ++i)
+        form.texts[i] = QString("\\ \" \x01 %1 ł").arg(i);
+    form[List::Language] = {-1, "typed"};
+    form[List::Robot] = {3, "none"};
+    form.checks.fill(true);
+    QCOMPARE(test::formOf(formFileText(form)), form);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

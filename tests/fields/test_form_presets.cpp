@@ -2,7 +2,6 @@
 
 #include "cli/CommandLine.h"
 #include "cli/FormFile.h"
-#include "support/FormPrinting.h"
 #include "support/TestFiles.h"
 #include "support/WindowDriver.h"
 

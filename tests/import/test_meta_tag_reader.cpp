@@ -1,14 +1,11 @@
 #include "fields/ExampleRecord.h"
 #include "import/MetaTagReader.h"
-#include "support/FormPrinting.h"
+#include "support/TestForms.h"
 #include "tags/TagBlock.h"
 
 #include <QTest>
 
 using namespace velko;
-
-Q_DECLARE_METATYPE(velko::Field)
-Q_DECLARE_METATYPE(velko::List)
 
 namespace {
 
@@ -24,171 +21,126 @@ class TestMetaTagReader : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void values_data();
-    void values();
-    void choices_data();
-    void choices();
-    void generatedBlockReadsBack_data();
-    void generatedBlockReadsBack();
-};
-
-void TestMetaTagReader::values_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<Field>("field");
-    QTest::addColumn<QString>("value");
-
-    const QString meta = "<meta name=\"author\" content=";
-    QTest::newRow("letter case of tag, not of value")
-        << "<META Name=\"Author\" CONTENT=\"Ann Lee\">" << Field::Author << "Ann Lee";
-    QTest::newRow("blank before the quote") << meta + " \"a\">" << Field::Author << "a";
-    QTest::newRow("self-closing") << meta + "\"Ann\" />" << Field::Author << "Ann";
-    QTest::newRow("single quotes, &quot;")
-        << meta + "'say &quot;hi&quot;'>" << Field::Author << "say \"hi\"";
-    QTest::newRow("after <head> on its line") << "<head>" + meta + "\"A\">" << Field::Author << "A";
-    QTest::newRow("second tag of a minified line")
-        << "<meta name=\"description\" content=\"d\">" + meta + "\"A\">" << Field::Author << "A";
-    QTest::newRow("over three LF lines")
-        << "<meta name=\"description\" content=\"one\ntwo\nthree\">" << Field::Description
-        << "one two three";
-    QTest::newRow("title over CR lines")
-        << "<title>Two\rLines</title>" << Field::Title << "Two Lines";
-    QTest::newRow("title keeps its quotes") << "<title>\"Q\"</title>" << Field::Title << "\"Q\"";
-    QTest::newRow("unclosed comment drops the rest")
-        << "<title>T</title><!-- open" + meta + "\"A\">" << Field::Author << "";
-    QTest::newRow("sharp s shifts nothing") << "ß<title>Straße</title>" << Field::Title << "Straße";
-    QTest::newRow("Kelvin sign is no K")
-        << QString("<lin\u212a rev=\"made\" href=\"x\">") << Field::Email << "";
-    // Shapes of real pages.
-    QTest::newRow("content before http-equiv, single quotes")
-        << "<meta content='text/html; charset=UTF-8' http-equiv='Content-Type' />"
-        << Field::ContentTypeSlot << "text/html; charset=UTF-8";
-    QTest::newRow("unquoted") << "<meta name=author content=A>" << Field::Author << "A";
-    QTest::newRow("attribute before name")
-        << "<meta data-hid=\"description\" name=\"description\" content=\"D\">"
-        << Field::Description << "D";
-    QTest::newRow("attribute between name and content")
-        << "<meta name=\"author\" scheme=\"DMINSTR2\" content=\"A\">" << Field::Author << "A";
-    QTest::newRow("attribute after content")
-        << "<meta name=\"author\" content=\"Bruce Y. Lee\" itemprop=\"author\">" << Field::Author
-        << "Bruce Y. Lee";
-    QTest::newRow("line breaks, tabs and blanks around =")
-        << "<meta\n\tname = \" Keywords \"\r\n  content =\t\"k\">" << Field::Keywords << "k";
-    QTest::newRow("> inside a quoted value")
-        << "<meta name=\"description\" content=\"a > b\">" << Field::Description << "a > b";
-    QTest::newRow("title with attributes")
-        << "<title data-rh=\"true\">T</title>" << Field::Title << "T";
-    QTest::newRow("first title wins")
-        << "<title>Page</title><body><svg><title>youtube</title></svg>" << Field::Title << "Page";
-    QTest::newRow("a tag without content fills nothing")
-        << "<meta name=\"author\" content=\"A\"><meta name=\"author\">" << Field::Author << "A";
-    QTest::newRow("markup in a script is not read")
-        << "<script>document.write('<meta name=\"author\" content=\"X\">')</script>"
-        << Field::Author << "";
-    QTest::newRow("comments after the head do not count")
-        << "<head><!--keep--></head><body><!--/container-->" << Field::Comments << "keep";
-    QTest::newRow("nor comments after the first body tag")
-        << "<!--keep--><body><!--/container-->" << Field::Comments << "keep";
-    QTest::newRow("conditional comments do not count")
-        << "<!--c--><!--[if IE]><p><![endif]--><!--<![endif]--><![endif]-->" << Field::Comments
-        << "c";
-    QTest::newRow("refresh seconds")
-        << "<meta http-equiv=\"refresh\" content=\"5;URL=p.html\">" << Field::RefreshSeconds << "5";
-    QTest::newRow("refresh address, no blank")
-        << "<meta http-equiv=\"refresh\" content=\"5;url=p.html\">" << Field::RefreshUrl
-        << "p.html";
-    QTest::newRow("refresh without ;")
-        << "<meta http-equiv=\"refresh\" content=\"5\">" << Field::RefreshSeconds << "";
-    QTest::newRow("unmatched robots stay in the slot")
-        << "<meta name=\"robots\" content=\"index, follow\">" << Field::RobotsSlot
-        << "index, follow";
-    QTest::newRow("language not in the list")
-        << "<meta http-equiv=\"content-language\" content=\"pt-br\">" << Field::OtherLanguage
-        << "pt-br";
-    QTest::newRow("language in the list")
-        << "<meta http-equiv=\"content-language\" content=\"en-us\">" << Field::OtherLanguage << "";
-}
-
-// Each page read as text and as its bytes in both encodings gives the same.
-void TestMetaTagReader::values() {
-    QFETCH(QString, page);
-    QFETCH(Field, field);
-    QFETCH(QString, value);
-    const FormValue form = read(page);
-    QCOMPARE(form[field], value);
-    for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::Windows1252}}) {
-        const QByteArray bytes = encodeText(page, format);
-        FormValue fromBytes;
-        readMetaTags(bytes, detectEncoding(bytes), fromBytes);
-        QCOMPARE(fromBytes, read(decodeText(bytes).text));
+    // The whole form a page leaves, written as a form file.
+    void reads_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QByteArray>("form");
+        const auto row = [](const char *name, const char *page, const char *form) {
+            QTest::newRow(name) << QString(page) << QByteArray(form);
+        };
+        row("letter case of tag, not of value", R"(<META Name="Author" CONTENT="Ann Lee">)",
+            R"({"Author": "Ann Lee"})");
+        row("blank before the quote", R"(<meta name="author" content= "a">)", R"({"Author": "a"})");
+        row("self-closing", R"(<meta name="author" content="Ann" />)", R"({"Author": "Ann"})");
+        row("single quotes, &quot;", R"(<meta name="author" content='say &quot;hi&quot;'>)",
+            R"({"Author": "say \u0022hi\u0022"})");
+        row("two tags on one line",
+            R"(<meta name="description" content="d"><meta name="author" content="A">)",
+            R"({"Description": "d", "Author": "A"})");
+        row("over three LF lines", "<meta name=\"description\" content=\"one\ntwo\nthree\">",
+            R"({"Description": "one two three"})");
+        row("title over CR lines", "<title>Two\rLines</title>", R"({"Title": "Two Lines"})");
+        row("title keeps its quotes", R"(<title>"Q"</title>)", R"({"Title": "\u0022Q\u0022"})");
+        row("unclosed comment drops the rest",
+            R"(<title>T</title><!-- open<meta name="author" content="A">)", R"({"Title": "T"})");
+        row("sharp s shifts nothing", "ß<title>Straße</title>", R"({"Title": "Straße"})");
+        row("Kelvin sign is no K", "<lin\u212a rev=\"made\" href=\"x\">", "{}");
+        // Shapes of real pages.
+        row("content before http-equiv, single quotes",
+            "<meta content='text/html; charset=UTF-8' http-equiv='Content-Type' />",
+            R"({"Content-Type slot": "text/html; charset=UTF-8", "Charset": "UTF-8"})");
+        row("unquoted", "<meta name=author content=A>", R"({"Author": "A"})");
+        row("attribute before name",
+            R"(<meta data-hid="description" name="description" content="D">)",
+            R"({"Description": "D"})");
+        row("attribute between name and content",
+            R"(<meta name="author" scheme="DMINSTR2" content="A">)", R"({"Author": "A"})");
+        row("attribute after content",
+            R"(<meta name="author" content="Bruce Y. Lee" itemprop="author">)",
+            R"({"Author": "Bruce Y. Lee"})");
+        row("line breaks, tabs and blanks around =",
+            "<meta\n\tname = \" Keywords \"\r\n  content =\t\"k\">", R"({"Keywords": "k"})");
+        row("> inside a quoted value", R"(<meta name="description" content="a > b">)",
+            R"({"Description": "a > b"})");
+        row("title with attributes", R"(<title data-rh="true">T</title>)", R"({"Title": "T"})");
+        row("first title wins", "<title>Page</title><body><svg><title>youtube</title></svg>",
+            R"({"Title": "Page"})");
+        row("a tag without content fills nothing",
+            R"(<meta name="author" content="A"><meta name="author">)", R"({"Author": "A"})");
+        row("markup in a script is not read",
+            R"(<script>document.write('<meta name="author" content="X">')</script>)", "{}");
+        row("comments after the head do not count",
+            "<head><!--keep--></head><body><!--/container-->", R"({"Comments": "keep"})");
+        row("nor comments after the first body tag", "<!--keep--><body><!--/container-->",
+            R"({"Comments": "keep"})");
+        row("conditional comments do not count",
+            "<!--c--><!--[if IE]><p><![endif]--><!--<![endif]--><![endif]-->",
+            R"({"Comments": "c"})");
+        row("refresh, url= without a blank",
+            R"(<meta http-equiv="refresh" content="5;url=p.html">)",
+            R"({"Refresh slot": "5;url=p.html", "Refresh Seconds": "5", "Refresh URL": "p.html"})");
+        row("refresh without ;", R"(<meta http-equiv="refresh" content="5">)",
+            R"({"Refresh slot": "5"})");
+        row("robots unquoted", "<meta name=\"robots\" content=noindex>",
+            R"({"Robots slot": "noindex", "Robot": "noindex"})");
+        row("robots not in the list: typed text", R"(<meta name="robots" content="index, follow">)",
+            R"({"Robots slot": "index, follow", "Robot": "index, follow"})");
+        row("rating", R"(<meta name="rating" content="14 years">)",
+            R"({"Rating slot": "14 years", "Rating": "14 Years"})");
+        row("charset iso-8859-15",
+            R"(<meta http-equiv="content-type" content="text/html; charset=iso-8859-15">)",
+            R"({"Content-Type slot": "text/html; charset=iso-8859-15", "Charset": "iso-8859-1"})");
+        row("charset utf-8",
+            R"(<meta http-equiv="content-type" content="text/html; charset=utf-8">)",
+            R"({"Content-Type slot": "text/html; charset=utf-8", "Charset": "utf-8"})");
+        row("charset after the last charset=",
+            R"(<meta http-equiv="content-type" content="text/html; Charset= koi8-r ">)",
+            R"({"Content-Type slot": "text/html; Charset= koi8-r", "Charset": "koi8-r"})");
+        row("language not in the list", R"(<meta http-equiv="content-language" content="pt-br">)",
+            R"({"Other Language": "pt-br"})");
+        row("de-ch is ch", R"(<meta http-equiv="content-language" content="de-ch">)",
+            R"({"Language": "ch"})");
+        row("pragma No-Cache", R"(<meta http-equiv="pragma" content="No-Cache">)",
+            R"({"Pragma slot": "No-Cache", "Page Caching": "no-cache"})");
+        row("pragma cache", R"(<meta http-equiv="pragma" content="cache">)",
+            R"({"Pragma slot": "cache", "Page Caching": "cache"})");
+        row("distribution", R"(<meta name="distribution" content="LOCAL">)",
+            R"({"Distribution slot": "LOCAL", "Distribution": "local"})");
     }
-}
+    // Read as text, and as its bytes in both encodings, each page gives the same.
+    void reads() {
+        QFETCH(QString, page);
+        QFETCH(QByteArray, form);
+        QCOMPARE(formFileText(read(page)), formFileText(test::formOf(form)));
+        for (const TextFormat &format : {TextFormat{}, TextFormat{Encoding::Windows1252}}) {
+            const QByteArray bytes = encodeText(page, format);
+            FormValue fromBytes;
+            readMetaTags(bytes, detectEncoding(bytes), fromBytes);
+            QCOMPARE(formFileText(fromBytes), formFileText(read(decodeText(bytes).text)));
+        }
+    }
 
-void TestMetaTagReader::choices_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<List>("list");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-
-    auto tag = [](const char *kind, const char *name, const char *content) {
-        return QString("<meta %1=\"%2\" content=\"%3\">").arg(kind, name, content);
-    };
-    QTest::newRow("robots unquoted")
-        << "<meta name=\"robots\" content=noindex>" << List::Robot << 1 << "noindex";
-    QTest::newRow("rating") << tag("name", "rating", "14 years") << List::Rating << 1 << "14 Years";
-    QTest::newRow("charset iso-8859-15")
-        << tag("http-equiv", "content-type", "text/html; charset=iso-8859-15") << List::Charset << 2
-        << "iso-8859-1";
-    QTest::newRow("charset utf-8") << tag("http-equiv", "content-type", "text/html; charset=utf-8")
-                                   << List::Charset << -1 << "utf-8";
-    QTest::newRow("de-ch is ch") << tag("http-equiv", "content-language", "de-ch") << List::Language
-                                 << 1 << "ch";
-    QTest::newRow("pragma No-Cache")
-        << tag("http-equiv", "pragma", "No-Cache") << List::PageCaching << 1 << "no-cache";
-    QTest::newRow("pragma cache") << tag("http-equiv", "pragma", "cache") << List::PageCaching << -1
-                                  << "cache";
-    QTest::newRow("robots none of the items")
-        << tag("name", "robots", "noindex, nofollow") << List::Robot << -1 << "noindex, nofollow";
-    QTest::newRow("charset after the last charset=")
-        << tag("http-equiv", "content-type", "text/html; Charset= koi8-r ") << List::Charset << -1
-        << "koi8-r";
-    QTest::newRow("language stays in Other Language")
-        << tag("http-equiv", "content-language", "pt-br") << List::Language << -1 << "";
-    QTest::newRow("distribution") << tag("name", "distribution", "LOCAL") << List::Distribution << 1
-                                  << "local";
-}
-
-void TestMetaTagReader::choices() {
-    QFETCH(QString, page);
-    QFETCH(List, list);
-    QFETCH(int, index);
-    QFETCH(QString, text);
-    QCOMPARE(read(page)[list], (ListValue{index, text}));
-}
-
-// What Velko writes, it reads back into a form that writes the same block, so
-// a script can rebuild a page's tags from velko --read without losing any.
-void TestMetaTagReader::generatedBlockReadsBack_data() {
-    QTest::addColumn<FormValue>("form");
-    FormValue examples;
-    fillInExamples(examples);
-    // The comment boxes repeat other fields; reading keeps only the last comment.
-    examples[Check::TitleComments] = examples[Check::KeywordsComments] =
-        examples[Check::DescriptionComments] = false;
-    QTest::newRow("the example record") << examples;
-    FormValue typed;
-    typed[List::Robot] = {-1, "noindex, nofollow"};
-    typed[List::Charset] = {-1, "utf-8"};
-    typed[List::PageCaching] = {-1, "no-store"};
-    typed[List::Rating] = {-1, "safe for kids"};
-    QTest::newRow("typed list values") << typed;
-}
-
-void TestMetaTagReader::generatedBlockReadsBack() {
-    QFETCH(FormValue, form);
-    const QString block = BuildTagBlock(form, DcNameCase::Capitalised);
-    QVERIFY(!block.isEmpty());
-    QCOMPARE(BuildTagBlock(read("<head>" + block + "</head>"), DcNameCase::Capitalised), block);
-}
+    // What Velko writes, it reads back into a form that writes the same block,
+    // so a script can rebuild a page's tags from velko --read without losing
+    // any. The comment boxes repeat other fields and do not read back.
+    void generatedBlockReadsBack_data() {
+        QTest::addColumn<QByteArray>("form");
+        FormValue examples;
+        fillInExamples(examples);
+        examples[Check::TitleComments] = examples[Check::KeywordsComments] =
+            examples[Check::DescriptionComments] = false;
+        QTest::newRow("the example record") << formFileText(examples);
+        QTest::newRow("typed list values")
+            << QByteArray(R"({"Robot": "noindex, nofollow", "Charset": "utf-8",
+                "Page Caching": "no-store", "Rating": "safe for kids"})");
+    }
+    void generatedBlockReadsBack() {
+        QFETCH(QByteArray, form);
+        const QString block = BuildTagBlock(test::formOf(form), DcNameCase::Capitalised);
+        QVERIFY(!block.isEmpty());
+        QCOMPARE(BuildTagBlock(read("<head>" + block + "</head>"), DcNameCase::Capitalised), block);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestMetaTagReader)
 #include "test_meta_tag_reader.moc"

@@ -29,17 +29,118 @@ class TestWebImport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
+    void initTestCase() {
+        m_settings.dataFolder = m_home.path();
+        m_settings.fetchTimeoutSeconds = 2;
+    }
+
+    void init() {
+        QFile::remove(urlHistoryPath(m_home.path()));
+        m_server = std::make_unique<test::TestHttpServer>();
+        m_server->answer("/page.html", test::httpAnswer(200, kPage));
+        m_driver = std::make_unique<test::WindowDriver>(m_settings);
+    }
+
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
-    void importsAPage();
-    void addressesRefused_data();
-    void addressesRefused();
-    void failedFetches_data();
-    void failedFetches();
-    void nothingReadOffersAnotherTry();
-    void history();
+    void importsAPage() {
+        fetch(m_server->url("/page.html").toString());
+        QCOMPARE(d().text(Field::Title), "Fetched");
+        QCOMPARE(d().window().documentText(), QString(kPage).replace("\n", "\r\n") + "\r\n");
+        QCOMPARE(test::bytesOf(scratchPagePath(m_home.path())), kPage + "\r\n");
+        QVERIFY(d().desktop().messages.isEmpty());
+        QCOMPARE(dialog()->findChild<QLabel *>("lblConnecting")->text(), "Done");
+        d().desktop().fileChoices << ""; // a fetched page has no file: Save File asks
+        TRIGGER(d(), "mnuFileSave");
+        QCOMPARE(d().desktop().fileDialogs.size(), 1);
+    }
+
+    void addressesRefused_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("title");
+        const auto row = [](const char *name, const char *url, const char *title) {
+            QTest::newRow(name) << QString(url) << QString(title);
+        };
+        row("empty", "  ", "Missing Data");
+        row("no scheme", "www.example.com", "URL Error");
+        row("no dot in the host", "http://localhost/", "URL Error");
+        row("http:// in the middle", "file:///tmp/http://a.example", "URL Error");
+    }
+    void addressesRefused() {
+        QFETCH(QString, url);
+        QFETCH(QString, title);
+        fetch(url);
+        QCOMPARE(d().desktop().messages.size(), 1);
+        QCOMPARE(d().desktop().messages[0].title, title);
+    }
+
+    void failedFetches_data() {
+        QTest::addColumn<HttpAnswer>("answer");
+        QTest::newRow("404") << test::httpAnswer(404, "<h1>404</h1>");
+        QTest::newRow("500 with a page") << test::httpAnswer(500, "<title>oops</title>");
+        QTest::newRow("no answer, past the time-out") << HttpAnswer{{}, true};
+        QTest::newRow("a dripping body, past the time-out") << HttpAnswer{kPromise, true};
+        QTest::newRow("200 MB promised") << HttpAnswer{kPromise};
+        QTest::newRow("closed in the middle of the body")
+            << HttpAnswer{"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n<html>"};
+        QTest::newRow("bytes that are not HTTP")
+            << HttpAnswer{QByteArray("\0\1garbage\r\n\r\n", 13)};
+        QTest::newRow("redirect to a file")
+            << test::httpAnswer(302, {}, "Location: file:///etc/passwd\r\n");
+        QTest::newRow("redirect loop") << test::httpAnswer(302, {}, "Location: /bad\r\n");
+        QTest::newRow("refused connection") << HttpAnswer{};
+    }
+    // A failed fetch says why and leaves the form and the document alone.
+    void failedFetches() {
+        QFETCH(HttpAnswer, answer);
+        m_server->answer("/bad", answer);
+        QString url = m_server->url("/bad").toString();
+        if (QString(QTest::currentDataTag()) == "refused connection") {
+            QTcpServer closed;
+            QVERIFY(closed.listen(QHostAddress::LocalHost));
+            url = QString("http://127.0.0.1:%1/").arg(closed.serverPort());
+        }
+        d().setText(Field::Author, "kept");
+        d().window().setDocumentText("kept");
+        fetch(url);
+        QCOMPARE(d().desktop().messages.size(), 1);
+        QCOMPARE(d().desktop().messages[0].text, "An error has occurred!");
+        QVERIFY(!d().desktop().messages[0].details.isEmpty());
+        QCOMPARE(d().text(Field::Author), "kept");
+        QCOMPARE(d().window().documentText(), "kept");
+    }
+
+    void nothingReadOffersAnotherTry() {
+        m_server->answer("/plain.html", test::httpAnswer(200, "<body>hi</body>"));
+        fetch(m_server->url("/plain.html").toString());
+        const Message unable{"Error", "Unable to retrieve page.\r\nCheck connection or URL."};
+        QCOMPARE(d().desktop().messages, QList<Message>{unable});
+        QTRY_VERIFY(dialog()->isVisible());
+        TRIGGER(d(), "mnuFileOpenWebPage"); // brought forward, never shown twice
+        QCOMPARE(d().window().findChildren<QDialog *>("frmOpenWebPage").size(), 1);
+        click("cmdCancel");
+    }
+
+    void history() {
+        test::writeBytes(urlHistoryPath(m_home.path()), "\n  http://a.example/  \n\n");
+        const QString url = m_server->url("/page.html").toString();
+        fetch(url);
+        fetch(url); // typed twice, kept twice
+        withDialog([this] {
+            QCOMPARE(urlBox()->count(), 3);
+            urlBox()->setCurrentIndex(1);
+            click("cmdCancel"); // removes the picked address
+        });
+        QCOMPARE(test::bytesOf(urlHistoryPath(m_home.path())),
+                 ("http://a.example/\r\n" + url + "\r\n").toUtf8());
+        QCOMPARE(QFile::permissions(urlHistoryPath(m_home.path())),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                     QFileDevice::WriteUser);
+        fetch(url);
+        TRIGGER(d(), "mnuFileExit"); // saved when the program ends
+        QCOMPARE(test::bytesOf(urlHistoryPath(m_home.path())),
+                 ("http://a.example/\r\n" + url + "\r\n" + url + "\r\n").toUtf8());
+    }
 
 private:
     QTemporaryDir m_home;
@@ -64,118 +165,6 @@ private:
         });
     }
 };
-
-void TestWebImport::initTestCase() {
-    m_settings.dataFolder = m_home.path();
-    m_settings.fetchTimeoutSeconds = 2;
-}
-
-void TestWebImport::init() {
-    QFile::remove(urlHistoryPath(m_home.path()));
-    m_server = std::make_unique<test::TestHttpServer>();
-    m_server->answer("/page.html", test::httpAnswer(200, kPage));
-    m_driver = std::make_unique<test::WindowDriver>(m_settings);
-}
-
-void TestWebImport::importsAPage() {
-    fetch(m_server->url("/page.html").toString());
-    QCOMPARE(d().text(Field::Title), "Fetched");
-    QCOMPARE(d().window().documentText(), QString(kPage).replace("\n", "\r\n") + "\r\n");
-    QCOMPARE(test::bytesOf(scratchPagePath(m_home.path())), kPage + "\r\n");
-    QVERIFY(d().desktop().messages.isEmpty());
-    QCOMPARE(dialog()->findChild<QLabel *>("lblConnecting")->text(), "Done");
-    d().desktop().fileChoices << ""; // a fetched page has no file: Save File asks
-    TRIGGER(d(), "mnuFileSave");
-    QCOMPARE(d().desktop().fileDialogs.size(), 1);
-}
-
-void TestWebImport::addressesRefused_data() {
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("empty") << "  "
-                           << "Missing Data";
-    QTest::newRow("no scheme") << "www.example.com"
-                               << "URL Error";
-    QTest::newRow("no dot in the host") << "http://localhost/"
-                                        << "URL Error";
-    QTest::newRow("http:// in the middle") << "file:///tmp/http://a.example"
-                                           << "URL Error";
-}
-
-void TestWebImport::addressesRefused() {
-    QFETCH(QString, url);
-    QFETCH(QString, title);
-    fetch(url);
-    QCOMPARE(d().desktop().messages.size(), 1);
-    QCOMPARE(d().desktop().messages[0].title, title);
-}
-
-void TestWebImport::failedFetches_data() {
-    QTest::addColumn<HttpAnswer>("answer");
-    QTest::newRow("404") << test::httpAnswer(404, "<h1>404</h1>");
-    QTest::newRow("500 with a page") << test::httpAnswer(500, "<title>oops</title>");
-    QTest::newRow("no answer, past the time-out") << HttpAnswer{{}, true};
-    QTest::newRow("a dripping body, past the time-out") << HttpAnswer{kPromise, true};
-    QTest::newRow("200 MB promised") << HttpAnswer{kPromise};
-    QTest::newRow("closed in the middle of the body")
-        << HttpAnswer{"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n<html>"};
-    QTest::newRow("bytes that are not HTTP") << HttpAnswer{QByteArray("\0\1garbage\r\n\r\n", 13)};
-    QTest::newRow("redirect to a file")
-        << test::httpAnswer(302, {}, "Location: file:///etc/passwd\r\n");
-    QTest::newRow("redirect loop") << test::httpAnswer(302, {}, "Location: /bad\r\n");
-    QTest::newRow("refused connection") << HttpAnswer{};
-}
-
-// A failed fetch says why and leaves the form and the document alone.
-void TestWebImport::failedFetches() {
-    QFETCH(HttpAnswer, answer);
-    m_server->answer("/bad", answer);
-    QString url = m_server->url("/bad").toString();
-    if (QString(QTest::currentDataTag()) == "refused connection") {
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        url = QString("http://127.0.0.1:%1/").arg(closed.serverPort());
-    }
-    d().setText(Field::Author, "kept");
-    d().window().setDocumentText("kept");
-    fetch(url);
-    QCOMPARE(d().desktop().messages.size(), 1);
-    QCOMPARE(d().desktop().messages[0].text, "An error has occurred!");
-    QVERIFY(!d().desktop().messages[0].details.isEmpty());
-    QCOMPARE(d().text(Field::Author), "kept");
-    QCOMPARE(d().window().documentText(), "kept");
-}
-
-void TestWebImport::nothingReadOffersAnotherTry() {
-    m_server->answer("/plain.html", test::httpAnswer(200, "<body>hi</body>"));
-    fetch(m_server->url("/plain.html").toString());
-    const Message unable{"Error", "Unable to retrieve page.\r\nCheck connection or URL."};
-    QCOMPARE(d().desktop().messages, QList<Message>{unable});
-    QTRY_VERIFY(dialog()->isVisible());
-    TRIGGER(d(), "mnuFileOpenWebPage"); // brought forward, never shown twice
-    QCOMPARE(d().window().findChildren<QDialog *>("frmOpenWebPage").size(), 1);
-    click("cmdCancel");
-}
-
-void TestWebImport::history() {
-    const QString history = urlHistoryPath(m_home.path());
-    test::writeBytes(history, "\n  http://a.example/  \n\n");
-    const QString url = m_server->url("/page.html").toString();
-    fetch(url);
-    fetch(url); // typed twice, kept twice
-    withDialog([this] {
-        QCOMPARE(urlBox()->count(), 3);
-        urlBox()->setCurrentIndex(1);
-        click("cmdCancel"); // removes the picked address
-    });
-    QCOMPARE(test::bytesOf(history), ("http://a.example/\r\n" + url + "\r\n").toUtf8());
-    QCOMPARE(QFile::permissions(history), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ReadUser | QFileDevice::WriteUser);
-    fetch(url);
-    TRIGGER(d(), "mnuFileExit"); // saved when the program ends
-    QCOMPARE(test::bytesOf(history),
-             ("http://a.example/\r\n" + url + "\r\n" + url + "\r\n").toUtf8());
-}
 
 QTEST_MAIN(TestWebImport)
 #include "test_web_import.moc"

@@ -1,30 +1,22 @@
 #pragma once
 
-// Real files for tests: reading and writing bytes, and a full disk.
+// Real files for tests.
 
-#include <QByteArray>
-#include <QString>
-#include <sys/resource.h>
+#include <QFile>
 
 namespace velko::test {
 
 // The file's bytes, or "<missing>" when it cannot be read.
-QByteArray bytesOf(const QString &path);
+inline QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 // Replaces the file's content; fails the test run when it cannot.
-void writeBytes(const QString &path, const QByteArray &bytes);
-
-// While it lives, every write past `bytes` fails with EFBIG (SIGXFSZ is
-// ignored), as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+inline void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
 
 } // namespace velko::test

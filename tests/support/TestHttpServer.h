@@ -1,11 +1,14 @@
 #pragma once
 
-// A real HTTP server for tests, on 127.0.0.1 in a thread of its own. Each path
-// gets the bytes it was given, whatever they are: a page, a cut-off page,
-// silence, or bytes that are not HTTP.
+// A real HTTP server for tests, on 127.0.0.1. Each path gets the bytes it was
+// given, whatever they are: a page, a cut-off page, silence, or bytes that
+// are not HTTP. It answers while the program under test waits for a fetch,
+// which runs the event loop.
 
 #include <QByteArray>
-#include <QString>
+#include <QHash>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QUrl>
 #include <memory>
 
@@ -18,21 +21,45 @@ struct HttpAnswer {
 
 // A well-formed answer: status line, Content-Length, `headers` ("Name: value"
 // lines, each ending in CR LF), body.
-HttpAnswer httpAnswer(int status, const QByteArray &body, const QByteArray &headers = {});
+inline HttpAnswer httpAnswer(int status, const QByteArray &body, const QByteArray &headers = {}) {
+    return {"HTTP/1.1 " + QByteArray::number(status) +
+            " Answer\r\nContent-Length: " + QByteArray::number(body.size()) +
+            "\r\nConnection: close\r\n" + headers + "\r\n" + body};
+}
 
 class TestHttpServer {
 public:
-    TestHttpServer();
-    ~TestHttpServer();
+    TestHttpServer() {
+        if (!m_server.listen(QHostAddress::LocalHost))
+            qFatal("the test server cannot listen");
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                auto request = std::make_shared<QByteArray>();
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
+                    const bool answered = request->contains("\r\n\r\n");
+                    *request += socket->readAll();
+                    if (answered || !request->contains("\r\n\r\n"))
+                        return;
+                    const QString path = QString::fromLatin1(request->split(' ').value(1));
+                    const HttpAnswer answer = m_answers.value(path, httpAnswer(404, "Not Found"));
+                    socket->write(answer.bytes);
+                    if (!answer.keepOpen)
+                        socket->disconnectFromHost();
+                });
+            }
+        });
+    }
 
-    void answer(const QString &path, const HttpAnswer &answer); // others get 404
-    QUrl url(const QString &path) const;
-    quint16 port() const;
-    int requestCount(const QString &path) const;
+    void answer(const QString &path, const HttpAnswer &answer) { m_answers.insert(path, answer); }
+    // Paths without an answer get 404.
+    QUrl url(const QString &path) const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
+    }
+    quint16 port() const { return m_server.serverPort(); }
 
 private:
-    class Private;
-    std::unique_ptr<Private> d;
+    QTcpServer m_server;
+    QHash<QString, HttpAnswer> m_answers;
 };
 
 } // namespace velko::test

@@ -1,9 +1,6 @@
 #include "support/WindowDriver.h"
 
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTabWidget>
 
 namespace velko::test {
 
@@ -33,28 +30,6 @@ void WindowDriver::showAndActivate() {
     m_window->show();
     if (!QTest::qWaitForWindowActive(m_window.get()))
         qFatal("the window did not become active");
-}
-
-void WindowDriver::setText(Field field, const QString &text) {
-    QWidget *widget = find<QWidget>(fieldObjectName(field));
-    if (auto *line = qobject_cast<QLineEdit *>(widget))
-        line->setText(text);
-    else
-        qobject_cast<QPlainTextEdit *>(widget)->setPlainText(text);
-}
-
-QString WindowDriver::text(Field field) {
-    QWidget *widget = find<QWidget>(fieldObjectName(field));
-    if (auto *line = qobject_cast<QLineEdit *>(widget))
-        return line->text();
-    return qobject_cast<QPlainTextEdit *>(widget)->toPlainText();
-}
-
-QPlainTextEdit *WindowDriver::documentArea() {
-    return find<QPlainTextEdit>("rtfFile");
-}
-int WindowDriver::currentTab() {
-    return find<QTabWidget>("TabStrip1")->currentIndex();
 }
 
 } // namespace velko::test

@@ -4,10 +4,11 @@
 #include "widgets/MainWindow.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <memory>
-
-class QPlainTextEdit;
 
 namespace velko::test {
 
@@ -35,16 +36,30 @@ public:
     [[nodiscard]] bool trigger(const QString &name);
     void showAndActivate();
 
-    void setText(Field field, const QString &text);
-    QString text(Field field);
-    QPlainTextEdit *documentArea();
-    int currentTab();
+    void setText(Field field, const QString &text) {
+        FormValue form = m_window->form();
+        form[field] = text;
+        m_window->setForm(form);
+    }
+    QString text(Field field) { return m_window->form()[field]; }
+    QPlainTextEdit *documentArea() { return find<QPlainTextEdit>("rtfFile"); }
+    int currentTab() { return find<QTabWidget>("TabStrip1")->currentIndex(); }
 
 private:
     std::unique_ptr<ScriptedDesktop> m_desktop;
     MemoryRecentForms m_recentForms;
     std::unique_ptr<MainWindow> m_window;
 };
+
+// The runs of an editor's text drawn in `colour`, one for each line it spans.
+inline QStringList colouredRuns(const QPlainTextEdit &area, const QColor &colour) {
+    QStringList runs;
+    for (QTextBlock block = area.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().foreground().color() == colour)
+                runs << it.fragment().text();
+    return runs;
+}
 
 } // namespace velko::test
 

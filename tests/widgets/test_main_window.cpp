@@ -1,11 +1,10 @@
-#include "fields/FormLayout.h"
+#include "document/NewDocument.h"
+#include "support/TestForms.h"
 #include "support/WindowDriver.h"
+#include "widgets/TextArea.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 
@@ -14,147 +13,200 @@ using namespace velko;
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::WindowDriver> m_driver;
+    test::WindowDriver &d() { return *m_driver; }
+
 private Q_SLOTS:
     void init() { m_driver = std::make_unique<test::WindowDriver>(); }
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
-    void startUp();
-    void formMenuFollowsTheForm();
-    void fillAndClear();
-    void generationOnPageSwitches();
-    void typedListTextIsNotChosen_data();
-    void typedListTextIsNotChosen();
-    void shortcutsObeyTheRules();
-    void everyControlCarriesItsLabel();
-    void tabOrderFollowsTheRows();
+    void menuRules_data() {
+        QTest::addColumn<QByteArray>("form");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("tags");
+        // S Save, A Save As, C Close, X Clear Form Fields, G Generate, I Insert, T Copy Tags,
+        // V Save Tags As; "-" where the item is not offered.
+        QTest::addColumn<QString>("offered");
+        const auto row = [](const char *name, const char *form, const QString &document,
+                            const char *tags, const char *offered) {
+            QTest::newRow(name) << QByteArray(form) << document << QString(tags)
+                                << QString(offered);
+        };
+        const QString skeleton = newDocumentSkeleton();
+        // Comment boxes and blank typed list text do not count; any text, a
+        // hidden slot's and a list's typed text too, does.
+        const char *empty = R"({"Use Title as Comment": true, "Robot": "  "})";
+        row("start-up", "{}", skeleton, "", "--C-----");
+        row("an empty form", empty, skeleton, "", "--C-----");
+        row("a blank last field", R"({"Comments": " "})", skeleton, "", "--CXG---");
+        row("a hidden slot", R"({"Robots slot": "x"})", skeleton, "", "--CXG---");
+        row("a chosen item", R"({"Robot": "all"})", skeleton, "", "--CXG---");
+        row("typed list text", R"({"Robot": "noindex, nofollow"})", skeleton, "", "--CXG---");
+        row("a Dublin Core box", R"({"Use Keywords": true})", skeleton, "", "--CXG---");
+        row("skeleton with a final line break", empty, skeleton + "\r\n", "", "SAC-----");
+        row("skeleton in upper case", empty, skeleton.toUpper(), "", "SAC-----");
+        row("no document", R"({"Title": "T"})", "", "", "---XG---");
+        // An earlier block keeps Insert, Copy and Save Tags As offered.
+        row("empty form, earlier tags", empty, skeleton, "t", "--C--ITV");
+        row("tags but no document", R"({"Title": "T"})", "", "t", "---XG-TV");
+    }
+    void menuRules() {
+        QFETCH(QByteArray, form);
+        QFETCH(QString, document);
+        QFETCH(QString, tags);
+        QFETCH(QString, offered);
+        d().window().setForm(test::formOf(form));
+        d().window().setDocumentText(document);
+        d().window().setTagsText(tags);
+        for (const char *menu : {"mnuFile", "mnuForm", "mnuTags"})
+            d().openMenu(menu);
+        QString got;
+        const std::pair<const char *, char> items[] = {
+            {"mnuFileSave", 'S'},     {"mnuFileSaveAs", 'A'},   {"mnuFileClose", 'C'},
+            {"mnuFormClearAll", 'X'}, {"mnuTagsGenerate", 'G'}, {"mnuTagsInsert", 'I'},
+            {"mnuTagsCopy", 'T'},     {"mnuTagsSaveAs", 'V'},
+        };
+        for (const auto &[item, letter] : items)
+            got += d().action(item)->isEnabled() ? letter : '-';
+        QCOMPARE(got, offered);
+    }
 
-private:
-    std::unique_ptr<test::WindowDriver> m_driver;
-    test::WindowDriver &d() { return *m_driver; }
-    QTabWidget *tabs() { return d().find<QTabWidget>("TabStrip1"); }
-};
+    // A shortcut acts as its item would if its menu were opened now; in a text
+    // field the editing keys stay with the text.
+    void shortcutsObeyTheRules() {
+        d().showAndActivate();
+        QSignalSpy generated(&d().window(), &MainWindow::tagsGenerated);
+        QTest::keyClick(&d().window(), Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(generated.count(), 0);
+        d().openMenu("mnuTags"); // Generate Tags is disabled here
+        auto *title = d().find<QLineEdit>(fieldObjectName(Field::Title));
+        title->setText("Home");
+        title->setFocus();
+        QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(title->selectedText(), "Home");
+        QTest::keyClick(title, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(generated.count(), 2);
+    }
 
-void TestMainWindow::startUp() {
-    QCOMPARE(d().window().windowTitle(), "Velko");
-    QCOMPARE(tabs()->tabText(3), "Generated Tags");
-    for (QAction *item : d().window().findChildren<QAction *>())
-        QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
-    d().showAndActivate();
-    QCOMPARE(QApplication::focusWidget(), d().find<QWidget>(fieldObjectName(Field::Title)));
-    d().openMenu("mnuTags");
-    for (const char *name : {"mnuTagsGenerate", "mnuTagsInsert", "mnuTagsCopy", "mnuTagsSaveAs"})
-        QVERIFY2(!d().action(name)->isEnabled(), name);
-}
+    // Other Language is not part of the examples; Clear leaves the generated
+    // tags alone.
+    void fillAndClear() {
+        d().setText(Field::OtherLanguage, "pt-br");
+        TRIGGER(d(), "mnuFormFill");
+        QCOMPARE(d().text(Field::OtherLanguage), "pt-br");
+        TRIGGER(d(), "mnuTagsGenerate");
+        const QString block = d().window().tagsText();
+        TRIGGER(d(), "mnuFormClearAll");
+        QCOMPARE(d().window().form(), FormValue{});
+        QCOMPARE(d().window().tagsText(), block);
+    }
 
-void TestMainWindow::formMenuFollowsTheForm() {
-    d().find<QCheckBox>("chkTitleComments")->setChecked(true);
-    d().openMenu("mnuForm");
-    QVERIFY(!d().action("mnuFormClearAll")->isEnabled());
-    d().find<QCheckBox>("chkDCTitle")->setChecked(true);
-    d().openMenu("mnuForm");
-    QVERIFY(d().action("mnuFormClearAll")->isEnabled());
-}
+    // All six captions show, in order, each whole.
+    void tabCaptions() {
+        const QStringList captions = {"General Tags", "D.C. Tags",      "Other Tags",
+                                      "Web Tags",     "Generated Tags", "HTML File"};
+        d().showAndActivate();
+        const QTabBar *bar = d().find<QTabWidget>("TabStrip1")->tabBar();
+        QCOMPARE(bar->count(), captions.size());
+        for (int i = 0; i < captions.size(); ++i) {
+            QCOMPARE(bar->tabText(i), captions[i]);
+            QVERIFY(bar->tabRect(i).width() > bar->fontMetrics().horizontalAdvance(captions[i]));
+        }
+        QVERIFY(bar->tabRect(captions.size() - 1).right() < bar->width());
+    }
 
-void TestMainWindow::fillAndClear() {
-    d().setText(Field::OtherLanguage, "pt-br");
-    TRIGGER(d(), "mnuFormFill");
-    QCOMPARE(d().find<QComboBox>("cboLang")->currentText(), "en");
-    QCOMPARE(d().window().form()[Field::OtherLanguage], "pt-br");
-    TRIGGER(d(), "mnuTagsGenerate");
-    const QString block = d().window().tagsText();
-    TRIGGER(d(), "mnuFormClearAll");
-    QVERIFY(isFormEmpty(d().window().form()));
-    QCOMPARE(d().find<QComboBox>("cboLang")->currentText(), "");
-    QCOMPARE(d().window().tagsText(), block);
-}
+    // Arriving on "Generated Tags" generates; Generate Tags from another page
+    // runs once more through that arrival, and no further.
+    void generationOnPageSwitches() {
+        QSignalSpy generated(&d().window(), &MainWindow::tagsGenerated);
+        d().window().selectPage(Page::GeneratedTags);
+        d().window().selectPage(Page::GeneratedTags);
+        QCOMPARE(generated.count(), 1);
+        auto *tabs = d().find<QTabWidget>("TabStrip1");
+        tabs->setCurrentIndex(int(Page::WebTags) - 1);
+        tabs->setCurrentIndex(int(Page::GeneratedTags) - 1);
+        QCOMPARE(generated.count(), 2);
+        d().window().selectPage(Page::General);
+        TRIGGER(d(), "mnuFormFill");
+        TRIGGER(d(), "mnuTagsGenerate");
+        QCOMPARE(generated.count(), 4);
+        TRIGGER(d(), "mnuTagsGenerate");
+        QCOMPARE(generated.count(), 5);
+    }
 
-// Arriving on "Generated Tags" generates; Generate Tags from another page
-// runs once more through that arrival, and no further.
-void TestMainWindow::generationOnPageSwitches() {
-    QSignalSpy generated(&d().window(), &MainWindow::tagsGenerated);
-    d().window().selectPage(Page::GeneratedTags);
-    d().window().selectPage(Page::GeneratedTags);
-    QCOMPARE(generated.count(), 1);
-    tabs()->setCurrentIndex(2);
-    tabs()->setCurrentIndex(3);
-    QCOMPARE(generated.count(), 2);
-    d().window().selectPage(Page::General);
-    TRIGGER(d(), "mnuFormFill");
-    TRIGGER(d(), "mnuTagsGenerate");
-    QCOMPARE(generated.count(), 4);
-    TRIGGER(d(), "mnuTagsGenerate");
-    QCOMPARE(generated.count(), 5);
-}
+    void typedListTextIsNotChosen_data() {
+        QTest::addColumn<bool>("pressEnter");
+        QTest::newRow("Enter") << true;
+        QTest::newRow("focus leaves") << false;
+    }
+    void typedListTextIsNotChosen() {
+        QFETCH(bool, pressEnter);
+        d().showAndActivate();
+        auto *robot = d().find<QComboBox>("cboRobot");
+        robot->setFocus();
+        QTest::keyClicks(robot->lineEdit(), "noindex");
+        if (pressEnter)
+            QTest::keyClick(robot->lineEdit(), Qt::Key_Return);
+        d().find<QWidget>(fieldObjectName(Field::Title))->setFocus();
+        QCOMPARE(robot->currentIndex(), -1);
+        QCOMPARE(robot->currentText(), "noindex");
+        QTest::keyClick(robot, Qt::Key_Down); // choosing from the list does choose
+        QCOMPARE(robot->currentIndex(), 0);
+    }
 
-void TestMainWindow::typedListTextIsNotChosen_data() {
-    QTest::addColumn<bool>("pressEnter");
-    QTest::newRow("Enter") << true;
-    QTest::newRow("focus leaves") << false;
-}
-
-void TestMainWindow::typedListTextIsNotChosen() {
-    QFETCH(bool, pressEnter);
-    d().showAndActivate();
-    auto *robot = d().find<QComboBox>("cboRobot");
-    robot->setFocus();
-    QTest::keyClicks(robot->lineEdit(), "noindex");
-    if (pressEnter)
-        QTest::keyClick(robot->lineEdit(), Qt::Key_Return);
-    d().find<QWidget>(fieldObjectName(Field::Title))->setFocus();
-    QCOMPARE(robot->currentIndex(), -1);
-    QCOMPARE(robot->currentText(), "noindex");
-    QTest::keyClick(robot, Qt::Key_Down); // choosing from the list does choose
-    QCOMPARE(robot->currentIndex(), 0);
-}
-
-// A shortcut acts as its item would if its menu were opened now; in a text
-// field the editing keys stay with the text.
-void TestMainWindow::shortcutsObeyTheRules() {
-    d().showAndActivate();
-    QSignalSpy generated(&d().window(), &MainWindow::tagsGenerated);
-    QTest::keyClick(&d().window(), Qt::Key_G, Qt::ControlModifier);
-    QCOMPARE(generated.count(), 0);
-    d().openMenu("mnuTags"); // Generate Tags is disabled here
-    auto *title = d().find<QLineEdit>(fieldObjectName(Field::Title));
-    title->setText("Home");
-    title->setFocus();
-    QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(title->selectedText(), "Home");
-    QTest::keyClick(title, Qt::Key_G, Qt::ControlModifier);
-    QCOMPARE(generated.count(), 2);
-}
-
-void TestMainWindow::everyControlCarriesItsLabel() {
-    for (const FormRow &row : formRows()) {
-        for (Control control : {row.main, row.second}) {
-            if (!control)
-                continue;
-            QString name = fieldObjectName(Field(control.id));
-            if (control.kind == Control::Kind::List)
-                name = listEntry(List(control.id)).objectName;
-            else if (control.kind == Control::Kind::Check)
-                name = checkEntry(Check(control.id)).objectName;
-            QWidget *widget = d().find<QWidget>(name);
-            QVERIFY(widget->accessibleName().contains(controlLabel(control)));
-            QCOMPARE(widget->accessibleDescription(), controlTooltip(control));
-            QCOMPARE(widget->toolTip(), controlTooltip(control));
+    // The focus starts on Title; Tab follows the rows, the second control of
+    // a row included.
+    void tabOrderFollowsTheRows() {
+        d().showAndActivate();
+        QCOMPARE(QApplication::focusWidget()->objectName(), fieldObjectName(Field::Title));
+        d().window().selectPage(Page::Other);
+        for (const char *expected : {"cboCharset", "cboLang", "HTMLText_15", "cboPageCaching",
+                                     "HTMLText_33", "HTMLText_34", "HTMLText_35", "HTMLText_36",
+                                     "chkTitleComments", "chkKeywordsComments"}) {
+            QWidget *focus = QApplication::focusWidget();
+            while (focus->objectName().isEmpty())
+                focus = focus->parentWidget(); // the edit box inside a list
+            QCOMPARE(focus->objectName(), expected);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     }
-}
 
-void TestMainWindow::tabOrderFollowsTheRows() {
-    d().showAndActivate();
-    d().window().selectPage(Page::Other);
-    for (const char *expected :
-         {"cboCharset", "cboLang", "HTMLText_15", "cboPageCaching", "HTMLText_33", "HTMLText_34",
-          "HTMLText_35", "HTMLText_36", "chkTitleComments", "chkKeywordsComments"}) {
-        QWidget *focus = QApplication::focusWidget();
-        while (focus->objectName().isEmpty())
-            focus = focus->parentWidget(); // the edit box inside a list
-        QCOMPARE(focus->objectName(), expected);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // Every line break reads back as CR LF; a no-break space stays one.
+    void textAreaRoundTrip() {
+        TextArea area;
+        area.setText(QString("a\r\n\r\nb\nc\rd\u00a0\tŁódź 日本\r\n"));
+        QCOMPARE(area.text(), QString("a\r\n\r\nb\r\nc\r\nd\u00a0\tŁódź 日本\r\n"));
     }
-}
+
+    // Offsets count the CR LF text; the editor counts a line break as one.
+    void textAreaColoursExactlyTheRange_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QStringList>("runs");
+        QTest::newRow("whole lines") << 16 << 18 << QStringList{"<title>x</title>"};
+        QTest::newRow("to the end")
+            << 8 << 37 << QStringList{"<head>", "<title>x</title>", "</head>"};
+        QTest::newRow("inside one line") << 1 << 4 << QStringList{"html"};
+    }
+    void textAreaColoursExactlyTheRange() {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QStringList, runs);
+        TextArea area;
+        area.setText("<html>\r\n<head>\r\n<title>x</title>\r\n\r\n</head>\r\n");
+        area.select(start, length);
+        area.colourSelection(Qt::red);
+        QCOMPARE(test::colouredRuns(area, Qt::red), runs);
+    }
+
+    // A screen reader names a control by its row; the tooltip describes it.
+    void controlsCarryTheirLabels() {
+        auto *seconds = d().find<QWidget>(fieldObjectName(Field::RefreshSeconds));
+        QCOMPARE(seconds->accessibleName(), "Refresh, after sec.");
+        QCOMPARE(seconds->toolTip(), "Seconds before transfer");
+        QCOMPARE(seconds->accessibleDescription(), seconds->toolTip());
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "test_main_window.moc"

@@ -1,0 +1,81 @@
+#include "widgets/WebPreviews.h"
+
+#include "tags/WebPreview.h"
+#include "widgets/SearchResultView.h"
+#include "widgets/SocialCardView.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velko {
+
+namespace {
+
+QLabel *counterLabel(const char *objectName, QWidget *parent) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(objectName));
+    return label;
+}
+
+void showMeasure(QLabel *label, const Measure &measure) {
+    label->setText(measure.counter);
+    // A warning colour past the room a search engine gives the text.
+    label->setStyleSheet(measure.tooLong ? QStringLiteral("color: #c5221f;") : QString());
+}
+
+} // namespace
+
+WebPreviews::WebPreviews(std::function<FormValue()> form, int fetchTimeoutSeconds, QWidget *parent)
+    : QWidget(parent)
+    , m_form(std::move(form)) {
+    auto *search = new QGroupBox(tr("Search result"), this);
+    m_search = new SearchResultView(search);
+    m_search->setObjectName(QStringLiteral("picSearchResult"));
+    m_search->setAccessibleName(search->title());
+    m_titleCounter = counterLabel("lblTitleCounter", search);
+    m_descriptionCounter = counterLabel("lblDescriptionCounter", search);
+    auto *searchLayout = new QVBoxLayout(search);
+    searchLayout->addWidget(m_search);
+    searchLayout->addWidget(m_titleCounter);
+    searchLayout->addWidget(m_descriptionCounter);
+
+    auto *social = new QGroupBox(tr("Social card"), this);
+    m_card = new SocialCardView(fetchTimeoutSeconds, social);
+    m_card->setObjectName(QStringLiteral("picSocialCard"));
+    m_card->setAccessibleName(social->title());
+    auto *socialLayout = new QVBoxLayout(social);
+    socialLayout->addWidget(m_card);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(search);
+    layout->addWidget(social);
+}
+
+void WebPreviews::formChanged() {
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, &WebPreviews::refresh);
+}
+
+void WebPreviews::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    formChanged();
+}
+
+void WebPreviews::refresh() {
+    m_refreshPending = false;
+    if (!isVisible())
+        return; // showEvent brings them up to date
+    const FormValue form = m_form();
+    const SearchResult result = searchResult(form);
+    m_search->setResult(result);
+    showMeasure(m_titleCounter, result.titleMeasure);
+    showMeasure(m_descriptionCounter, result.descriptionMeasure);
+    m_card->setCard(socialCard(form));
+}
+
+} // namespace velko

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "fields/FormValue.h"
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+
+namespace velko {
+
+class SearchResultView;
+class SocialCardView;
+
+// The previews under the Web Tags page's fields: the search result with its
+// two counters, and the social card. They follow the form: each change marks
+// them out of date, and they are worked out afresh once the event loop comes
+// round, and only while they are shown.
+class WebPreviews : public QWidget {
+    Q_OBJECT
+
+public:
+    // `form` gives the form as it is now; `fetchTimeoutSeconds` bounds the
+    // fetch of a picture on the web.
+    WebPreviews(std::function<FormValue()> form, int fetchTimeoutSeconds,
+                QWidget *parent = nullptr);
+
+    void formChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void refresh();
+
+    std::function<FormValue()> m_form;
+    SearchResultView *m_search = nullptr;
+    QLabel *m_titleCounter = nullptr;
+    QLabel *m_descriptionCounter = nullptr;
+    SocialCardView *m_card = nullptr;
+    bool m_refreshPending = false;
+};
+
+} // namespace velko

@@ -1,0 +1,166 @@
+#include "support/FormPrinting.h"
+#include "tags/WebPreview.h"
+
+#include <QTest>
+
+using namespace velko;
+
+Q_DECLARE_METATYPE(velko::CardImage)
+
+namespace {
+
+template <typename Change> FormValue with(Change change) {
+    FormValue form;
+    change(form);
+    return form;
+}
+
+// `count` words of four letters: 50.05 px at 20 px, 35.03 px at 14 px, with
+// the blank after each.
+QString words(int count) {
+    return QStringList(count, "aaaa").join(' ');
+}
+
+} // namespace
+
+class TestWebPreview : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void searchResult_data();
+    void searchResult();
+    void address_data();
+    void address();
+    void card();
+    void lines_data();
+    void lines();
+    void cardImage_data();
+    void cardImage();
+};
+
+void TestWebPreview::searchResult_data() {
+    QTest::addColumn<FormValue>("form");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("titleCounter");
+    QTest::addColumn<bool>("titleTooLong");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("descriptionCounter");
+    QTest::addColumn<bool>("descriptionTooLong");
+
+    QTest::newRow("empty") << FormValue{} << ""
+                           << "Title: 0 characters, 0 of 600 px" << false << ""
+                           << "Description: 0 characters, 0 of 920 px" << false;
+    QTest::newRow("both fit") << with([](FormValue &f) {
+        f[Field::Title] = words(12);
+        f[Field::Description] = words(26);
+    }) << words(12) << "Title: 59 characters, 595 of 600 px"
+                              << false << words(26) << "Description: 129 characters, 907 of 920 px"
+                              << false;
+    // 26 words and "…" (an em) would be 921 px.
+    QTest::newRow("both cut at a blank") << with([](FormValue &f) {
+        f[Field::Title] = words(13);
+        f[Field::Description] = words(27);
+    }) << words(11) + "…"
+                                         << "Title: 64 characters, 645 of 600 px" << true
+                                         << words(25) + "…"
+                                         << "Description: 134 characters, 942 of 920 px" << true;
+    QTest::newRow("white space as a page shows it")
+        << with([](FormValue &f) {
+               f[Field::Title] = " a\tb ";
+               f[Field::Description] = "c\r\n  d";
+           })
+        << "a b"
+        << "Title: 3 characters, 28 of 600 px" << false << "c d"
+        << "Description: 3 characters, 19 of 920 px" << false;
+    QTest::newRow("og:title and og:description stand in")
+        << with([](FormValue &f) {
+               f[Field::OgTitle] = "T";
+               f[Field::OgDescription] = "D";
+               f[Field::Keywords] = "not this";
+           })
+        << "T"
+        << "Title: 1 characters, 12 of 600 px" << false << "D"
+        << "Description: 1 characters, 10 of 920 px" << false;
+}
+
+void TestWebPreview::searchResult() {
+    QFETCH(FormValue, form);
+    const SearchResult result = velko::searchResult(form);
+    QTEST(result.title, "title");
+    QTEST(result.titleMeasure.counter, "titleCounter");
+    QTEST(result.titleMeasure.tooLong, "titleTooLong");
+    QTEST(result.description, "description");
+    QTEST(result.descriptionMeasure.counter, "descriptionCounter");
+    QTEST(result.descriptionMeasure.tooLong, "descriptionTooLong");
+}
+
+void TestWebPreview::address_data() {
+    QTest::addColumn<FormValue>("form");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("host and path") << with([](FormValue &f) {
+        f[Field::CanonicalUrl] = "https://www.harbordale.example/guides/meta%20tags/?q=1#top";
+    }) << "www.harbordale.example › guides › meta tags";
+    QTest::newRow("host alone, no scheme")
+        << with([](FormValue &f) { f[Field::CanonicalUrl] = " harbordale.example "; })
+        << "harbordale.example";
+    QTest::newRow("og:url when Canonical URL is empty")
+        << with([](FormValue &f) { f[Field::OgUrl] = "http://a.example/b"; }) << "a.example › b";
+    QTest::newRow("nothing") << FormValue{} << "";
+}
+
+void TestWebPreview::address() {
+    QFETCH(FormValue, form);
+    QTEST(velko::searchResult(form).address, "address");
+}
+
+// The card takes the Open Graph tags first, the general ones when they are empty.
+void TestWebPreview::card() {
+    FormValue form;
+    form[Field::Title] = "General";
+    form[Field::OgDescription] = "Shared\r\n  text";
+    form[Field::CanonicalUrl] = "https://www.harbordale.example/x";
+    form[Field::OgImage] = "https://www.harbordale.example/card.png";
+    const SocialCard card = socialCard(form);
+    QCOMPARE(card.host, "WWW.HARBORDALE.EXAMPLE");
+    QCOMPARE(card.titleLines, QStringList{"General"});
+    QCOMPARE(card.descriptionLines, QStringList{"Shared text"});
+    QCOMPARE(card.image.kind, CardImage::Kind::Web);
+}
+
+void TestWebPreview::lines_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("fits") << "ab" << QStringList{"ab"};
+    QTest::newRow("nothing") << " " << QStringList{};
+    QTest::newRow("at blanks, the second line cut")
+        << "a b c d e f g h i j k l m n o p" << QStringList{"a b c d e f", "g h i j k l…"};
+    QTest::newRow("a word longer than a line")
+        << "Supercalifragilisticexpialidocious words" << QStringList{"Supercalifr", "agilistice…"};
+}
+
+void TestWebPreview::lines() {
+    QFETCH(QString, text);
+    QTEST(linesWithin(text, 100, 20, 2), "lines");
+}
+
+void TestWebPreview::cardImage_data() {
+    QTest::addColumn<QString>("ogImage");
+    QTest::addColumn<CardImage>("image");
+    QTest::newRow("path") << "/srv/www/card.png"
+                          << CardImage{CardImage::Kind::File, "/srv/www/card.png", {}};
+    QTest::newRow("file: address") << "file:///srv/www/card%201.png"
+                                   << CardImage{CardImage::Kind::File, "/srv/www/card 1.png", {}};
+    QTest::newRow("https, blanks around")
+        << " HTTPS://a.example/c.png "
+        << CardImage{CardImage::Kind::Web, {}, QUrl("https://a.example/c.png")};
+    QTest::newRow("another scheme") << "data:image/png;base64,AAAA" << CardImage{};
+    QTest::newRow("empty") << "" << CardImage{};
+}
+
+void TestWebPreview::cardImage() {
+    QFETCH(QString, ogImage);
+    QTEST(velko::cardImage(ogImage), "image");
+}
+
+QTEST_APPLESS_MAIN(TestWebPreview)
+#include "test_web_preview.moc"

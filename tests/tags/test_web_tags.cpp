@@ -1,0 +1,210 @@
+#include "fields/FormLayout.h"
+#include "import/MetaTagReader.h"
+#include "support/FormPrinting.h"
+#include "tags/TagBlock.h"
+
+#include <QTest>
+
+using namespace velko;
+
+namespace {
+
+template <typename Change> FormValue with(Change change) {
+    FormValue form;
+    change(form);
+    return form;
+}
+
+FormValue read(const QString &page) {
+    FormValue form;
+    readMetaTags(page, form);
+    return form;
+}
+
+// Every control of the Web Tags page filled in or chosen, Fill Open Graph aside.
+FormValue everyWebTag() {
+    FormValue form;
+    for (const FieldEntry &entry : webFields())
+        form[entry.field] = QString::fromUtf8(entry.name).remove("og:").remove("twitter:") + " x";
+    for (const ListEntry &entry : webLists())
+        form[entry.list] = {0, QString::fromUtf8(entry.items[0])};
+    form[List::OgType] = {-1, "product"};
+    form[Check::DeclareUtf8] = true;
+    return form;
+}
+
+const QStringList everyWebTagLine = {
+    R"(<meta name="viewport" content="width=device-width, initial-scale=1">)",
+    R"(<link rel="canonical" href="Canonical URL x">)",
+    R"(<meta name="theme-color" content="Theme Colour x">)",
+    R"(<meta property="og:title" content="title x">)",
+    R"(<meta property="og:description" content="description x">)",
+    R"(<meta property="og:url" content="url x">)",
+    R"(<meta property="og:type" content="product">)",
+    R"(<meta property="og:image" content="image x">)",
+    R"(<meta property="og:image:alt" content="image:alt x">)",
+    R"(<meta property="og:site_name" content="site_name x">)",
+    R"(<meta property="og:locale" content="locale x">)",
+    R"(<meta name="twitter:card" content="summary">)",
+    R"(<meta name="twitter:site" content="site x">)",
+    R"(<meta name="twitter:creator" content="creator x">)",
+};
+
+} // namespace
+
+class TestWebTags : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachRowAlone_data();
+    void eachRowAlone();
+    void allRowsInTheFullBlock();
+    void reads_data();
+    void reads();
+    void readsBackWhatItWrites_data();
+    void readsBackWhatItWrites();
+};
+
+void TestWebTags::eachRowAlone_data() {
+    QTest::addColumn<FormValue>("form");
+    QTest::addColumn<QString>("block");
+
+    const FormValue every = everyWebTag();
+    QTest::newRow("Declare UTF-8") << with([](FormValue &f) { f[Check::DeclareUtf8] = true; })
+                                   << "<meta charset=\"utf-8\">\r\n";
+    int line = 0;
+    for (const FormRow &row : formRows()) {
+        if (row.page != Page::WebTags || row.main.kind == Control::Kind::Check)
+            continue;
+        FormValue alone;
+        if (row.main.kind == Control::Kind::Text)
+            alone[Field(row.main.id)] = every[Field(row.main.id)];
+        else
+            alone[List(row.main.id)] = every[List(row.main.id)];
+        QTest::newRow(row.label) << alone << everyWebTagLine[line++] + "\r\n";
+    }
+    QTest::newRow("typed viewport, trimmed") << with([](FormValue &f) {
+        f[List::Viewport] = {-1, " width=400 "};
+    }) << "<meta name=\"viewport\" content=\"width=400\">\r\n";
+    QTest::newRow("quotes escaped") << with([](FormValue &f) { f[Field::OgTitle] = "\"Q\""; })
+                                    << "<meta property=\"og:title\" content=\"&quot;Q&quot;\">\r\n";
+    const QString filled = "<title>T</title>\r\n"
+                           "<meta name=\"description\" content=\"D\">\r\n"
+                           "<link rel=\"canonical\" href=\"U\">\r\n"
+                           "<meta property=\"og:title\" content=\"%1\">\r\n"
+                           "<meta property=\"og:description\" content=\"D\">\r\n"
+                           "<meta property=\"og:url\" content=\"U\">\r\n";
+    const auto general = [](FormValue &f) {
+        f[Field::Title] = "T";
+        f[Field::Description] = "D";
+        f[Field::CanonicalUrl] = "U";
+        f[Check::FillOpenGraph] = true;
+    };
+    QTest::newRow("Fill Open Graph") << with(general) << filled.arg("T");
+    QTest::newRow("Fill Open Graph keeps a filled og:title") << with([&](FormValue &f) {
+        general(f);
+        f[Field::OgTitle] = "O";
+    }) << filled.arg("O");
+    QTest::newRow("Fill Open Graph with nothing to fill")
+        << with([](FormValue &f) { f[Check::FillOpenGraph] = true; }) << "";
+}
+
+void TestWebTags::eachRowAlone() {
+    QFETCH(FormValue, form);
+    QFETCH(QString, block);
+    QCOMPARE(BuildTagBlock(form, DcNameCase::Capitalised), block);
+}
+
+// With every other row filled in: the charset first, the new lines after the
+// last meta tag of before, the comments still last; Dublin Core's letter case
+// touches none of them.
+void TestWebTags::allRowsInTheFullBlock() {
+    FormValue form = everyWebTag();
+    for (int i = 1; i < kFieldCount; ++i)
+        form.texts[i] = QString::number(i);
+    for (const ListEntry &entry : allLists())
+        form[entry.list] = {1, QString::fromUtf8(entry.items[1])};
+    form.checks.fill(true);
+    FormValue without = form;
+    without.web = {};
+    for (DcNameCase dcCase : {DcNameCase::Capitalised, DcNameCase::LowerCase}) {
+        QStringList lines = BuildTagBlock(without, dcCase).split("\r\n");
+        const qsizetype comments = lines.indexOf("<!--36-->");
+        QCOMPARE(lines[comments - 1], R"(<meta name="abstract" content="35">)");
+        for (qsizetype i = 0; i < everyWebTagLine.size(); ++i)
+            lines.insert(comments + i, everyWebTagLine[i]);
+        lines.prepend(R"(<meta charset="utf-8">)");
+        QCOMPARE(BuildTagBlock(form, dcCase), lines.join("\r\n"));
+    }
+}
+
+void TestWebTags::reads_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<FormValue>("form");
+
+    const auto check = with([](FormValue &f) { f[Check::DeclareUtf8] = true; });
+    QTest::newRow("charset in capitals, blanks") << "<META CHARSET=' UTF-8 '>" << check;
+    QTest::newRow("charset utf8 unquoted") << "<meta charset=utf8 />" << check;
+    QTest::newRow("another charset") << "<meta charset=\"iso-8859-1\">" << FormValue{};
+    QTest::newRow("viewport typed")
+        << "<meta name=viewport content=\"width=device-width,initial-scale=1\">"
+        << with([](FormValue &f) {
+               f[List::Viewport] = {-1, "width=device-width,initial-scale=1"};
+           });
+    QTest::newRow("canonical, href first, single quotes")
+        << "<link href='https://a.example/p' rel='Canonical'>"
+        << with([](FormValue &f) { f[Field::CanonicalUrl] = "https://a.example/p"; });
+    QTest::newRow("og:title as property") << "<meta property=\"og:title\" content=\"T\">"
+                                          << with([](FormValue &f) { f[Field::OgTitle] = "T"; });
+    QTest::newRow("og:title as name") << "<meta name=\"og:title\" content=\"T\">"
+                                      << with([](FormValue &f) { f[Field::OgTitle] = "T"; });
+    QTest::newRow("og:description, content first")
+        << "<meta content=\"D &quot;q&quot;\" property=\"og:description\" />"
+        << with([](FormValue &f) { f[Field::OgDescription] = "D \"q\""; });
+    QTest::newRow("og:url, single quotes") << "<meta property='og:url' content='u'>"
+                                           << with([](FormValue &f) { f[Field::OgUrl] = "u"; });
+    QTest::newRow("og:type item, any case")
+        << "<meta property=\"og:type\" content=\"Article\">" << with([](FormValue &f) {
+               f[List::OgType] = {1, "article"};
+           });
+    QTest::newRow("og:type typed")
+        << "<meta property=\"og:type\" content=\" product \">" << with([](FormValue &f) {
+               f[List::OgType] = {-1, "product"};
+           });
+    QTest::newRow("twitter:card as property")
+        << "<meta property=\"twitter:card\" content=\"summary_large_image\">"
+        << with([](FormValue &f) {
+               f[List::TwitterCard] = {1, "summary_large_image"};
+           });
+    QTest::newRow("Fill Open Graph is never read")
+        << "<title>T</title><meta property=\"og:title\" content=\"T\">"
+        << with([](FormValue &f) { f[Field::Title] = f[Field::OgTitle] = "T"; });
+}
+
+void TestWebTags::reads() {
+    QFETCH(QString, page);
+    QFETCH(FormValue, form);
+    QCOMPARE(read(page), form);
+}
+
+// velko --read then --generate gives a page's tags back as they were.
+void TestWebTags::readsBackWhatItWrites_data() {
+    QTest::addColumn<FormValue>("form");
+    QTest::newRow("every web tag") << everyWebTag();
+    FormValue chosen = everyWebTag();
+    chosen[List::OgType] = {5, "music.song"};
+    chosen[List::TwitterCard] = {-1, "app"};
+    chosen[List::Viewport] = {-1, "width=device-width"};
+    chosen[Field::Title] = chosen[Field::Description] = "General";
+    QTest::newRow("with general tags, other list values") << chosen;
+}
+
+void TestWebTags::readsBackWhatItWrites() {
+    QFETCH(FormValue, form);
+    const QString block = BuildTagBlock(form, DcNameCase::Capitalised);
+    QCOMPARE(read("<head>" + block + "</head>"), form);
+    QCOMPARE(BuildTagBlock(read("<head>" + block + "</head>"), DcNameCase::Capitalised), block);
+}
+
+QTEST_APPLESS_MAIN(TestWebTags)
+#include "test_web_tags.moc"
