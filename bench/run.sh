@@ -14,6 +14,7 @@ trap 'rm -rf "$work"' EXIT
 
 velko="$build/src/velko"
 python_peer="$here/peers/read_meta.py"
+check_peer="$here/peers/check_lxml.py"
 node_peer="$here/peers/read_meta.js"
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
@@ -101,6 +102,22 @@ parser=$(time_command 1 per_page "$python_peer" html.parser)
 lxml=$(time_command 1 per_page "$python_peer" lxml)
 cheerio=$(time_command 1 per_page node "$node_peer")
 echo "| 200 pages of 20 KB, one process per page | $ours | $parser | $lxml | $cheerio | $(ratio "$(smallest "$parser" "$lxml" "$cheerio")" "$ours")x | | |"
+
+# velko --check; status 1 only says an error was found.
+check_pages() { "$velko" --check "$@" || [ $? -eq 1 ]; }
+
+echo
+echo "### velko --check and the same rules written with lxml"
+echo
+echo "| input | velko | lxml | lxml / velko | velko MB/s |"
+echo "|---|---|---|---|---|"
+echo "  check..." >&2
+ours=$(time_command "$runs" check_pages "$work/page10m.html")
+lxml=$(time_command "$peer_runs" "$check_peer" "$work/page10m.html")
+echo "| page10m (10.00 MB) | $ours | $lxml | $(ratio "$lxml" "$ours")x | $(awk -v t="$ours" 'BEGIN {printf "%.0f", 10 / (t / 1000)}') |"
+ours=$(time_command "$runs" check_pages "$work"/site/*.html)
+lxml=$(time_command "$peer_runs" "$check_peer" "$work"/site/*.html)
+echo "| 2,000 pages of 20 KB, one process | $ours | $lxml | $(ratio "$lxml" "$ours")x | $(awk -v t="$ours" 'BEGIN {printf "%.0f", 2000 * 20 / 1024 / (t / 1000)}') |"
 
 echo
 echo "### The window (offscreen) and velko --insert"

@@ -137,6 +137,41 @@
     </message>
 </context>
 <context>
+    <name>velko::FindingsList</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::Form</name>
     <message>
         <source>Title</source>
@@ -752,6 +787,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Check Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Open Form...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -761,6 +800,109 @@
     </message>
     <message>
         <source>&amp;Recent Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::PageChecker</name>
+    <message>
+        <source>%1 is after the head; it belongs in the head.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The head has more than one title; browsers show the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title is %1 px wide; search results show about 600 px.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second meta tag with %1=&quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meta tag %1=&quot;%2&quot; has empty content.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:image &quot;%1&quot; is not an absolute http(s) address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC.Date &quot;%1&quot; is not a W3C date such as 2024-05-31.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refresh tag sends visitors to %1; search engines take it for a redirect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expires &quot;%1&quot; is neither 0 nor an HTTP date such as Sun, 06 Nov 1994 08:49:37 GMT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown robots token &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>robots &quot;%1&quot; keeps the page out of search results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second canonical link; search engines may ignore them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; is not an absolute http(s) address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The head has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The head has no description meta tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description is %1 px wide; search results show about 920 px.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description has %1 characters; 50 or more tell searchers more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The head has no viewport meta tag; phones show the page zoomed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Open Graph tags lack %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page does not declare its charset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The charset declaration ends past the first 1,024 bytes, where browsers look for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This declares the charset %1, an earlier tag %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page declares the charset %1, but its bytes are not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page has no head tag.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

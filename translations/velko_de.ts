@@ -137,6 +137,41 @@
     </message>
 </context>
 <context>
+    <name>velko::FindingsList</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>velko::Form</name>
     <message>
         <source>Title</source>
@@ -752,6 +787,10 @@
         <translation>Ü&amp;ber Velko</translation>
     </message>
     <message>
+        <source>Check Page</source>
+        <translation>Seite prüfen</translation>
+    </message>
+    <message>
         <source>&amp;Open Form...</source>
         <translation>Formular ö&amp;ffnen...</translation>
     </message>
@@ -762,6 +801,109 @@
     <message>
         <source>&amp;Recent Forms</source>
         <translation>&amp;Zuletzt verwendete Formulare</translation>
+    </message>
+</context>
+<context>
+    <name>velko::PageChecker</name>
+    <message>
+        <source>%1 is after the head; it belongs in the head.</source>
+        <translation>%1 steht nach dem Head; es gehört in den Head.</translation>
+    </message>
+    <message>
+        <source>The head has more than one title; browsers show the first.</source>
+        <translation>Der Head hat mehr als einen Titel; Browser zeigen den ersten.</translation>
+    </message>
+    <message>
+        <source>The title is empty.</source>
+        <translation>Der Titel ist leer.</translation>
+    </message>
+    <message>
+        <source>The title is %1 px wide; search results show about 600 px.</source>
+        <translation>Der Titel ist %1 px breit; Suchergebnisse zeigen etwa 600 px.</translation>
+    </message>
+    <message>
+        <source>A second meta tag with %1=&quot;%2&quot;.</source>
+        <translation>Ein zweites Meta-Tag mit %1=&quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The meta tag %1=&quot;%2&quot; has empty content.</source>
+        <translation>Das Meta-Tag %1=&quot;%2&quot; hat einen leeren Inhalt.</translation>
+    </message>
+    <message>
+        <source>og:image &quot;%1&quot; is not an absolute http(s) address.</source>
+        <translation>og:image „%1“ ist keine absolute http(s)-Adresse.</translation>
+    </message>
+    <message>
+        <source>DC.Date &quot;%1&quot; is not a W3C date such as 2024-05-31.</source>
+        <translation>DC.Date „%1“ ist kein W3C-Datum wie 2024-05-31.</translation>
+    </message>
+    <message>
+        <source>The refresh tag sends visitors to %1; search engines take it for a redirect.</source>
+        <translation>Das Refresh-Tag schickt Besucher zu %1; Suchmaschinen halten es für eine Weiterleitung.</translation>
+    </message>
+    <message>
+        <source>expires &quot;%1&quot; is neither 0 nor an HTTP date such as Sun, 06 Nov 1994 08:49:37 GMT.</source>
+        <translation>expires „%1“ ist weder 0 noch ein HTTP-Datum wie Sun, 06 Nov 1994 08:49:37 GMT.</translation>
+    </message>
+    <message>
+        <source>Unknown robots token &quot;%1&quot;.</source>
+        <translation>Unbekannte Robots-Angabe „%1“.</translation>
+    </message>
+    <message>
+        <source>robots &quot;%1&quot; keeps the page out of search results.</source>
+        <translation>robots „%1“ hält die Seite aus den Suchergebnissen heraus.</translation>
+    </message>
+    <message>
+        <source>A second canonical link; search engines may ignore them all.</source>
+        <translation>Ein zweiter Canonical-Link; Suchmaschinen übergehen dann womöglich alle.</translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; is not an absolute http(s) address.</source>
+        <translation>Die Canonical-Adresse „%1“ ist keine absolute http(s)-Adresse.</translation>
+    </message>
+    <message>
+        <source>The head has no title.</source>
+        <translation>Der Head hat keinen Titel.</translation>
+    </message>
+    <message>
+        <source>The head has no description meta tag.</source>
+        <translation>Der Head hat kein Description-Meta-Tag.</translation>
+    </message>
+    <message>
+        <source>The description is %1 px wide; search results show about 920 px.</source>
+        <translation>Die Beschreibung ist %1 px breit; Suchergebnisse zeigen etwa 920 px.</translation>
+    </message>
+    <message>
+        <source>The description has %1 characters; 50 or more tell searchers more.</source>
+        <translation>Die Beschreibung hat %1 Zeichen; 50 oder mehr sagen Suchenden mehr.</translation>
+    </message>
+    <message>
+        <source>The head has no viewport meta tag; phones show the page zoomed out.</source>
+        <translation>Der Head hat kein Viewport-Meta-Tag; Telefone zeigen die Seite verkleinert.</translation>
+    </message>
+    <message>
+        <source>The Open Graph tags lack %1.</source>
+        <translation>Den Open-Graph-Tags fehlt %1.</translation>
+    </message>
+    <message>
+        <source>The page does not declare its charset.</source>
+        <translation>Die Seite gibt ihren Zeichensatz nicht an.</translation>
+    </message>
+    <message>
+        <source>The charset declaration ends past the first 1,024 bytes, where browsers look for it.</source>
+        <translation>Die Zeichensatzangabe endet nach den ersten 1.024 Bytes, in denen Browser sie suchen.</translation>
+    </message>
+    <message>
+        <source>This declares the charset %1, an earlier tag %2.</source>
+        <translation>Dieses Tag gibt den Zeichensatz %1 an, ein früheres %2.</translation>
+    </message>
+    <message>
+        <source>The page declares the charset %1, but its bytes are not %1.</source>
+        <translation>Die Seite gibt den Zeichensatz %1 an, ihre Bytes sind aber kein %1.</translation>
+    </message>
+    <message>
+        <source>The page has no head tag.</source>
+        <translation>Die Seite hat kein Head-Tag.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "cli/Arguments.h"
 
+#include "check/CheckRules.h"
+
 namespace velko {
 
 namespace {
@@ -56,6 +58,8 @@ constexpr auto kUsageText = R"(Usage: velko [PAGE]
        velko --generate FORM [--lowercase-dc]
        velko --insert FORM PAGE [--output FILE]
        velko --read [PAGE...] [--files-from LIST [-0]]
+       velko --check [PAGE...] [--files-from LIST [-0]] [--format=json]
+             [--ignore RULE,...]
        velko --form-template
 
 Without a mode, opens the Velko window, with PAGE imported if given.
@@ -68,7 +72,12 @@ Without a mode, opens the Velko window, with PAGE imported if given.
   --output FILE       write the page to FILE instead (FILE may be PAGE)
   --read PAGE...      print, for each page, one line of JSON: {"file", "encoding",
                       "form"}, the form as importing the page leaves it
-  --files-from LIST   read the pages named in LIST too, one path a line ("-":
+  --check PAGE...     check the head of each page; print a line per finding,
+                      PAGE:LINE:COLUMN: SEVERITY: MESSAGE [RULE]
+  --format=json       print each finding as a line of JSON instead: {"file",
+                      "line", "column", "severity", "rule", "message"}
+  --ignore RULE,...   leave out the findings of these rules (below)
+  --files-from LIST   take the pages named in LIST too, one path a line ("-":
                       standard input)
   -0                  the paths in LIST end with a NUL byte instead
   --form-template     print a form file with every key and empty values
@@ -80,7 +89,8 @@ FORM is a JSON object: text fields by name ("Title": "..."), lists by name
 ("Use Title": true); velko --form-template prints every key. FORM may also be
 one line of --read output, which stands for its form.
 
-Exit status: 0 done, 1 the command failed, 2 a usage error or a bad form file.
+Exit status: 0 done, 1 the command failed (--check: an error was found), 2 a
+usage error or a bad form file.
 )";
 
 } // namespace
@@ -140,7 +150,23 @@ SortedArguments sortArguments(const QStringList &arguments) {
 }
 
 QByteArray usageText() {
-    return QByteArray(kUsageText);
+    // The rules of --check, from their table, in lines of up to 78 characters.
+    QByteArray rules = "The rules of --check (man velko says what each finds):";
+    qsizetype lineStart = 0;
+    for (const RuleEntry &entry : checkRules()) {
+        const QByteArray id = QByteArray(entry.id.data(), entry.id.size()) +
+                              (entry.rule == checkRules().back().rule ? "." : ",");
+        if (rules.size() - lineStart + 1 + id.size() > 78) {
+            lineStart = rules.size() + 1;
+            rules += '\n';
+        } else {
+            rules += ' ';
+        }
+        rules += id;
+    }
+    const QByteArray text(kUsageText);
+    const qsizetype exitStatus = text.indexOf("Exit status:");
+    return text.first(exitStatus) + rules + "\n\n" + text.sliced(exitStatus);
 }
 
 } // namespace velko

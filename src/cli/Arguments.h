@@ -36,13 +36,16 @@ struct CommandLineOptions {
     QCommandLineOption read{QStringLiteral("read")};
     QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("LIST")};
     QCommandLineOption nulSeparated{QStringLiteral("0")};
+    QCommandLineOption check{QStringLiteral("check")};
+    QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("FORMAT")};
+    QCommandLineOption ignore{QStringLiteral("ignore"), QString(), QStringLiteral("RULES")};
     QCommandLineOption formTemplate{QStringLiteral("form-template")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const {
-        return {generate,  lowerCaseDc,  insert,       output, read,
-                filesFrom, nulSeparated, formTemplate, help,   version};
+        return {generate, lowerCaseDc, insert, output,       read, filesFrom, nulSeparated,
+                check,    format,      ignore, formTemplate, help, version};
     }
 };
 

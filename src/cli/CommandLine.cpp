@@ -2,6 +2,8 @@
 
 #include "cli/Arguments.h"
 #include "cli/FormFile.h"
+#include "cli/PageCheck.h"
+#include "cli/PageFile.h"
 #include "document/TagInsertion.h"
 #include "import/MetaTagReader.h"
 #include "tags/TagBlock.h"
@@ -110,23 +112,12 @@ struct PageLine {
 };
 
 // The form as Import File leaves it, read straight from the file's bytes: the
-// page is mapped, not decoded, so even a huge page costs little memory.
+// page is not decoded, only its values are.
 PageLine readPage(const QString &path) {
-    QFile file(path);
-    QString error;
-    if (!openRegularFile(file, &error))
-        return {{}, error};
-    // Large pages are mapped rather than copied. Small ones are read: mapping
-    // and unmapping costs more for them, above all with several threads.
-    constexpr qint64 kMapFrom = 1024 * 1024;
-    const uchar *mapped = file.size() >= kMapFrom ? file.map(0, file.size()) : nullptr;
-    const QByteArray readBytes = mapped ? QByteArray() : file.readAll();
-    const QByteArrayView bytes =
-        mapped ? QByteArrayView(reinterpret_cast<const char *>(mapped), file.size())
-               : QByteArrayView(readBytes);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-
+    const PageFile page(path);
+    if (!page.error().isEmpty())
+        return {{}, page.error()};
+    const QByteArrayView bytes = page.bytes();
     const Encoding encoding = detectEncoding(bytes);
     FormValue form;
     readMetaTags(bytes, encoding, form);
@@ -155,6 +146,44 @@ int read(Session &session, const QStringList &pages) {
         }
     }
     return code;
+}
+
+// Pages are checked like --read reads them; any error found fails the command.
+int check(Session &session, const QStringList &pages, const RuleSet &ignored, ReportFormat format) {
+    constexpr qsizetype kBatch = 256;
+    int code = kDone;
+    for (qsizetype first = 0; first < pages.size(); first += kBatch) {
+        const QList<PageReport> reports =
+            QtConcurrent::blockingMapped(pages.mid(first, kBatch), [&](const QString &path) {
+                return checkPageFile(path, ignored, format);
+            });
+        for (qsizetype i = 0; i < reports.size(); ++i) {
+            const PageReport &report = reports[i];
+            if (!report.failure.isEmpty())
+                code =
+                    session.fail(kFailed, pages[first + i] + QStringLiteral(": ") + report.failure);
+            session.print(report.lines);
+            if (report.errorFound)
+                code = kFailed;
+        }
+    }
+    return code;
+}
+
+// The rules named in the --ignore values, each a list separated by commas.
+std::optional<RuleSet> ignoredRules(const QStringList &values, QString *unknown) {
+    RuleSet rules;
+    for (const QString &value : values) {
+        for (const QString &id : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const std::optional<Rule> rule = ruleWithId(id.trimmed());
+            if (!rule) {
+                *unknown = id.trimmed();
+                return {};
+            }
+            rules.set(size_t(*rule));
+        }
+    }
+    return rules;
 }
 
 // The paths in a --files-from list: one a line (LF or CR LF), or each ended
@@ -219,6 +248,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
         {options.generate, options.lowerCaseDc.names()},
         {options.insert, options.output.names()},
         {options.read, options.filesFrom.names() + options.nulSeparated.names()},
+        {options.check, options.filesFrom.names() + options.nulSeparated.names() +
+                            options.format.names() + options.ignore.names()},
         {options.formTemplate, {}},
     };
     const Mode *mode = nullptr;
@@ -230,8 +261,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
         }
     }
     if (modesGiven != 1)
-        return usageError(
-            QStringLiteral("give one of --generate, --insert, --read and --form-template"));
+        return usageError(QStringLiteral(
+            "give one of --generate, --insert, --read, --check and --form-template"));
     const QString modeName = QStringLiteral("--") + mode->option.names().first();
     for (const QString &name : parser.optionNames()) {
         if (!mode->option.names().contains(name) && !mode->goesWith.contains(name))
@@ -247,6 +278,23 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
             return usageError(QStringLiteral("--read takes one or more pages"));
         const std::optional<QStringList> all = givenPages(session, parser, options);
         return all ? read(session, *all) : kUsage;
+    }
+    if (parser.isSet(options.check)) {
+        if (pages.isEmpty() && !parser.isSet(options.filesFrom))
+            return usageError(QStringLiteral("--check takes one or more pages"));
+        QString unknown;
+        const std::optional<RuleSet> ignored =
+            ignoredRules(parser.values(options.ignore), &unknown);
+        if (!ignored)
+            return usageError(QStringLiteral("--ignore: unknown rule ") + unknown);
+        const QString format = parser.value(options.format);
+        if (!format.isEmpty() && format != QLatin1String("text") && format != QLatin1String("json"))
+            return usageError(QStringLiteral("--format takes text or json"));
+        const std::optional<QStringList> all = givenPages(session, parser, options);
+        return all ? check(session, *all, *ignored,
+                           format == QLatin1String("json") ? ReportFormat::Json
+                                                           : ReportFormat::Text)
+                   : kUsage;
     }
     if (parser.isSet(options.formTemplate)) {
         if (!pages.isEmpty())

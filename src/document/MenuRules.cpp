@@ -15,7 +15,8 @@ FormMenuState formMenuRules(bool formEmpty) {
 }
 
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags) {
-    return {!formEmpty, !document.isEmpty() && !tags.isEmpty(), !tags.isEmpty(), !tags.isEmpty()};
+    return {!formEmpty, !document.isEmpty() && !tags.isEmpty(), !tags.isEmpty(), !tags.isEmpty(),
+            !document.isEmpty()};
 }
 
 } // namespace velko

@@ -25,6 +25,7 @@ struct TagsMenuState {
     bool insert = true;
     bool copy = true;
     bool saveAs = true;
+    bool check = true;
     bool operator==(const TagsMenuState &) const = default;
 };
 
@@ -33,7 +34,8 @@ struct TagsMenuState {
 FileMenuState fileMenuRules(QStringView document);
 FormMenuState formMenuRules(bool formEmpty);
 // Insert, Copy and Save Tags As look at the text areas only, so they stay
-// offered with an empty form while an earlier tag block is still shown.
+// offered with an empty form while an earlier tag block is still shown;
+// Check Page needs only a document.
 TagsMenuState tagsMenuRules(bool formEmpty, QStringView document, QStringView tags);
 
 } // namespace velko

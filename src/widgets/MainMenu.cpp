@@ -60,6 +60,8 @@ constexpr MenuRow kRows[] = {
      &MainMenu::tagsCopy, nullptr},
     {"mnuTagsSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save Tags As"), "",
      &MainMenu::tagsSaveAs, nullptr},
+    {"mnuTagsCheck", QT_TRANSLATE_NOOP("velko::MainMenu", "Check Page"), "Ctrl+K",
+     &MainMenu::tagsCheck, nullptr},
 
     {"mnuHelp", QT_TRANSLATE_NOOP("velko::MainMenu", "&Help"), "", nullptr, &MainMenu::help},
     {"mnuHelpContents", QT_TRANSLATE_NOOP("velko::MainMenu", "Help &Document"), "F1",

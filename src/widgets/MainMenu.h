@@ -29,6 +29,7 @@ struct MainMenu {
     QAction *tagsInsert = nullptr;
     QAction *tagsCopy = nullptr;
     QAction *tagsSaveAs = nullptr;
+    QAction *tagsCheck = nullptr;
 
     QMenu *help = nullptr;
     QAction *helpContents = nullptr;

@@ -1,11 +1,13 @@
 #include "widgets/MainWindow.h"
 
+#include "check/PagePlaces.h"
 #include "document/MenuRules.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
 #include "import/UrlHistory.h"
 #include "seams/DesktopServices.h"
 #include "tags/TagBlock.h"
+#include "widgets/FindingsList.h"
 #include "widgets/FormControls.h"
 #include "widgets/TextArea.h"
 #include "widgets/WebImportDialog.h"
@@ -94,6 +96,13 @@ void MainWindow::buildPages() {
     // area's width.
     m_tagsArea = makeArea(Page::GeneratedTags, "rtfTags", QPlainTextEdit::NoWrap);
     m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
+    // Check Page's findings, below the document once it has run.
+    m_findings = new FindingsList;
+    m_findings->hide();
+    auto *htmlPage = qobject_cast<QVBoxLayout *>(m_tabs->widget(int(Page::HtmlFile) - 1)->layout());
+    htmlPage->addWidget(m_findings, 1);
+    htmlPage->setStretch(0, 2); // the document keeps the larger part
+    connect(m_findings, &FindingsList::findingActivated, this, &MainWindow::goToFinding);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
 }
@@ -135,6 +144,7 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.formFill, &MainWindow::fillInExamples);
     onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
+    onTrigger(m_menu.tagsCheck, &MainWindow::checkPage);
     onTrigger(m_menu.formOpen, [this] { m_presets.open(); });
     onTrigger(m_menu.formSaveAs, [this] { m_presets.saveAs(); });
 
@@ -263,6 +273,7 @@ void MainWindow::applyTagsMenuRules() {
     m_menu.tagsInsert->setEnabled(state.insert);
     m_menu.tagsCopy->setEnabled(state.copy);
     m_menu.tagsSaveAs->setEnabled(state.saveAs);
+    m_menu.tagsCheck->setEnabled(state.check);
 }
 
 // "&1 /path/preset.json", newest first; greyed out while there are none.
@@ -310,6 +321,19 @@ QString MainWindow::generateTags() {
     Q_EMIT tagsGenerated();
     selectPage(Page::GeneratedTags);
     return block;
+}
+
+void MainWindow::checkPage() {
+    m_findings->showFindings(checkText(m_documentArea->text()));
+    m_findings->show();
+    selectPage(Page::HtmlFile);
+    m_findings->setFocus();
+}
+
+void MainWindow::goToFinding(qsizetype line, qsizetype column) {
+    m_documentArea->select(textOffset(m_documentArea->text(), line, column), 0);
+    m_documentArea->ensureCursorVisible();
+    m_documentArea->setFocus();
 }
 
 void MainWindow::importPage(const QString &path) {

@@ -22,6 +22,7 @@ class QTabWidget;
 namespace velko {
 
 class DesktopServices;
+class FindingsList;
 class FormControls;
 class TextArea;
 class WebImportDialog;
@@ -79,6 +80,9 @@ private:
     // error, and what it had already done stays done.
     template <typename Command> void run(Command command);
 
+    // Check Page: the document's findings in the list below it.
+    void checkPage();
+    void goToFinding(qsizetype line, qsizetype column);
     void fillInExamples();
     void openWebPage();
     void clearFormFields();
@@ -97,6 +101,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;
     TextArea *m_documentArea = nullptr;
+    FindingsList *m_findings = nullptr;
     WebImportDialog *m_webDialog = nullptr;
     WebPreviews *m_previews = nullptr;
     std::unique_ptr<FormControls> m_form;

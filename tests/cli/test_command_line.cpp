@@ -54,6 +54,7 @@ private Q_SLOTS:
     void formTemplateHasEveryKey();
     void formFileReadsEveryKindOfValue();
     void formFileGivesTheFormBack();
+    void checkPrintsJsonLines();
 
 private:
     QTemporaryDir m_dir;
@@ -138,6 +139,44 @@ void TestCommandLine::commands_data() {
     for (const auto &[form, err] : refused)
         QTest::newRow(form) << QStringList{"--generate", "-"} << QByteArray(form) << 2
                             << QByteArray() << err;
+
+    // --check: a line per finding; status 1 once an error is among them.
+    const QString lf = path("lf.html");
+    const QByteArray at = QFile::encodeName(lf) + ":1:1: ";
+    const QByteArray viewport =
+        at + "warning: The head has no viewport meta tag; phones show the page zoomed out. "
+             "[viewport-missing]\n";
+    QTest::newRow("check") << QStringList{"--check", lf} << QByteArray() << 1
+                           << at + "error: The head has no title. [title-missing]\n" + at +
+                                  "warning: The head has no description meta tag. "
+                                  "[description-missing]\n" +
+                                  at +
+                                  "warning: The page does not declare its charset. "
+                                  "[charset-missing]\n" +
+                                  viewport
+                           << "";
+    QTest::newRow("check, rules ignored, pages from a list")
+        << QStringList{"--check", "--ignore", "title-missing,description-missing",
+                       "--ignore=charset-missing", "--files-from", "-"}
+        << QFile::encodeName(lf) + "\n" << 0 << viewport << "";
+    QTest::newRow("check, a page missing")
+        << QStringList{"--check",
+                       "--ignore=viewport-missing,title-missing,charset-missing,"
+                       "description-missing",
+                       path("gone.html"), lf}
+        << QByteArray() << 1 << QByteArray() << "velko: " + path("gone.html") + ": No such file";
+    QTest::newRow("check, an unknown rule")
+        << QStringList{"--check", "--ignore", "title-missing,nope", lf} << QByteArray() << 2
+        << QByteArray() << "velko: --ignore: unknown rule nope (see velko --help)";
+    QTest::newRow("check, an unknown format")
+        << QStringList{"--check", "--format=xml", lf} << QByteArray() << 2 << QByteArray()
+        << "velko: --format takes text or json";
+    QTest::newRow("check without pages")
+        << QStringList{"--check"} << QByteArray() << 2 << QByteArray()
+        << "velko: --check takes one or more pages";
+    QTest::newRow("format without check")
+        << QStringList{"--read", "--format=json", lf} << QByteArray() << 2 << QByteArray()
+        << "velko: --format does not go with --read";
 
     // The window: Qt's options and their values reach it; the page is checked
     // first, on a platform that would open the window.
@@ -297,6 +336,28 @@ void TestCommandLine::formFileGivesTheFormBack() {
     form[List::Robot] = {3, "none"};
     form.checks.fill(true);
     QCOMPARE(test::formOf(formFileText(form)), form);
+}
+
+// Each line is a JSON object with the finding's six members.
+void TestCommandLine::checkPrintsJsonLines() {
+    const Run run = runVelko({"--check", "--format=json", path("nohead.html"), path("1252.html")});
+    QCOMPARE(run.code, 1);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 5); // no head; no title, description, charset, viewport
+    for (const QByteArray &line : lines) {
+        QJsonParseError error;
+        const QJsonObject finding = QJsonDocument::fromJson(line, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(finding.keys(),
+                 QStringList({"column", "file", "line", "message", "rule", "severity"}));
+    }
+    const QJsonObject first = QJsonDocument::fromJson(lines.first()).object();
+    QCOMPARE(first["file"].toString(), path("nohead.html"));
+    QCOMPARE(first["line"].toInt(), 1);
+    QCOMPARE(first["column"].toInt(), 1);
+    QCOMPARE(first["severity"].toString(), "error");
+    QCOMPARE(first["rule"].toString(), "head-missing");
+    QCOMPARE(first["message"].toString(), "The page has no head tag.");
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

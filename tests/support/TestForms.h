@@ -2,6 +2,10 @@
 
 #include "cli/FormFile.h"
 
+#include <QMetaType>
+
+Q_DECLARE_METATYPE(velko::FormValue)
+
 namespace velko::test {
 
 // A form written as a form file; a mistake in a test's JSON stops the run.

@@ -41,6 +41,7 @@ public:
                     if (answered || !request->contains("\r\n\r\n"))
                         return;
                     const QString path = QString::fromLatin1(request->split(' ').value(1));
+                    ++m_requests[path];
                     const HttpAnswer answer = m_answers.value(path, httpAnswer(404, "Not Found"));
                     socket->write(answer.bytes);
                     if (!answer.keepOpen)
@@ -56,10 +57,12 @@ public:
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
     }
     quint16 port() const { return m_server.serverPort(); }
+    int requestCount(const QString &path) const { return m_requests.value(path); }
 
 private:
     QTcpServer m_server;
     QHash<QString, HttpAnswer> m_answers;
+    QHash<QString, int> m_requests;
 };
 
 } // namespace velko::test

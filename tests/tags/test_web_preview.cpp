@@ -1,4 +1,4 @@
-#include "support/FormPrinting.h"
+#include "support/TestForms.h"
 #include "tags/WebPreview.h"
 
 #include <QTest>

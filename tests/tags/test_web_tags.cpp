@@ -1,6 +1,6 @@
 #include "fields/FormLayout.h"
 #include "import/MetaTagReader.h"
-#include "support/FormPrinting.h"
+#include "support/TestForms.h"
 #include "tags/TagBlock.h"
 
 #include <QTest>

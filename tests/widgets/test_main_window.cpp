@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 using namespace velko;
 
@@ -25,7 +26,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("tags");
         // S Save, A Save As, C Close, X Clear Form Fields, G Generate, I Insert, T Copy Tags,
-        // V Save Tags As; "-" where the item is not offered.
+        // V Save Tags As, K Check Page; "-" where the item is not offered.
         QTest::addColumn<QString>("offered");
         const auto row = [](const char *name, const char *form, const QString &document,
                             const char *tags, const char *offered) {
@@ -36,19 +37,19 @@ private Q_SLOTS:
         // Comment boxes and blank typed list text do not count; any text, a
         // hidden slot's and a list's typed text too, does.
         const char *empty = R"({"Use Title as Comment": true, "Robot": "  "})";
-        row("start-up", "{}", skeleton, "", "--C-----");
-        row("an empty form", empty, skeleton, "", "--C-----");
-        row("a blank last field", R"({"Comments": " "})", skeleton, "", "--CXG---");
-        row("a hidden slot", R"({"Robots slot": "x"})", skeleton, "", "--CXG---");
-        row("a chosen item", R"({"Robot": "all"})", skeleton, "", "--CXG---");
-        row("typed list text", R"({"Robot": "noindex, nofollow"})", skeleton, "", "--CXG---");
-        row("a Dublin Core box", R"({"Use Keywords": true})", skeleton, "", "--CXG---");
-        row("skeleton with a final line break", empty, skeleton + "\r\n", "", "SAC-----");
-        row("skeleton in upper case", empty, skeleton.toUpper(), "", "SAC-----");
-        row("no document", R"({"Title": "T"})", "", "", "---XG---");
+        row("start-up", "{}", skeleton, "", "--C-----K");
+        row("an empty form", empty, skeleton, "", "--C-----K");
+        row("a blank last field", R"({"Comments": " "})", skeleton, "", "--CXG---K");
+        row("a hidden slot", R"({"Robots slot": "x"})", skeleton, "", "--CXG---K");
+        row("a chosen item", R"({"Robot": "all"})", skeleton, "", "--CXG---K");
+        row("typed list text", R"({"Robot": "noindex, nofollow"})", skeleton, "", "--CXG---K");
+        row("a Dublin Core box", R"({"Use Keywords": true})", skeleton, "", "--CXG---K");
+        row("skeleton with a final line break", empty, skeleton + "\r\n", "", "SAC-----K");
+        row("skeleton in upper case", empty, skeleton.toUpper(), "", "SAC-----K");
+        row("no document", R"({"Title": "T"})", "", "", "---XG----");
         // An earlier block keeps Insert, Copy and Save Tags As offered.
-        row("empty form, earlier tags", empty, skeleton, "t", "--C--ITV");
-        row("tags but no document", R"({"Title": "T"})", "", "t", "---XG-TV");
+        row("empty form, earlier tags", empty, skeleton, "t", "--C--ITVK");
+        row("tags but no document", R"({"Title": "T"})", "", "t", "---XG-TV-");
     }
     void menuRules() {
         QFETCH(QByteArray, form);
@@ -64,7 +65,7 @@ private Q_SLOTS:
         const std::pair<const char *, char> items[] = {
             {"mnuFileSave", 'S'},     {"mnuFileSaveAs", 'A'},   {"mnuFileClose", 'C'},
             {"mnuFormClearAll", 'X'}, {"mnuTagsGenerate", 'G'}, {"mnuTagsInsert", 'I'},
-            {"mnuTagsCopy", 'T'},     {"mnuTagsSaveAs", 'V'},
+            {"mnuTagsCopy", 'T'},     {"mnuTagsSaveAs", 'V'},   {"mnuTagsCheck", 'K'},
         };
         for (const auto &[item, letter] : items)
             got += d().action(item)->isEnabled() ? letter : '-';
@@ -205,6 +206,34 @@ private Q_SLOTS:
         QCOMPARE(seconds->accessibleName(), "Refresh, after sec.");
         QCOMPARE(seconds->toolTip(), "Seconds before transfer");
         QCOMPARE(seconds->accessibleDescription(), seconds->toolTip());
+    }
+
+    // Check Page lists the document's findings below it; activating one puts the
+    // caret at its place.
+    void checkPageGoesToFindings() {
+        d().showAndActivate();
+        d().window().setDocumentText("<html>\n<head>\r\n<title>Boats</title>\r\n</head>\r\n"
+                                     "<body>\r\n  <title>\u00e9</title>\r\n");
+        TRIGGER(d(), "mnuTagsCheck");
+        auto *list = d().find<QTreeWidget>("lstFindings");
+        QVERIFY(list->isVisible());
+        QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
+        QTreeWidgetItem *last = list->topLevelItem(list->topLevelItemCount() - 1);
+        QCOMPARE(last->text(1), "6");
+        QCOMPARE(last->text(3), "tag-after-head");
+        list->setCurrentItem(last);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), d().documentArea());
+        QCOMPARE(d().documentArea()->textCursor().blockNumber(), 5);
+        QCOMPARE(d().documentArea()->textCursor().positionInBlock(), 2);
+
+        d().window().setDocumentText(
+            "<head><meta charset=utf-8><meta name=viewport content=width=device-width>"
+            "<title>Boats</title><meta name=description content='Sailing boats, rowing boats and "
+            "motor boats to hire by the day.'></head>");
+        TRIGGER(d(), "mnuTagsCheck");
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QCOMPARE(list->accessibleDescription(), "No problems found.");
     }
 };
 

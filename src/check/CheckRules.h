@@ -1,0 +1,67 @@
+#pragma once
+
+// The rules of the page checker: the id each finding names, and how grave it
+// is. An error keeps a page from working as meant (browsers or search engines
+// read it otherwise), a warning is likely a mistake, a note says what the page
+// asks for, in case that was not meant.
+
+#include <QLatin1StringView>
+#include <QStringView>
+#include <QtGlobal>
+#include <bitset>
+#include <optional>
+#include <span>
+
+namespace velko {
+
+enum class Severity { Error, Warning, Note };
+
+enum class Rule {
+    HeadMissing,
+    TitleMissing,
+    TitleEmpty,
+    TitleDuplicate,
+    TitleTooLong,
+    DescriptionMissing,
+    DescriptionTooLong,
+    DescriptionTooShort,
+    MetaDuplicate,
+    CharsetMissing,
+    CharsetLate,
+    CharsetConflict,
+    CharsetMismatch,
+    ViewportMissing,
+    RefreshRedirect,
+    RobotsNoindex,
+    RobotsUnknown,
+    CanonicalRelative,
+    CanonicalDuplicate,
+    OgIncomplete,
+    OgImageRelative,
+    ContentEmpty,
+    DcDateFormat,
+    ExpiresFormat,
+    TagAfterHead,
+};
+inline constexpr int ruleCount = int(Rule::TagAfterHead) + 1;
+using RuleSet = std::bitset<ruleCount>;
+
+struct RuleEntry {
+    Rule rule;
+    QLatin1StringView id; // "title-missing"
+    Severity severity;
+    // What a finding says, in English, with "%1", "%2" for its arguments;
+    // translated in the context "velko::PageChecker".
+    const char *message;
+};
+
+// Every rule, in the order of Rule.
+std::span<const RuleEntry> checkRules();
+const RuleEntry &ruleEntry(Rule rule);
+// The rule with the id `id`, exactly as written.
+std::optional<Rule> ruleWithId(QStringView id);
+
+// "error", "warning" or "note".
+QLatin1StringView severityName(Severity severity);
+
+} // namespace velko

@@ -1,0 +1,130 @@
+#include "check/PageEncoding.h"
+
+#include "tags/TagMatch.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace velko {
+
+namespace {
+
+using L = QLatin1StringView;
+
+// Sixty-four bytes at a time, which compilers turn into vector code: the
+// whole page is asked about.
+bool isAscii(QByteArrayView bytes) {
+    const char *at = bytes.data();
+    const char *const end = at + bytes.size();
+    for (; end - at >= 64; at += 64) {
+        unsigned char any = 0;
+        for (int i = 0; i < 64; ++i)
+            any |= static_cast<unsigned char>(at[i]);
+        if (any & 0x80)
+            return false;
+    }
+    return std::all_of(at, end, [](char c) { return (c & 0x80) == 0; });
+}
+
+// The charset named in a content-type value such as "text/html;
+// charset=utf-8": after a "charset" that "=" follows (blanks allowed), the
+// quoted text or the text up to a blank or ";".
+QByteArrayView charsetInContentType(QByteArrayView content) {
+    const QLatin1StringView word("charset");
+    for (qsizetype at = 0; at + word.size() <= content.size(); ++at) {
+        if (!wordAt(content, at, word))
+            continue;
+        const qsizetype after = scanning::skipSpace(content, at + word.size());
+        if (after >= content.size() || content[after] != '=')
+            continue;
+        at = scanning::skipSpace(content, after + 1);
+        if (at >= content.size())
+            return {};
+        const char quote = content[at];
+        if (quote == '"' || quote == '\'') {
+            const qsizetype close = content.indexOf(quote, at + 1);
+            return close < 0 ? QByteArrayView() : content.sliced(at + 1, close - at - 1);
+        }
+        qsizetype end = at;
+        while (end < content.size() && !isHtmlSpace(uchar(content[end])) && content[end] != ';')
+            ++end;
+        return content.sliced(at, end - at);
+    }
+    return {};
+}
+
+} // namespace
+
+QByteArray declaredCharset(QByteArrayView page, const PageToken &token) {
+    if (token.kind != PageToken::Kind::StartTag || token.tag != TagName::Meta)
+        return {};
+    QByteArrayView name;
+    if (const Attribute *charset = findAttribute(page, token, L("charset"))) {
+        name = sliceOf(page, charset->value);
+    } else {
+        const Attribute *httpEquiv = findAttribute(page, token, L("http-equiv"));
+        const Attribute *content = findAttribute(page, token, L("content"));
+        if (!httpEquiv || !content ||
+            !nameIs(page, trimmedSpan(page, httpEquiv->value), L("content-type")))
+            return {};
+        name = charsetInContentType(sliceOf(page, content->value));
+    }
+    return name.trimmed().toByteArray();
+}
+
+PageDecoder::PageDecoder(QByteArrayView charset)
+    : m_charset(charset.toByteArray())
+    , m_decoder(m_charset.constData(), QStringDecoder::Flag::Stateless) {
+    m_known = m_decoder.isValid();
+    m_name = m_known ? QString::fromLatin1(m_decoder.name()) : QString::fromLatin1(charset);
+    m_utf8 = m_known && (m_name.startsWith(L("UTF-8"), Qt::CaseInsensitive) ||
+                         m_name.startsWith(L("UTF-16"), Qt::CaseInsensitive) ||
+                         m_name.startsWith(L("UTF-32"), Qt::CaseInsensitive));
+}
+
+QString PageDecoder::decode(QByteArrayView bytes) {
+    if (m_utf8)
+        return QString::fromUtf8(bytes);
+    if (!m_known || isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    return m_decoder.decode(bytes);
+}
+
+qsizetype PageDecoder::characterCount(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return bytes.size();
+    const QString text = decode(bytes);
+    qsizetype count = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i)
+        count -= text[i].isLowSurrogate() && text[i - 1].isHighSurrogate();
+    return count;
+}
+
+bool PageDecoder::fits(QByteArrayView page) {
+    if (m_utf8)
+        return page.isValidUtf8();
+    if (!m_known || isAscii(page))
+        return true;
+    // In pieces that end at a line break, which no multi-byte character
+    // holds, so the pieces decode alone and need no buffer the page's size.
+    constexpr qsizetype kPiece = 64 * 1024;
+    std::vector<QChar> buffer;
+    QStringDecoder decoder(m_charset.constData(), QStringDecoder::Flag::Stateless);
+    for (qsizetype at = 0; at < page.size();) {
+        qsizetype end = std::min(page.size(), at + kPiece);
+        if (end < page.size()) {
+            const qsizetype lineEnd = page.sliced(at, end - at).lastIndexOf('\n');
+            if (lineEnd >= 0)
+                end = at + lineEnd + 1;
+        }
+        const QByteArrayView piece = page.sliced(at, end - at);
+        buffer.resize(size_t(decoder.requiredSpace(piece.size())));
+        decoder.appendToBuffer(buffer.data(), piece);
+        if (decoder.hasError())
+            return false;
+        at = end;
+    }
+    return true;
+}
+
+} // namespace velko

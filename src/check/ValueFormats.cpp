@@ -1,0 +1,151 @@
+#include "check/ValueFormats.h"
+
+#include "text/AsciiCase.h"
+
+#include <QDate>
+#include <QLatin1StringView>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace velko {
+
+namespace {
+
+using L = QLatin1StringView;
+
+bool startsWithCaseless(QStringView text, QLatin1StringView word) {
+    return text.size() >= word.size() && indexOfAsciiCaseless(text.first(word.size()), word) == 0;
+}
+
+bool equalsCaseless(QStringView text, QLatin1StringView word) {
+    return text.size() == word.size() && startsWithCaseless(text, word);
+}
+
+bool isDecimalNumber(QStringView text, bool negativeOne) {
+    if (negativeOne && text == u"-1")
+        return true;
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+int number(const QRegularExpressionMatch &match, int group) {
+    return match.capturedView(group).toInt();
+}
+
+bool isTime(int hour, int minute, int second) {
+    return hour <= 23 && minute <= 59 && second <= 60; // 60: a leap second
+}
+
+int monthNumber(QStringView name) {
+    static constexpr QLatin1StringView kMonths[] = {
+        L("Jan"), L("Feb"), L("Mar"), L("Apr"), L("May"), L("Jun"),
+        L("Jul"), L("Aug"), L("Sep"), L("Oct"), L("Nov"), L("Dec"),
+    };
+    for (int i = 0; i < 12; ++i)
+        if (name == kMonths[i])
+            return i + 1;
+    return 0;
+}
+
+} // namespace
+
+bool isAbsoluteHttpAddress(QStringView address) {
+    for (const QLatin1StringView scheme : {L("http://"), L("https://")})
+        if (address.size() > scheme.size() && startsWithCaseless(address, scheme))
+            return true;
+    return false;
+}
+
+QStringView refreshAddress(QStringView content) {
+    content = content.trimmed();
+    qsizetype at = 0;
+    while (at < content.size() &&
+           ((content[at] >= u'0' && content[at] <= u'9') || content[at] == u'.'))
+        ++at;
+    if (at == 0)
+        return {};
+    QStringView rest = content.sliced(at).trimmed();
+    if (rest.startsWith(u';') || rest.startsWith(u','))
+        rest = rest.sliced(1).trimmed();
+    if (startsWithCaseless(rest, L("url"))) {
+        const QStringView afterUrl = rest.sliced(3).trimmed();
+        if (afterUrl.startsWith(u'='))
+            rest = afterUrl.sliced(1).trimmed();
+    }
+    if (rest.size() >= 2 && (rest.front() == u'"' || rest.front() == u'\'') &&
+        rest.back() == rest.front())
+        rest = rest.sliced(1, rest.size() - 2);
+    return rest;
+}
+
+bool isRobotsToken(QStringView token) {
+    static constexpr QLatin1StringView kWords[] = {
+        L("all"),          L("none"),        L("index"),           L("noindex"),
+        L("follow"),       L("nofollow"),    L("noarchive"),       L("nosnippet"),
+        L("noimageindex"), L("notranslate"), L("indexifembedded"),
+    };
+    const qsizetype colon = token.indexOf(u':');
+    if (colon < 0)
+        return std::any_of(std::begin(kWords), std::end(kWords),
+                           [token](QLatin1StringView word) { return equalsCaseless(token, word); });
+    const QStringView key = token.first(colon).trimmed();
+    const QStringView value = token.sliced(colon + 1).trimmed();
+    if (equalsCaseless(key, L("max-snippet")) || equalsCaseless(key, L("max-video-preview")))
+        return isDecimalNumber(value, true);
+    if (equalsCaseless(key, L("max-image-preview")))
+        return equalsCaseless(value, L("none")) || equalsCaseless(value, L("standard")) ||
+               equalsCaseless(value, L("large"));
+    return equalsCaseless(key, L("unavailable_after")) && !value.isEmpty();
+}
+
+// The patterns are thread_local: pages are checked on several threads at
+// once, and a pattern compiles on its first use.
+bool isW3cDate(QStringView text) {
+    thread_local const QRegularExpression pattern(
+        QStringLiteral(R"(^(\d{4})(?:-(\d{2})(?:-(\d{2})(?:T(\d{2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)"
+                       R"((?:Z|[+-](\d{2}):(\d{2})))?)?)?$)"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return false;
+    const int year = number(match, 1);
+    const bool hasMonth = match.hasCaptured(2);
+    const bool hasDay = match.hasCaptured(3);
+    if (hasMonth && !QDate(year, number(match, 2), hasDay ? number(match, 3) : 1).isValid())
+        return false;
+    if (!match.hasCaptured(4))
+        return true;
+    return isTime(number(match, 4), number(match, 5), number(match, 6)) &&
+           isTime(number(match, 7), number(match, 8), 0);
+}
+
+bool isHttpDate(QStringView text) {
+    // The preferred form, then the old RFC 850 one and C's asctime().
+    thread_local const QRegularExpression kForms[] = {
+        QRegularExpression(QStringLiteral(
+            R"(^(?:Mon|Tue|Wed|Thu|Fri|Sat|Sun), (?<day>\d{2}) (?<month>[A-Z][a-z]{2}) )"
+            R"((?<year>\d{4}) (?<h>\d{2}):(?<m>\d{2}):(?<s>\d{2}) GMT$)")),
+        QRegularExpression(QStringLiteral(
+            R"(^(?:Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day, (?<day>\d{2})-(?<month>[A-Z][a-z]{2})-)"
+            R"((?<year>\d{2}) (?<h>\d{2}):(?<m>\d{2}):(?<s>\d{2}) GMT$)")),
+        QRegularExpression(QStringLiteral(
+            R"(^(?:Mon|Tue|Wed|Thu|Fri|Sat|Sun) (?<month>[A-Z][a-z]{2}) (?<day>[ \d]\d) )"
+            R"((?<h>\d{2}):(?<m>\d{2}):(?<s>\d{2}) (?<year>\d{4})$)")),
+    };
+    for (const QRegularExpression &form : kForms) {
+        const QRegularExpressionMatch match = form.match(text);
+        if (!match.hasMatch())
+            continue;
+        const auto field = [&match](QStringView name) {
+            return match.capturedView(name).trimmed().toInt();
+        };
+        int year = field(u"year");
+        if (year < 100)
+            year += 2000; // only leap years matter here
+        const int month = monthNumber(match.capturedView(u"month"));
+        return month > 0 && QDate(year, month, field(u"day")).isValid() &&
+               isTime(field(u"h"), field(u"m"), field(u"s"));
+    }
+    return false;
+}
+
+} // namespace velko

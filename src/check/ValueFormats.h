@@ -1,0 +1,32 @@
+#pragma once
+
+// The forms that meta tag and link values must take, for the page checker.
+// Each takes the value as a browser shows it (DisplayText.h).
+
+#include <QStringView>
+
+namespace velko {
+
+// "http://" or "https://" (any letter case) and more.
+bool isAbsoluteHttpAddress(QStringView address);
+
+// The address a refresh tag's content sends visitors to: what follows the
+// seconds and a ";" or "," (and "url=", which may be left out); empty when
+// the tag only reloads the page, or its content starts with no number, which
+// browsers ignore.
+QStringView refreshAddress(QStringView content);
+
+// A token of a robots tag's content (between commas, trimmed), in any ASCII
+// letter case: a directive search engines know, with a value of the right
+// form for those that take one ("max-snippet:50").
+bool isRobotsToken(QStringView token);
+
+// A W3C date: YYYY, YYYY-MM, YYYY-MM-DD, or a complete date with a time and
+// a time zone: YYYY-MM-DDThh:mm[:ss[.s]](Z|+hh:mm|-hh:mm).
+bool isW3cDate(QStringView text);
+
+// An HTTP date, in its preferred form "Sun, 06 Nov 1994 08:49:37 GMT" or
+// one of the two older ones that HTTP still accepts.
+bool isHttpDate(QStringView text);
+
+} // namespace velko

@@ -1,0 +1,31 @@
+#pragma once
+
+// A page's bytes for the command line, which reads pages without decoding
+// them: a large page is mapped rather than copied, so even a huge page costs
+// little memory.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+namespace velko {
+
+class PageFile {
+public:
+    // Opens and reads or maps the regular file at `path`; anything else (a
+    // folder, a FIFO, a device) is refused.
+    explicit PageFile(const QString &path);
+
+    // Why the page could not be read; empty when it was.
+    const QString &error() const { return m_error; }
+    QByteArrayView bytes() const { return m_bytes; }
+
+private:
+    QFile m_file;
+    QByteArray m_read;
+    QByteArrayView m_bytes;
+    QString m_error;
+};
+
+} // namespace velko

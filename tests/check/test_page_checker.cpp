@@ -1,0 +1,221 @@
+#include "check/PageChecker.h"
+#include "check/PagePlaces.h"
+
+#include <QTest>
+
+using namespace velko;
+
+namespace {
+
+// A head that breaks no rule.
+const QByteArray kGoodHead =
+    "<meta charset=\"utf-8\">\n"
+    "<title>Harbour boats for hire</title>\n"
+    "<meta name=\"description\" content=\"Sailing boats, rowing boats and motor boats to hire by "
+    "the day or the week.\">\n"
+    "<meta name=\"viewport\" content=\"width=device-width\">\n";
+
+QByteArray page(const QByteArray &head, const QByteArray &body = {}) {
+    return "<!DOCTYPE html>\n<html>\n<head>\n" + head + "</head>\n<body>\n" + body +
+           "</body>\n</html>\n";
+}
+
+QByteArray meta(const QByteArray &key, const QByteArray &content) {
+    return "<meta " + key + " content=\"" + content + "\">";
+}
+
+QStringList ruleIds(const std::vector<Finding> &findings) {
+    QStringList ids;
+    for (const Finding &finding : findings)
+        ids << ruleEntry(finding.rule).id;
+    return ids;
+}
+
+} // namespace
+
+class TestPageChecker : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rules_data();
+    void rules();
+    void goodPageHasNoFindings();
+    void places_data();
+    void places();
+    void findingsInPageOrder();
+};
+
+// Each rule with a page that breaks it and one that comes close but does not.
+void TestPageChecker::rules_data() {
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<bool>("found");
+
+    const QByteArray good = kGoodHead;
+    const QByteArray title = "<title>Harbour boats for hire</title>";
+    auto row = [](const char *rule, const char *name, const QByteArray &page, bool found) {
+        QTest::addRow("%s: %s", rule, name) << QString(rule) << page << found;
+    };
+    row("head-missing", "none", "<title>Boats</title>", true);
+    row("head-missing", "empty head", "<head></head>", false);
+    row("title-missing", "none", page("<meta charset=utf-8>"), true);
+    row("title-missing", "svg title in the body", page("", "<svg><title>x</title></svg>"), true);
+    row("title-missing", "title before the head tag", "<title>Boats</title><head></head>", false);
+    row("title-empty", "blanks", page("<title> \n </title>"), true);
+    row("title-empty", "a reference", page("<title>&amp;</title>"), false);
+    row("title-duplicate", "two", page(title + "<title>Boats</title>"), true);
+    row("title-duplicate", "svg title", page(good, "<svg><title>Icon</title></svg>"), false);
+    row("title-too-long", "50 W", page("<title>" + QByteArray(50, 'W') + "</title>"), true);
+    row("title-too-long", "100 i as references",
+        page("<title>" + QByteArray("&#105;").repeated(100) + "</title>"), false);
+    row("description-missing", "none", page(title), true);
+    row("description-missing", "empty", page(meta("name=description", "")), false);
+    row("description-too-long", "80 W", page(meta("name=\"description\"", QByteArray(80, 'W'))),
+        true);
+    row("description-too-long", "good", page(good), false);
+    row("description-too-short", "6 characters", page(meta("name=description", "Boats.")), true);
+    row("description-too-short", "empty", page(meta("name=description", " ")), false);
+    row("meta-duplicate", "keywords twice",
+        page(meta("name=keywords", "a") + meta("NAME=\" Keywords\"", "b")), true);
+    row("meta-duplicate", "og:image and article:tag twice",
+        page(meta("property=og:image", "https://a.example/1.png") +
+             meta("property=og:image", "https://a.example/2.png") +
+             meta("property=og:image:width", "1") + meta("property=og:image:width", "2") +
+             meta("property=article:tag", "a") + meta("property=article:tag", "b")),
+        false);
+    row("charset-missing", "none", page(title), true);
+    row("charset-missing", "content-type",
+        page(meta("http-equiv=Content-Type", "text/html; charset=UTF-8")), false);
+    row("charset-late", "after 1,100 bytes",
+        page("<!--" + QByteArray(1100, '-') + "-->\n<meta charset=utf-8>"), true);
+    row("charset-late", "good", page(good), false);
+    row("charset-conflict", "utf-8 and iso-8859-1",
+        page("<meta charset=utf-8>" +
+             meta("http-equiv=content-type", "text/html;charset=iso-8859-1")),
+        true);
+    row("charset-conflict", "utf-8 and UTF8", page("<meta charset=utf-8><meta charset='UTF8'>"),
+        false);
+    row("charset-mismatch", "utf-8 with a Latin-1 byte", page("<meta charset=utf-8>\xe9"), true);
+    row("charset-mismatch", "euc-jp with a bad pair", page("<meta charset=euc-jp>\xe9z"), true);
+    row("charset-mismatch", "windows-1252", page("<meta charset=windows-1252>\xe9"), false);
+    row("viewport-missing", "none", page(title), true);
+    row("viewport-missing", "good", page(good), false);
+    row("refresh-redirect", "to an address",
+        page(meta("http-equiv=refresh", "0; URL='https://a.example/'")), true);
+    row("refresh-redirect", "reload", page(meta("http-equiv=refresh", "30")), false);
+    row("robots-noindex", "noindex", page(meta("name=robots", "NoIndex, follow")), true);
+    row("robots-noindex", "index", page(meta("name=robots", "index, follow")), false);
+    row("robots-unknown", "blank-separated", page(meta("name=robots", "noindex nofollow")), true);
+    row("robots-unknown", "with values",
+        page(meta("name=robots", "max-snippet:50, max-image-preview:large, max-video-preview:-1, "
+                                 "unavailable_after: 2030-01-01,")),
+        false);
+    row("canonical-relative", "a path", page("<link rel=canonical href=\"/boats\">"), true);
+    row("canonical-relative", "absolute",
+        page("<link rel=\"Canonical\" href=\"https://a.example/boats\">"), false);
+    row("canonical-duplicate", "two",
+        page("<link rel=canonical href=\"https://a.example/\">"
+             "<link rel=canonical href=\"https://a.example/\">"),
+        true);
+    row("canonical-duplicate", "one and an alternate",
+        page("<link rel=canonical href=\"https://a.example/\">"
+             "<link rel=alternate href=\"https://a.example/\">"),
+        false);
+    const QByteArray openGraph = meta("property=og:title", "Boats") +
+                                 meta("property=og:type", "website") +
+                                 meta("property=og:url", "https://a.example/");
+    row("og-incomplete", "no og:image", page(openGraph), true);
+    row("og-incomplete", "all four",
+        page(openGraph + meta("property=og:image", "https://a.example/b.png")), false);
+    row("og-image-relative", "a path", page(meta("property=og:image", "/b.png")), true);
+    row("og-image-relative", "absolute", page(meta("property=og:image", "http://a.example/b")),
+        false);
+    row("content-empty", "blank", page(meta("name=keywords", " \t")), true);
+    row("content-empty", "meta charset", page("<meta charset=utf-8>"), false);
+    row("dc-date-format", "day first", page(meta("name=DC.Date", "31.05.2024")), true);
+    row("dc-date-format", "February 30", page(meta("name=dc.date", "2024-02-30")), true);
+    row("dc-date-format", "with a time", page(meta("name=DC.Date", "2024-05-31T10:30:05.5+02:00")),
+        false);
+    row("expires-format", "-1", page(meta("http-equiv=expires", "-1")), true);
+    row("expires-format", "an HTTP date",
+        page(meta("http-equiv=Expires", "Sun, 06 Nov 1994 08:49:37 GMT")), false);
+    row("expires-format", "0", page(meta("http-equiv=expires", "0")), false);
+    row("tag-after-head", "keywords in the body", page(good, meta("name=keywords", "a")), true);
+    row("tag-after-head", "microdata in the body", page(good, meta("itemprop=name", "a")), false);
+}
+
+void TestPageChecker::rules() {
+    QFETCH(QString, rule);
+    QFETCH(QByteArray, page);
+    QFETCH(bool, found);
+    const QStringList ids = ruleIds(checkPage(page));
+    QVERIFY2(ids.contains(rule) == found, qPrintable(ids.join(' ')));
+}
+
+void TestPageChecker::goodPageHasNoFindings() {
+    QCOMPARE(ruleIds(checkPage(page(kGoodHead))), QStringList());
+}
+
+// Lines end at CR LF, a lone CR or a lone LF; columns count the characters of
+// the line in the page's charset.
+void TestPageChecker::places_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<bool>("asText"); // the page is UTF-8 text, as the window checks it
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+
+    const QByteArray tail = "<title></title>";
+    QTest::newRow("LF") << "<html>\n<head>\n  " + tail << false << "title-empty" << 3 << 3;
+    QTest::newRow("CR LF") << "<html>\r\n<head>\r\n  " + tail << false << "title-empty" << 3 << 3;
+    QTest::newRow("CR") << "<html>\r<head>\r\r  " + tail << false << "title-empty" << 4 << 3;
+    QTest::newRow("UTF-8") << "<head>\n<!-- \xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e -->" + tail
+                           << false << "title-empty" << 2 << 13;
+    QTest::newRow("windows-1252") << "<head><meta charset=windows-1252>\n<!-- \xe9\x80 -->" + tail
+                                  << false << "title-empty" << 2 << 12;
+    QTest::newRow("Shift_JIS") << "<head><meta charset=shift_jis>\n\x82\xa0\x82\xa0" + tail << false
+                               << "title-empty" << 2 << 3;
+    QTest::newRow("byte-order mark")
+        << "\xef\xbb\xbf<head>" + tail << false << "title-empty" << 1 << 7;
+    QTest::newRow("no head") << QByteArray() << false << "head-missing" << 1 << 1;
+    QTest::newRow("text, declaring windows-1252")
+        << "<head><meta charset=windows-1252>\r\n<!-- \xc3\xa9 -->" + tail << true << "title-empty"
+        << 2 << 11;
+    QTest::newRow("text, past the head")
+        << QByteArray("<head></head>\r\n\xf0\x9d\x84\x9e<title>x</title>") << true
+        << "tag-after-head" << 2 << 2;
+}
+
+void TestPageChecker::places() {
+    QFETCH(QByteArray, page);
+    QFETCH(bool, asText);
+    QFETCH(QString, rule);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    const QString text = QString::fromUtf8(page);
+    const std::vector<Finding> findings = asText ? checkText(text) : checkPage(page);
+    const auto found = std::find_if(findings.begin(), findings.end(),
+                                    [&](const Finding &f) { return ruleEntry(f.rule).id == rule; });
+    QVERIFY2(found != findings.end(), qPrintable(ruleIds(findings).join(' ')));
+    QCOMPARE(found->line, line);
+    QCOMPARE(found->column, column);
+    QVERIFY(!ruleIds(findings).contains("charset-mismatch"));
+    if (asText)
+        QVERIFY(text.sliced(textOffset(text, line, column)).startsWith("<title>"));
+}
+
+void TestPageChecker::findingsInPageOrder() {
+    const std::vector<Finding> findings =
+        checkPage(page(meta("name=keywords", ""), "<title>x</title>\n" + meta("name=robots", "")));
+    QCOMPARE(ruleIds(findings), QStringList({"title-missing", "description-missing",
+                                             "charset-missing", "viewport-missing", "content-empty",
+                                             "tag-after-head", "tag-after-head"}));
+    QCOMPARE(findings.back().message(), "<meta name=\"robots\"> is after the head; it belongs in "
+                                        "the head.");
+    for (size_t i = 1; i < findings.size(); ++i)
+        QVERIFY(std::pair(findings[i - 1].line, findings[i - 1].column) <=
+                std::pair(findings[i].line, findings[i].column));
+}
+
+QTEST_APPLESS_MAIN(TestPageChecker)
+#include "test_page_checker.moc"
