@@ -63,7 +63,8 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     ConfirmingDesktop desktop;
-    velko::MainWindow window(desktop, velko::Settings{});
+    velko::MemoryRecentForms recentForms;
+    velko::MainWindow window(desktop, velko::Settings{}, recentForms);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -671,6 +671,17 @@
     </message>
 </context>
 <context>
+    <name>velko::FormPresets</name>
+    <message>
+        <source>Open Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Form As</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::HelpViewer</name>
     <message>
         <source>Velko Help</source>
@@ -807,6 +818,18 @@
         <source>&amp;Update Tags In File</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Open Form...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Form As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -923,6 +946,11 @@
     <name>velko::QtDesktopServices</name>
     <message>
         <source>HTML (*.htm *.html);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form files (*.json);;All (*)</source>
         <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>

@@ -671,6 +671,17 @@
     </message>
 </context>
 <context>
+    <name>velko::FormPresets</name>
+    <message>
+        <source>Open Form</source>
+        <translation>Formular öffnen</translation>
+    </message>
+    <message>
+        <source>Save Form As</source>
+        <translation>Formular speichern unter</translation>
+    </message>
+</context>
+<context>
     <name>velko::HelpViewer</name>
     <message>
         <source>Velko Help</source>
@@ -807,6 +818,18 @@
         <source>&amp;Update Tags In File</source>
         <translation>Tags in Datei &amp;aktualisieren</translation>
     </message>
+    <message>
+        <source>&amp;Open Form...</source>
+        <translation>Formular ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Form As...</source>
+        <translation>Formular &amp;speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Forms</source>
+        <translation>&amp;Zuletzt verwendete Formulare</translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -925,6 +948,11 @@
         <source>HTML (*.htm *.html);;All (*)</source>
         <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
         <translation>HTML (*.htm *.html);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Form files (*.json);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation>Formulardateien (*.json);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

@@ -10,8 +10,7 @@ QString CommonDialog::showOpen(const QString &title) {
 }
 
 QString CommonDialog::showSave(const QString &title) {
-    m_fileName =
-        m_desktop.chooseFile({FileDialog::Kind::Save, title, QString(), QStringLiteral("html")});
+    m_fileName = m_desktop.chooseFile({FileDialog::Kind::Save, title, QString()});
     return m_fileName;
 }
 

@@ -27,17 +27,18 @@ struct Message {
     bool operator==(const Message &) const = default;
 };
 
-// An open or save file dialog, offering HTML files first and all files second.
-// The open dialog accepts only existing files; the save dialog asks before it
-// replaces one.
+// An open or save file dialog. The open dialog accepts only existing files;
+// the save dialog asks before it replaces one and adds the filter's extension
+// to a name typed without one.
+//   Html: HTML files (".html") first, all files second.
+//   FormFile: form files (".json") first, all files second.
 struct FileDialog {
     enum class Kind { Open, Save };
+    enum class Filter { Html, FormFile };
     Kind kind;
     QString title;
     QString fileName; // shown when the dialog opens
-    // Added by the save dialog to a name typed without an extension; empty:
-    // the name is used exactly as given.
-    QString defaultSuffix = {};
+    Filter filter = Filter::Html;
 
     bool operator==(const FileDialog &) const = default;
 };

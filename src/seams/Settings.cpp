@@ -6,8 +6,20 @@
 
 namespace velko {
 
+namespace {
+
+// Velko's settings file; QSettings is neither copied nor moved, so this
+// relies on the returned object being built in place.
+QSettings store() {
+    return QSettings(QStringLiteral("velko"), QStringLiteral("velko"));
+}
+
+const QString kRecentFormsKey = QStringLiteral("forms/recent");
+
+} // namespace
+
 Settings readSettings() {
-    const QSettings store(QStringLiteral("velko"), QStringLiteral("velko"));
+    const QSettings store = velko::store();
     Settings settings;
     bool ok = false;
     const int seconds = store.value(QStringLiteral("fetch/timeoutSeconds")).toInt(&ok);
@@ -23,6 +35,14 @@ Settings readSettings() {
                           QStringLiteral("/velko");
     QDir().mkpath(settings.dataFolder);
     return settings;
+}
+
+QStringList SettingsRecentForms::recentForms() const {
+    return store().value(kRecentFormsKey).toStringList();
+}
+
+void SettingsRecentForms::setRecentForms(const QStringList &paths) {
+    store().setValue(kRecentFormsKey, paths);
 }
 
 } // namespace velko

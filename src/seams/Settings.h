@@ -5,6 +5,7 @@
 // what needs them, so that nothing else reads a setting behind its caller's back.
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace velko {
@@ -31,5 +32,31 @@ struct Settings {
 // default. The data folder follows the XDG base directories and is created
 // when missing.
 Settings readSettings();
+
+// Where the form files last opened or saved are kept between runs, newest
+// first. The window is handed one and never reads the settings itself.
+class RecentFormStore {
+public:
+    virtual ~RecentFormStore() = default;
+    virtual QStringList recentForms() const = 0;
+    virtual void setRecentForms(const QStringList &paths) = 0;
+};
+
+// Kept in the user's settings.
+class SettingsRecentForms final : public RecentFormStore {
+public:
+    QStringList recentForms() const override;
+    void setRecentForms(const QStringList &paths) override;
+};
+
+// Kept for this run only, for tests and benchmarks.
+class MemoryRecentForms final : public RecentFormStore {
+public:
+    QStringList recentForms() const override { return m_paths; }
+    void setRecentForms(const QStringList &paths) override { m_paths = paths; }
+
+private:
+    QStringList m_paths;
+};
 
 } // namespace velko

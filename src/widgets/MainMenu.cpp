@@ -7,8 +7,8 @@ namespace velko {
 
 namespace {
 
-// One row per menu, item or separator, in menu-bar order. A row without a
-// member is a separator; a menu row starts a new menu. Captions are English
+// One row per menu, item, submenu or separator, in menu-bar order. A row
+// without a member is a separator; a menu row starts a new menu. Captions are English
 // source texts, translated when the menus are built; shortcuts stay as they are.
 struct MenuRow {
     const char *objectName;
@@ -16,6 +16,7 @@ struct MenuRow {
     const char *shortcut;
     QAction *MainMenu::*item;
     QMenu *MainMenu::*menu;
+    QMenu *MainMenu::*submenu = nullptr;
 };
 
 constexpr MenuRow kRows[] = {
@@ -42,6 +43,13 @@ constexpr MenuRow kRows[] = {
      &MainMenu::formFill, nullptr},
     {"mnuFormClearAll", QT_TRANSLATE_NOOP("velko::MainMenu", "&Clear Form Fields"), "",
      &MainMenu::formClearAll, nullptr},
+    {"mnuFormSpace1", "", "", nullptr, nullptr},
+    {"mnuFormOpen", QT_TRANSLATE_NOOP("velko::MainMenu", "&Open Form..."), "Ctrl+Shift+O",
+     &MainMenu::formOpen, nullptr},
+    {"mnuFormSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save Form As..."), "Ctrl+Shift+S",
+     &MainMenu::formSaveAs, nullptr},
+    {"mnuFormRecent", QT_TRANSLATE_NOOP("velko::MainMenu", "&Recent Forms"), "", nullptr, nullptr,
+     &MainMenu::formRecent},
 
     {"mnuTags", QT_TRANSLATE_NOOP("velko::MainMenu", "&Tags"), "", nullptr, &MainMenu::tags},
     {"mnuTagsGenerate", QT_TRANSLATE_NOOP("velko::MainMenu", "&Generate Tags"), "Ctrl+G",
@@ -93,6 +101,12 @@ MainMenu buildMainMenu(QMenuBar *bar) {
             current = bar->addMenu(caption(row));
             current->setObjectName(name);
             menu.*row.menu = current;
+            continue;
+        }
+        if (row.submenu) {
+            QMenu *submenu = current->addMenu(caption(row));
+            submenu->setObjectName(name);
+            menu.*row.submenu = submenu;
             continue;
         }
         QAction *action = row.item ? current->addAction(caption(row)) : current->addSeparator();

@@ -20,6 +20,9 @@ struct MainMenu {
     QMenu *form = nullptr;
     QAction *formFill = nullptr;
     QAction *formClearAll = nullptr;
+    QAction *formOpen = nullptr;
+    QAction *formSaveAs = nullptr;
+    QMenu *formRecent = nullptr; // filled by the window as the Form menu opens
 
     QMenu *tags = nullptr;
     QAction *tagsGenerate = nullptr;

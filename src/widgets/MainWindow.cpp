@@ -34,7 +34,8 @@ constexpr QSize kClientSize(359, 427);
 
 } // namespace
 
-MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent)
+MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings,
+                       RecentFormStore &recentForms, QWidget *parent)
     : QMainWindow(parent)
     , m_desktop(desktop)
     , m_settings(settings)
@@ -44,7 +45,8 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, QWidg
     , m_fetcher(settings.fetchTimeoutSeconds)
     , m_fileImport(*this, desktop, m_dialog, m_document)
     , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
-    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
+    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost)
+    , m_presets(*this, desktop, recentForms) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -133,6 +135,7 @@ QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
 void MainWindow::connectMenus() {
     connect(m_menu.file, &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRules);
     connect(m_menu.form, &QMenu::aboutToShow, this, &MainWindow::applyFormMenuRules);
+    connect(m_menu.form, &QMenu::aboutToShow, this, &MainWindow::fillRecentForms);
     connect(m_menu.tags, &QMenu::aboutToShow, this, &MainWindow::applyTagsMenuRules);
 
     auto onTrigger = [this](QAction *action, auto command) {
@@ -143,6 +146,8 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
     onTrigger(m_menu.tagsCheck, &MainWindow::checkPage);
+    onTrigger(m_menu.formOpen, [this] { m_presets.open(); });
+    onTrigger(m_menu.formSaveAs, [this] { m_presets.saveAs(); });
 
     auto document = [this](auto command) { return [this, command] { (m_document.*command)(); }; };
     onTrigger(m_menu.fileNew, document(&DocumentCommands::newDocument));
@@ -292,6 +297,22 @@ void MainWindow::applyTagsMenuRules() {
     m_menu.tagsCopy->setEnabled(state.copy);
     m_menu.tagsSaveAs->setEnabled(state.saveAs);
     m_menu.tagsCheck->setEnabled(state.check);
+}
+
+// "&1 /path/preset.json", newest first; greyed out while there are none.
+void MainWindow::fillRecentForms() {
+    m_menu.formRecent->clear();
+    const QStringList paths = m_presets.recent();
+    for (int i = 0; i < paths.size(); ++i) {
+        QString text = paths[i];
+        QAction *item =
+            m_menu.formRecent->addAction(QStringLiteral("&%1 ").arg(i + 1) +
+                                         text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setObjectName(QStringLiteral("mnuFormRecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this,
+                [this, path = paths[i]] { run([this, path] { m_presets.openRecent(path); }); });
+    }
+    m_menu.formRecent->setEnabled(!paths.isEmpty());
 }
 
 bool MainWindow::isMenuShortcut(const QKeySequence &keys) const {

@@ -2,6 +2,7 @@
 
 #include "document/DocumentCommands.h"
 #include "fields/FieldCatalogue.h"
+#include "fields/FormPresets.h"
 #include "fields/FormValue.h"
 #include "help/UpdateCheck.h"
 #include "import/FileImport.h"
@@ -34,7 +35,9 @@ class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
-    MainWindow(DesktopServices &desktop, const Settings &settings, QWidget *parent = nullptr);
+    // The Recent Forms list is kept in `recentForms`.
+    MainWindow(DesktopServices &desktop, const Settings &settings, RecentFormStore &recentForms,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     FormValue form() const override;
@@ -72,6 +75,7 @@ private:
 
     void applyFileMenuRules();
     void applyFormMenuRules();
+    void fillRecentForms();
     void applyTagsMenuRules();
     bool isMenuShortcut(const QKeySequence &keys) const;
 
@@ -95,6 +99,7 @@ private:
     FileImport m_fileImport;
     WebImport m_webImport;
     UpdateCheck m_updateCheck;
+    FormPresets m_presets;
     MainMenu m_menu;
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;

@@ -14,9 +14,16 @@ namespace velko {
 namespace {
 
 // "All" must show files without an extension too, so it is "*", not "*.*".
-//: The file dialogs' filters: keep the patterns in brackets and the ";;".
-constexpr auto kFileFilter =
-    QT_TRANSLATE_NOOP("velko::QtDesktopServices", "HTML (*.htm *.html);;All (*)");
+struct FilterTexts {
+    const char *filter;
+    const char *defaultSuffix;
+};
+constexpr FilterTexts kFilters[] = {
+    //: The file dialogs' filters: keep the patterns in brackets and the ";;".
+    {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "HTML (*.htm *.html);;All (*)"), "html"},
+    //: The file dialogs' filters: keep the patterns in brackets and the ";;".
+    {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "Form files (*.json);;All (*)"), "json"},
+};
 
 } // namespace
 
@@ -70,16 +77,14 @@ Answer QtDesktopServices::showMessage(const Message &message) {
 }
 
 QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
-    const QString filter = QCoreApplication::translate("velko::QtDesktopServices", kFileFilter);
-    if (dialog.kind == FileDialog::Kind::Open)
-        return QFileDialog::getOpenFileName(m_owner, dialog.title, dialog.fileName, filter);
-    // getSaveFileName has no default suffix; the dialog it would build is this.
-    QFileDialog chooser(m_owner, dialog.title, dialog.fileName, filter);
-    chooser.setAcceptMode(QFileDialog::AcceptSave);
-    chooser.setDefaultSuffix(dialog.defaultSuffix);
-    if (chooser.exec() != QDialog::Accepted)
-        return {};
-    return chooser.selectedFiles().value(0);
+    const FilterTexts &texts = kFilters[int(dialog.filter)];
+    QFileDialog box(m_owner, dialog.title, dialog.fileName,
+                    QCoreApplication::translate("velko::QtDesktopServices", texts.filter));
+    const bool open = dialog.kind == FileDialog::Kind::Open;
+    box.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    box.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    box.setDefaultSuffix(QString::fromUtf8(texts.defaultSuffix));
+    return box.exec() == QDialog::Accepted ? box.selectedFiles().value(0) : QString();
 }
 
 void QtDesktopServices::beep() {

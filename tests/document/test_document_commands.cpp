@@ -35,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(d().desktop().beeps, 1);
         TRIGGER(d(), "mnuFileSaveAs");
         QCOMPARE(d().desktop().fileDialogs.last(),
-                 (FileDialog{FileDialog::Kind::Save, "Save File As", "", "html"}));
+                 (FileDialog{FileDialog::Kind::Save, "Save File As", ""}));
         QCOMPARE(test::bytesOf(page), "<html>\r\n");
         const QString block =
             "<title>Home</title>\r\n<meta name=\"DC.Title\" content=\"Home\">\r\n";

@@ -90,6 +90,7 @@ private Q_SLOTS:
             {"Save File As", menuItem("mnuFileSaveAs")},
             {"Save File", menuItem("mnuFileSave")},
             {"Save Tags As", menuItem("mnuTagsSaveAs")},
+            {"Save Form As", menuItem("mnuFormSaveAs")},
             {"--insert --output", insertOutput},
             {"Url.dat", urlHistory},
         };

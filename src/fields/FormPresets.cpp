@@ -1,0 +1,99 @@
+#include "fields/FormPresets.h"
+
+#include "cli/FormFile.h"
+#include "seams/DesktopServices.h"
+#include "seams/Workspace.h"
+#include "text/TextFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace velko {
+
+namespace {
+
+// "PATH: error", as the command line says it.
+Message problem(const QString &title, const QString &path, const QString &error) {
+    return {title, path + QStringLiteral(": ") + error};
+}
+
+} // namespace
+
+FormPresets::FormPresets(Workspace &workspace, DesktopServices &desktop, RecentFormStore &recent)
+    : m_workspace(workspace)
+    , m_desktop(desktop)
+    , m_recent(recent) {}
+
+QStringList FormPresets::recent() const {
+    return m_recent.recentForms();
+}
+
+QString FormPresets::lastPath() const {
+    return recent().value(0);
+}
+
+void FormPresets::open() {
+    const QString path = m_desktop.chooseFile(
+        {FileDialog::Kind::Open, QCoreApplication::translate("velko::FormPresets", "Open Form"),
+         lastPath(), FileDialog::Filter::FormFile});
+    if (path.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    load(path);
+}
+
+void FormPresets::openRecent(const QString &path) {
+    if (!QFileInfo::exists(path)) {
+        QStringList paths = recent();
+        paths.removeAll(path);
+        m_recent.setRecentForms(paths);
+    }
+    load(path);
+}
+
+void FormPresets::load(const QString &path) {
+    const QString title = QCoreApplication::translate("velko::FormPresets", "Open Form");
+    QFile file(path);
+    QString error;
+    if (!openRegularFile(file, &error)) {
+        m_desktop.showMessage(problem(title, path, error));
+        return;
+    }
+    std::optional<FormValue> form = parseFormFile(file.readAll(), &error);
+    if (!form) {
+        m_desktop.showMessage(problem(title, path, error));
+        return;
+    }
+    // The spare slot is no key of the file; clearing the form keeps it too.
+    (*form)[Field::Spare] = m_workspace.form()[Field::Spare];
+    m_workspace.setForm(*form);
+    m_workspace.selectPage(Page::General);
+    remember(path);
+}
+
+void FormPresets::saveAs() {
+    const QString path = m_desktop.chooseFile(
+        {FileDialog::Kind::Save, QCoreApplication::translate("velko::FormPresets", "Save Form As"),
+         lastPath(), FileDialog::Filter::FormFile});
+    if (path.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    QString error;
+    if (!writeFileAtomically(path, formFileText(m_workspace.form()) + '\n', &error)) {
+        m_desktop.showMessage(generalError(path + QStringLiteral(": ") + error));
+        return;
+    }
+    remember(path);
+}
+
+void FormPresets::remember(const QString &path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList paths = recent();
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    m_recent.setRecentForms(paths.mid(0, kRecentCount));
+}
+
+} // namespace velko
