@@ -25,7 +25,8 @@ int main(int argc, char *argv[]) {
     // The pictures show the settings as they come, whatever the user has set.
     const velko::Settings settings;
     QWidget *shown = nullptr;
-    velko::MainWindow mainWindow(desktop, settings);
+    velko::MemoryRecentForms recentForms;
+    velko::MainWindow mainWindow(desktop, settings, recentForms);
     velko::AboutBox *box = nullptr;
     if (window) {
         mainWindow.findChild<QAction *>(QStringLiteral("mnuFormFill"))->trigger();
