@@ -11,15 +11,23 @@
 //                                   File does: read, show, read its tags
 //   bench_window save PAGE          imports the page, then prints ms for Save
 //                                   File to write it back over itself
+//   bench_window site FOLDER        Update Tags In Files on the pages under
+//                                   FOLDER (which it changes): prints ms to
+//                                   the preview shown, the longest the event
+//                                   loop went unserved meanwhile, ms to the
+//                                   pages written and the longest gap then
 
 #include "seams/DesktopServices.h"
 #include "widgets/MainWindow.h"
+#include "widgets/SiteUpdateDialog.h"
 #include "widgets/TextArea.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 
@@ -28,8 +36,11 @@ namespace {
 // Answers every question with OK, as a user confirming the insertion would.
 class ConfirmingDesktop final : public velko::DesktopServices {
 public:
+    QStringList pages; // what the pages dialog chooses
+
     velko::Answer showMessage(const velko::Message &) override { return velko::Answer::Ok; }
     QString chooseFile(const velko::FileDialog &) override { return {}; }
+    QStringList choosePages(const QString &) override { return pages; }
     void beep() override {}
     void setClipboardText(const QString &) override {}
     bool openUrl(const QUrl &) override { return true; }
@@ -52,6 +63,63 @@ QString htmlOfSize(qsizetype bytes) {
     return text;
 }
 
+// The longest time the event loop went without serving a timer, a stand-in
+// for a click or a repaint, since the last reset.
+class GapMeter {
+public:
+    GapMeter() {
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longestNs = std::max(m_longestNs, m_sinceLast.nsecsElapsed());
+            m_sinceLast.restart();
+        });
+        reset();
+        m_timer.start();
+    }
+    void reset() {
+        m_longestNs = 0;
+        m_sinceLast.restart();
+    }
+    double longestMs() const { return double(m_longestNs) / 1e6; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceLast;
+    qint64 m_longestNs = 0;
+};
+
+// Update Tags In Files with the form of run.sh's form.json, each page's own
+// title and description kept.
+int updateSite(velko::MainWindow &window, ConfirmingDesktop &desktop, const QString &folder) {
+    velko::FormValue form;
+    form[velko::Field::Title] = QStringLiteral("Bench");
+    form[velko::Field::Author] = QStringLiteral("Ann");
+    form[velko::List::Robot] = {0, QStringLiteral("all")};
+    form[velko::Check::DCTitle] = true;
+    window.setForm(form);
+    desktop.pages = {folder};
+
+    GapMeter gaps;
+    QElapsedTimer timer;
+    timer.start();
+    window.findChild<QAction *>(QStringLiteral("mnuTagsUpdateFiles"))->trigger();
+    auto *dialog = window.findChild<velko::SiteUpdateDialog *>();
+    if (!dialog)
+        return 1;
+    QEventLoop wait;
+    QObject::connect(dialog, &velko::SiteUpdateDialog::previewFinished, &wait, &QEventLoop::quit);
+    wait.exec();
+    std::printf("%.1f %.1f ", double(timer.nsecsElapsed()) / 1e6, gaps.longestMs());
+
+    gaps.reset();
+    timer.restart();
+    QObject::connect(dialog, &QDialog::finished, &wait, &QEventLoop::quit);
+    dialog->findChild<QPushButton *>(QStringLiteral("cmdUpdate"))->click();
+    wait.exec();
+    std::printf("%.1f %.1f\n", double(timer.nsecsElapsed()) / 1e6, gaps.longestMs());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -59,7 +127,7 @@ int main(int argc, char *argv[]) {
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: bench_window startup START_NS | text MEGABYTES | insert "
-                             "MEGABYTES | import PAGE | save PAGE\n");
+                             "MEGABYTES | import PAGE | save PAGE | site FOLDER\n");
         return 2;
     }
     ConfirmingDesktop desktop;
@@ -73,6 +141,9 @@ int main(int argc, char *argv[]) {
         std::printf("%.1f\n", double(nowNs() - args[2].toLongLong()) / 1e6);
         return 0;
     }
+
+    if (args[1] == QLatin1String("site"))
+        return updateSite(window, desktop, args[2]);
 
     auto *area = window.findChild<velko::TextArea *>(QStringLiteral("rtfFile"));
     window.selectPage(velko::Page::HtmlFile);

@@ -830,12 +830,28 @@
         <source>&amp;Recent Forms</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Update Tags In &amp;Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
     <message>
         <source>%1[*] - Velko</source>
         <extracomment>The window&apos;s title: the document&apos;s file name, Qt&apos;s place for the changed mark, and the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Tags In Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html) in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages are being updated. Stop updating them?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -952,6 +968,81 @@
     <message>
         <source>Form files (*.json);;All (*)</source>
         <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::SiteUpdateDialog</name>
+    <message>
+        <source>replace %1, add %2, remove %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Tags In Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep each page&apos;s own title, description and addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave each page&apos;s title, description, og:title, og:description, og:url and canonical link as they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the update does to each page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update %1 Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages updated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unchanged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left untouched when stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

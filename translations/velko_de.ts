@@ -830,6 +830,10 @@
         <source>&amp;Recent Forms</source>
         <translation>&amp;Zuletzt verwendete Formulare</translation>
     </message>
+    <message>
+        <source>Update Tags In &amp;Files...</source>
+        <translation>Tags in &amp;Dateien aktualisieren...</translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -837,6 +841,18 @@
         <source>%1[*] - Velko</source>
         <extracomment>The window&apos;s title: the document&apos;s file name, Qt&apos;s place for the changed mark, and the program&apos;s name</extracomment>
         <translation>%1[*] - Velko</translation>
+    </message>
+    <message>
+        <source>Update Tags In Files</source>
+        <translation>Tags in Dateien aktualisieren</translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html) in %1.</source>
+        <translation>In %1 gibt es keine Seiten (*.htm, *.html).</translation>
+    </message>
+    <message>
+        <source>Pages are being updated. Stop updating them?</source>
+        <translation>Seiten werden gerade aktualisiert. Aktualisierung abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -953,6 +969,81 @@
         <source>Form files (*.json);;All (*)</source>
         <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
         <translation>Formulardateien (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>velko::SiteUpdateDialog</name>
+    <message>
+        <source>replace %1, add %2, remove %3</source>
+        <translation>%1 ersetzen, %2 hinzufügen, %3 entfernen</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Update Tags In Files</source>
+        <translation>Tags in Dateien aktualisieren</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>Keep each page&apos;s own title, description and addresses</source>
+        <translation>Titel, Beschreibung und Adressen jeder Seite beibehalten</translation>
+    </message>
+    <message>
+        <source>Leave each page&apos;s title, description, og:title, og:description, og:url and canonical link as they are</source>
+        <translation>Titel, Beschreibung, og:title, og:description, og:url und kanonischen Link jeder Seite unverändert lassen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>What the update does to each page</source>
+        <translation>Was die Aktualisierung an jeder Seite ändert</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Update %1 Pages</source>
+        <translation>%1 Seiten aktualisieren</translation>
+    </message>
+    <message>
+        <source>Pages updated: %1</source>
+        <translation>Aktualisierte Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Unchanged: %1</source>
+        <translation>Unverändert: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Left untouched when stopped: %1</source>
+        <translation>Beim Abbruch unberührt: %1</translation>
     </message>
 </context>
 <context>

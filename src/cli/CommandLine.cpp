@@ -3,12 +3,13 @@
 #include "cli/Arguments.h"
 #include "cli/FormFile.h"
 #include "cli/PageCheck.h"
-#include "cli/PageFile.h"
-#include "cli/PageUpdate.h"
+#include "document/PageUpdate.h"
+#include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
 #include "import/MetaTagReader.h"
 #include "page/PageHead.h"
 #include "tags/TagBlock.h"
+#include "text/PageFile.h"
 #include "text/TextFile.h"
 
 #include <QCommandLineParser>
@@ -177,6 +178,7 @@ struct UpdateTarget {
     QString output; // --output: the one page's new file
     bool inPlace = false;
     bool dryRun = false;
+    bool keepPageFields = false;
 };
 
 // Pages are updated (and with --in-place written back) on every core, a batch
@@ -186,7 +188,7 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     const std::optional<FormValue> form = session.readForm(formPath);
     if (!form)
         return kUsage;
-    const std::vector<TagLine> lines = BuildTagLines(*form, DcNameCase::Capitalised);
+    const std::vector<TagLine> lines = siteTagLines(*form, target.keepPageFields);
     if (lines.empty())
         return session.fail(kFailed, QString::fromUtf8(insertion::kNoTags));
     const UpdateOutput output = target.dryRun    ? UpdateOutput::Diff
@@ -217,7 +219,7 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
             }
             if (!toFile)
                 session.print(done[i].output);
-            session.warn(path + QStringLiteral(": ") + done[i].summary);
+            session.warn(path + QStringLiteral(": ") + done[i].summary());
         }
     }
     return code;
@@ -301,7 +303,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
         {options.generate, options.lowerCaseDc.names()},
         {options.insert, options.output.names()},
         {options.update, options.output.names() + options.inPlace.names() + options.dryRun.names() +
-                             options.filesFrom.names() + options.nulSeparated.names()},
+                             options.keepPageFields.names() + options.filesFrom.names() +
+                             options.nulSeparated.names()},
         {options.read, options.filesFrom.names() + options.nulSeparated.names()},
         {options.check, options.filesFrom.names() + options.nulSeparated.names() +
                             options.format.names() + options.ignore.names()},
@@ -347,7 +350,8 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
         if (!all)
             return kUsage;
         return update(session, parser.value(options.update), *all,
-                      {parser.value(options.output), inPlace, parser.isSet(options.dryRun)});
+                      {parser.value(options.output), inPlace, parser.isSet(options.dryRun),
+                       parser.isSet(options.keepPageFields)});
     }
     if (parser.isSet(options.check)) {
         if (pages.isEmpty() && !parser.isSet(options.filesFrom))

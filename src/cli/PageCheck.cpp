@@ -2,7 +2,7 @@
 
 #include "check/PageChecker.h"
 #include "cli/FormFile.h"
-#include "cli/PageFile.h"
+#include "text/PageFile.h"
 
 namespace velko {
 

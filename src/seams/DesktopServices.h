@@ -6,6 +6,7 @@
 #include "seams/Settings.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace velko {
@@ -50,6 +51,9 @@ public:
     virtual Answer showMessage(const Message &message) = 0;
     // The chosen path; empty when the user cancelled.
     virtual QString chooseFile(const FileDialog &dialog) = 0;
+    // Several existing pages (*.htm *.html), or one folder, in one dialog
+    // titled `title`; empty when the user cancelled.
+    virtual QStringList choosePages(const QString &title) = 0;
     virtual void beep() = 0;
     virtual void setClipboardText(const QString &text) = 0;
     // Opens an address (a web page, a mailto: link) in the user's default

@@ -1,8 +1,8 @@
 #include "widgets/FormControls.h"
 
+#include "fields/FormLayout.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/TextArea.h"
-#include "fields/FormLayout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

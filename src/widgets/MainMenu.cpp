@@ -58,6 +58,8 @@ constexpr MenuRow kRows[] = {
      &MainMenu::tagsInsert, nullptr},
     {"mnuTagsUpdate", QT_TRANSLATE_NOOP("velko::MainMenu", "&Update Tags In File"), "Ctrl+U",
      &MainMenu::tagsUpdate, nullptr},
+    {"mnuTagsUpdateFiles", QT_TRANSLATE_NOOP("velko::MainMenu", "Update Tags In &Files..."), "",
+     &MainMenu::tagsUpdateFiles, nullptr},
     {"mnuTagsCopy", QT_TRANSLATE_NOOP("velko::MainMenu", "&Copy Tags"), "Ctrl+C",
      &MainMenu::tagsCopy, nullptr},
     {"mnuTagsSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save Tags As"), "",

@@ -28,6 +28,7 @@ struct MainMenu {
     QAction *tagsGenerate = nullptr;
     QAction *tagsInsert = nullptr;
     QAction *tagsUpdate = nullptr;
+    QAction *tagsUpdateFiles = nullptr;
     QAction *tagsCopy = nullptr;
     QAction *tagsSaveAs = nullptr;
     QAction *tagsCheck = nullptr;

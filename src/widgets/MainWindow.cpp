@@ -2,6 +2,9 @@
 
 #include "check/PagePlaces.h"
 #include "document/MenuRules.h"
+#include "document/SitePages.h"
+#include "document/SiteUpdate.h"
+#include "document/TagInsertion.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
 #include "import/UrlHistory.h"
@@ -9,12 +12,14 @@
 #include "tags/TagBlock.h"
 #include "widgets/FindingsList.h"
 #include "widgets/FormControls.h"
+#include "widgets/SiteUpdateDialog.h"
 #include "widgets/TextArea.h"
 #include "widgets/WebImportDialog.h"
 #include "widgets/WebPreviews.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
@@ -172,6 +177,7 @@ void MainWindow::connectMenus() {
         onTrigger(action,
                   [this, page = page] { m_desktop.openUrl(makerUrl(m_settings.makerHost, page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
+    onTrigger(m_menu.tagsUpdateFiles, &MainWindow::updateTagsInFiles);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
 }
@@ -378,9 +384,54 @@ void MainWindow::openWebPage() {
     m_webDialog->showModal();
 }
 
+// One run at a time: while its dialog is open, the item brings it to the front.
+void MainWindow::updateTagsInFiles() {
+    if (m_siteDialog) {
+        m_siteDialog->raise();
+        m_siteDialog->activateWindow();
+        return;
+    }
+    const FormValue form = this->form();
+    if (siteTagLines(form, false).empty()) {
+        using namespace insertion;
+        QStringList lines;
+        for (const char *line : {kNoTags, kFillIn, kThenGenerate})
+            lines << QCoreApplication::translate("velko::DocumentCommands", line);
+        m_desktop.showMessage(
+            {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
+             lines.join(QStringLiteral("\r\n"))});
+        return;
+    }
+    const QStringList chosen = m_desktop.choosePages(tr("Update Tags In Files"));
+    if (chosen.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    const QStringList pages = pagesToUpdate(chosen);
+    if (pages.isEmpty()) {
+        m_desktop.showMessage(
+            {tr("Update Tags In Files"), tr("There are no pages (*.htm, *.html) in %1.")
+                                             .arg(QDir::toNativeSeparators(chosen.first()))});
+        return;
+    }
+    m_siteDialog = new SiteUpdateDialog(m_desktop, pages, form, this);
+    m_siteDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_siteDialog->show();
+}
+
 // Exit and the close box. The address history is saved when the program
-// ends, too.
+// ends, too. Closing while pages are being written asks first; the pages in
+// hand are finished.
 void MainWindow::closeEvent(QCloseEvent *event) {
+    if (m_siteDialog && m_siteDialog->isWriting()) {
+        if (m_desktop.showMessage({tr("Update Tags In Files"),
+                                   tr("Pages are being updated. Stop updating them?"),
+                                   Buttons::YesNo}) != Answer::Yes) {
+            event->ignore();
+            return;
+        }
+        m_siteDialog->stop();
+    }
     bool mayClose = false; // a failure while saving keeps the window
     run([this, &mayClose] { mayClose = m_document.askToSaveChanges(); });
     if (!mayClose) {

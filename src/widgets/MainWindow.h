@@ -15,6 +15,7 @@
 #include "widgets/MainMenu.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QTabWidget;
@@ -24,6 +25,7 @@ namespace velko {
 class DesktopServices;
 class FindingsList;
 class FormControls;
+class SiteUpdateDialog;
 class TextArea;
 class WebImportDialog;
 class WebPreviews;
@@ -88,6 +90,7 @@ private:
     void goToFinding(qsizetype line, qsizetype column);
     void fillInExamples();
     void openWebPage();
+    void updateTagsInFiles();
     void clearFormFields();
 
     DesktopServices &m_desktop;
@@ -107,6 +110,7 @@ private:
     FindingsList *m_findings = nullptr;
     WebImportDialog *m_webDialog = nullptr;
     WebPreviews *m_previews = nullptr;
+    QPointer<SiteUpdateDialog> m_siteDialog; // while Update Tags In Files is open
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
 };

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace velko {
@@ -23,6 +24,39 @@ constexpr FilterTexts kFilters[] = {
     {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "HTML (*.htm *.html);;All (*)"), "html"},
     //: The file dialogs' filters: keep the patterns in brackets and the ";;".
     {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "Form files (*.json);;All (*)"), "json"},
+};
+
+// Takes several pages, or one folder: a folder chosen with the accept
+// button is the choice instead of being opened. Qt's own dialog, since a
+// native one would not ask this one.
+class PagesDialog final : public QFileDialog {
+public:
+    PagesDialog(QWidget *owner, const QString &title)
+        : QFileDialog(owner, title, QString(),
+                      QCoreApplication::translate("velko::QtDesktopServices", kFilters[0].filter)) {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setFileMode(QFileDialog::ExistingFiles);
+        setLabelText(QFileDialog::Accept,
+                     QCoreApplication::translate("velko::QtDesktopServices", "Choose"));
+    }
+
+    QStringList chosen() const {
+        return m_folder.isEmpty() ? selectedFiles() : QStringList{m_folder};
+    }
+
+protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (files.size() == 1 && QFileInfo(files.first()).isDir()) {
+            m_folder = files.first();
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_folder;
 };
 
 } // namespace
@@ -85,6 +119,11 @@ QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
     box.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     box.setDefaultSuffix(QString::fromUtf8(texts.defaultSuffix));
     return box.exec() == QDialog::Accepted ? box.selectedFiles().value(0) : QString();
+}
+
+QStringList QtDesktopServices::choosePages(const QString &title) {
+    PagesDialog box(m_owner, title);
+    return box.exec() == QDialog::Accepted ? box.chosen() : QStringList();
 }
 
 void QtDesktopServices::beep() {

@@ -27,4 +27,12 @@ QString ScriptedDesktop::chooseFile(const FileDialog &dialog) {
     return {};
 }
 
+QStringList ScriptedDesktop::choosePages(const QString &title) {
+    fileDialogs << FileDialog{FileDialog::Kind::Open, title, {}};
+    if (!pageChoices.isEmpty())
+        return pageChoices.dequeue();
+    ++unexpected;
+    return {};
+}
+
 } // namespace velko::test

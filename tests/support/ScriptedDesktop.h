@@ -14,7 +14,8 @@ namespace velko::test {
 class ScriptedDesktop final : public DesktopServices {
 public:
     QQueue<Answer> answers;
-    QQueue<QString> fileChoices; // an empty path cancels the dialog
+    QQueue<QString> fileChoices;     // an empty path cancels the dialog
+    QQueue<QStringList> pageChoices; // for choosePages; an empty list cancels
 
     QList<Message> messages;
     QList<FileDialog> fileDialogs;
@@ -27,6 +28,7 @@ public:
 
     Answer showMessage(const Message &message) override;
     QString chooseFile(const FileDialog &dialog) override;
+    QStringList choosePages(const QString &title) override;
     void beep() override { ++beeps; }
     void setClipboardText(const QString &text) override { clipboard << text; }
     bool openUrl(const QUrl &url) override {

@@ -1,25 +1,16 @@
-#include "cli/PageUpdate.h"
+#include "document/PageUpdate.h"
 
-#include "cli/PageFile.h"
-#include "cli/UnifiedDiff.h"
 #include "document/TagInsertion.h"
 #include "document/TagUpdate.h"
+#include "text/PageFile.h"
 #include "text/TextFile.h"
+#include "text/UnifiedDiff.h"
 
 #include <vector>
 
 namespace velko {
 
 namespace {
-
-QString summary(const TagUpdate<QByteArray> &update) {
-    if (update.changes.empty())
-        return QStringLiteral("unchanged");
-    return QStringLiteral("replaced %1, added %2, removed %3")
-        .arg(update.count(TagChangeKind::Replaced))
-        .arg(update.count(TagChangeKind::Added))
-        .arg(update.count(TagChangeKind::Removed));
-}
 
 QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByteArray> &update) {
     std::vector<Splice> splices;
@@ -30,16 +21,29 @@ QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByt
 
 } // namespace
 
+QString PageUpdate::summary() const {
+    if (!changed())
+        return QStringLiteral("unchanged");
+    return QStringLiteral("replaced %1, added %2, removed %3")
+        .arg(replaced)
+        .arg(added)
+        .arg(removed);
+}
+
 PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
                           UpdateOutput output) {
     const PageFile file(path);
     if (!file.error().isEmpty())
-        return {file.error(), {}, {}};
+        return {.error = file.error()};
     const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
     if (!update.headFound)
-        return {QString::fromUtf8(insertion::kNotHtml), {}, {}};
-    PageUpdate result{{}, summary(update), {}};
+        return {.error = QString::fromUtf8(insertion::kNotHtml), .noHead = true};
+    PageUpdate result{.replaced = update.count(TagChangeKind::Replaced),
+                      .added = update.count(TagChangeKind::Added),
+                      .removed = update.count(TagChangeKind::Removed)};
     switch (output) {
+    case UpdateOutput::None:
+        break;
     case UpdateOutput::Page:
         result.output = update.page;
         break;

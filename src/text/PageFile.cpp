@@ -1,4 +1,4 @@
-#include "cli/PageFile.h"
+#include "text/PageFile.h"
 
 #include "text/TextFile.h"
 

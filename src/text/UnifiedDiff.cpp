@@ -1,4 +1,4 @@
-#include "cli/UnifiedDiff.h"
+#include "text/UnifiedDiff.h"
 
 #include <QFile>
 #include <algorithm>

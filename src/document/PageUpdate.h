@@ -1,0 +1,39 @@
+#pragma once
+
+// The update of one page file, for velko --update and Update Tags In Files:
+// its bytes updated as they are, in their own encoding and line breaks, every
+// other byte as it was.
+
+#include "tags/TagBlock.h"
+
+#include <QByteArray>
+#include <QString>
+#include <span>
+
+namespace velko {
+
+// What becomes of the updated page.
+enum class UpdateOutput {
+    None,      // only counted: what the update would do
+    Page,      // handed back, to be printed or written elsewhere
+    Diff,      // a unified diff from the page as it was, handed back
+    WriteBack, // written over the page, atomically, when it changed
+};
+
+struct PageUpdate {
+    QString error = {};  // why the page could not be updated or written back
+    bool noHead = false; // the page has no head tag (`error` says so too)
+    int replaced = 0;
+    int added = 0;
+    int removed = 0;
+    QByteArray output = {}; // the page or the diff, when asked for
+
+    bool changed() const { return replaced + added + removed > 0; }
+    // "replaced 3, added 5, removed 2", or "unchanged"
+    QString summary() const;
+};
+
+// Reads the page at `path` (a regular file) and updates it with the lines.
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output);
+
+} // namespace velko

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "document/SiteUpdate.h"
+#include "fields/FormValue.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QThreadPool>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace velko {
+
+class DesktopServices;
+
+// Update Tags In Files: a preview of what the update does to each page, then
+// the pages that change written. Both run on worker threads, so the window
+// stays responsive; Cancel stops either, and pages already written stay
+// written. A summary follows the writing.
+class SiteUpdateDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    SiteUpdateDialog(DesktopServices &desktop, const QStringList &pages, const FormValue &form,
+                     QWidget *parent);
+    ~SiteUpdateDialog() override;
+
+    bool isWriting() const { return m_writing.isRunning(); }
+    // Stops the work and waits for the pages in hand; no summary follows.
+    void stop();
+
+    void reject() override; // Cancel, Escape and the close button
+
+Q_SIGNALS:
+    void previewFinished();
+
+private:
+    struct SitePage {
+        QString path;
+        SitePageOutcome outcome;
+    };
+
+    void startPreview();
+    void showPreviewRows(int begin, int end);
+    void onPreviewFinished();
+    void startWriting();
+    void onWritingFinished();
+    std::vector<TagLine> lines() const;
+
+    DesktopServices &m_desktop;
+    FormValue m_form;
+    QStringList m_pages;
+    std::vector<SitePageOutcome> m_previewed; // by page, as the preview found them
+    std::vector<SitePage> m_writes;           // the pages that change, written in place
+    QFutureWatcher<SitePageOutcome> m_preview;
+    QFutureWatcher<void> m_writing;
+    // Writing a page waits for the disk (each is synced), so more pages are
+    // in flight than there are cores.
+    QThreadPool m_writers;
+
+    QLabel *m_count = nullptr;
+    QCheckBox *m_keepPageOwn = nullptr;
+    QTableWidget *m_table = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QPushButton *m_update = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
+
+} // namespace velko
