@@ -57,8 +57,9 @@ QStringView modeOptionName(QStringView argument) {
 constexpr auto kUsageText = R"(Usage: velko [PAGE]
        velko --generate FORM [--lowercase-dc]
        velko --insert FORM PAGE [--output FILE]
-       velko --update FORM PAGE [--output FILE] [--dry-run]
+       velko --update FORM PAGE [--output FILE] [--dry-run] [--keep-page-fields]
        velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
+             [--keep-page-fields]
        velko --read [PAGE...] [--files-from LIST [-0]]
        velko --check [PAGE...] [--files-from LIST [-0]] [--format=json]
              [--ignore RULE,...]
@@ -78,6 +79,9 @@ Without a mode, opens the Velko window, with PAGE imported if given.
   --in-place          with --update: write each page back, if it changes
   --dry-run           with --update: write nothing, print a unified diff of each
                       page that would change
+  --keep-page-fields  with --update: leave each page's own title, description,
+                      og:title, og:description, og:url and canonical link (and
+                      their Dublin Core and comment copies) as they are
   --read PAGE...      print, for each page, one line of JSON: {"file", "encoding",
                       "form"}, the form as importing the page leaves it
   --check PAGE...     check the head of each page; print a line per finding,

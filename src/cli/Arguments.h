@@ -36,6 +36,7 @@ struct CommandLineOptions {
     QCommandLineOption update{QStringLiteral("update"), QString(), QStringLiteral("FORM")};
     QCommandLineOption inPlace{QStringLiteral("in-place")};
     QCommandLineOption dryRun{QStringLiteral("dry-run")};
+    QCommandLineOption keepPageFields{QStringLiteral("keep-page-fields")};
     QCommandLineOption read{QStringLiteral("read")};
     QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("LIST")};
     QCommandLineOption nulSeparated{QStringLiteral("0")};
@@ -47,8 +48,9 @@ struct CommandLineOptions {
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const {
-        return {generate,  lowerCaseDc,  insert, output, update, inPlace,      dryRun, read,
-                filesFrom, nulSeparated, check,  format, ignore, formTemplate, help,   version};
+        return {generate, lowerCaseDc,    insert,       output,    update,       inPlace,
+                dryRun,   keepPageFields, read,         filesFrom, nulSeparated, check,
+                format,   ignore,         formTemplate, help,      version};
     }
 };
 

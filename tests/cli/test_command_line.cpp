@@ -67,6 +67,7 @@ void TestCommandLine::initTestCase() {
     test::writeBytes(path("title.json"), R"({"Title": "Home"})");
     test::writeBytes(path("cafe.json"), R"({"Title": "Café"})");
     test::writeBytes(path("empty.json"), "{}");
+    test::writeBytes(path("site.json"), R"({"Title": "Home", "Author": "Ann"})");
     test::writeBytes(path("lf.html"), "<head>\n</head>\n");
     test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
     test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
@@ -270,6 +271,12 @@ void TestCommandLine::update_data() {
         "+<title>Caf\xe9</title>\r\n </head>\r\n";
     QTest::newRow("dry run") << QStringList{"--update", f, "--in-place", "--dry-run", lf, windows}
                              << QByteArray() << 0 << diff << lf + ": replaced 1" << kLf << kWindows;
+    QTest::newRow("each page's own title kept")
+        << QStringList{"--update", path("site.json"), "--in-place", "--keep-page-fields", lf}
+        << QByteArray() << 0 << QByteArray() << lf + ": replaced 0, added 1, removed 0"
+        << QByteArray("<head>\n<meta name=\"author\" content=\"Ann\">\n<title>Old</title>\n"
+                      "<title>Dup</title>\n</head>\n<body></body>")
+        << kWindows;
     QTest::newRow("an empty block")
         << QStringList{"--update", path("empty.json"), lf} << QByteArray() << 1 << QByteArray()
         << "velko: No generated tags" << kLf << kWindows;
