@@ -51,6 +51,23 @@ QString comparable(QStringView comment) {
     return withLineBreaks(comment.trimmed(), u"\n");
 }
 
+// The row a tag of the page is of the same kind as. A row whose key
+// attribute carries the value itself (<meta charset="utf-8">) stands for every
+// meta tag with that attribute, so that one charset declaration takes the
+// place of another instead of a second one being added.
+template <typename View> const TagRow *kindOfTag(View page, const PageToken &token) {
+    if (const TagRow *row = rowOfTag(page, token))
+        return row;
+    if (token.kind != PageToken::Kind::StartTag || token.tag != TagName::Meta)
+        return nullptr;
+    for (const TagRow &row : tagRows()) {
+        if (row.element == Element::Meta && row.valueAttribute.isEmpty() &&
+            findAttribute(page, token, row.keyAttribute))
+            return &row;
+    }
+    return nullptr;
+}
+
 // Pages held as text: the lines go in as they are.
 struct TextCodec {
     QString encode(const QString &text) const { return text; }
@@ -131,7 +148,7 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
         if (token.whole.start < head.tag.end())
             return true;
         const bool isComment = token.kind == PageToken::Kind::Comment;
-        const TagRow *row = isComment ? nullptr : rowOfTag(page, token);
+        const TagRow *row = isComment ? nullptr : kindOfTag(page, token);
         if (!isComment && !row)
             return true;
         const QString comment =

@@ -40,6 +40,7 @@ class TestTagUpdate : public QObject {
 private Q_SLOTS:
     void pages_data();
     void pages();
+    void charsetDeclarationReplaced();
 };
 
 void TestTagUpdate::pages_data() {
@@ -135,6 +136,16 @@ void TestTagUpdate::pages() {
         if (line.row->readInto && field != Field::Comments)
             QCOMPARE(read[field], expected[field]);
     }
+}
+
+// A page declares one charset only: the form's takes the place of the page's.
+void TestTagUpdate::charsetDeclarationReplaced() {
+    FormValue form;
+    form[Check::DeclareUtf8] = true;
+    const std::vector<TagLine> lines = BuildTagLines(form, DcNameCase::Capitalised);
+    const TagUpdate<QString> result =
+        updateTags(u"<head>\n<META Charset='iso-8859-1'>\n<meta charset=latin1>\n</head>", lines);
+    QCOMPARE(result.page, "<head>\n<meta charset=\"utf-8\">\n</head>");
 }
 
 QTEST_APPLESS_MAIN(TestTagUpdate)
