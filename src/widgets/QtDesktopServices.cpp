@@ -117,7 +117,8 @@ QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
     const bool open = dialog.kind == FileDialog::Kind::Open;
     box.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     box.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    box.setDefaultSuffix(QString::fromUtf8(texts.defaultSuffix));
+    if (!open) // an existing file is opened by its name as it is
+        box.setDefaultSuffix(QString::fromUtf8(texts.defaultSuffix));
     return box.exec() == QDialog::Accepted ? box.selectedFiles().value(0) : QString();
 }
 
