@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -58,6 +59,9 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
     setObjectName(QStringLiteral("frmUpdateFiles"));
     setWindowTitle(tr("Update Tags In Files"));
     m_writers.setMaxThreadCount(kWriterThreads);
+    // The preview keeps a core free for the window, so that it stays
+    // responsive while the pages are read.
+    m_previewers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
 
     m_count = new QLabel(tr("%1 pages").arg(pages.size()), this);
     m_keepPageOwn =
@@ -133,8 +137,10 @@ void SiteUpdateDialog::startPreview() {
     m_update->setEnabled(false);
     m_progress->setRange(0, int(m_pages.size()));
     m_progress->setValue(0);
-    m_preview.setFuture(QtConcurrent::mapped(
-        m_pages, [lines = lines()](const QString &path) { return previewPage(path, lines); }));
+    m_preview.setFuture(
+        QtConcurrent::mapped(&m_previewers, m_pages, [lines = lines()](const QString &path) {
+            return previewPage(path, lines);
+        }));
 }
 
 void SiteUpdateDialog::showPreviewRows(int begin, int end) {

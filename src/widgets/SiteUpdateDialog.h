@@ -62,6 +62,7 @@ private:
     // Writing a page waits for the disk (each is synced), so more pages are
     // in flight than there are cores.
     QThreadPool m_writers;
+    QThreadPool m_previewers;
 
     QLabel *m_count = nullptr;
     QCheckBox *m_keepPageOwn = nullptr;
