@@ -150,7 +150,7 @@ QByteArray pageCharset(QByteArrayView page, const std::vector<PageToken> &tags) 
     if (hasByteOrderMark(page))
         return "UTF-8";
     for (const PageToken &token : tags) {
-        const QByteArray charset = declaredCharset(page, token);
+        const QByteArray charset = declaredCharset(page, token).toByteArray();
         if (!charset.isEmpty() && PageDecoder(charset).isKnown())
             return charset;
     }
@@ -213,7 +213,7 @@ private:
 
     void meta(const PageToken &token) {
         const qsizetype at = token.whole.start;
-        if (QByteArray charset = declaredCharset(m_page, token); !charset.isEmpty())
+        if (QByteArray charset = declaredCharset(m_page, token).toByteArray(); !charset.isEmpty())
             m_declarations.push_back({token.whole, charset});
         std::vector<MetaKey> keys;
         for (const QLatin1StringView attribute : {L("name"), L("http-equiv"), L("property")}) {

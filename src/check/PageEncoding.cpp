@@ -26,51 +26,7 @@ bool isAscii(QByteArrayView bytes) {
     return std::all_of(at, end, [](char c) { return (c & 0x80) == 0; });
 }
 
-// The charset named in a content-type value such as "text/html;
-// charset=utf-8": after a "charset" that "=" follows (blanks allowed), the
-// quoted text or the text up to a blank or ";".
-QByteArrayView charsetInContentType(QByteArrayView content) {
-    const QLatin1StringView word("charset");
-    for (qsizetype at = 0; at + word.size() <= content.size(); ++at) {
-        if (!wordAt(content, at, word))
-            continue;
-        const qsizetype after = scanning::skipSpace(content, at + word.size());
-        if (after >= content.size() || content[after] != '=')
-            continue;
-        at = scanning::skipSpace(content, after + 1);
-        if (at >= content.size())
-            return {};
-        const char quote = content[at];
-        if (quote == '"' || quote == '\'') {
-            const qsizetype close = content.indexOf(quote, at + 1);
-            return close < 0 ? QByteArrayView() : content.sliced(at + 1, close - at - 1);
-        }
-        qsizetype end = at;
-        while (end < content.size() && !isHtmlSpace(uchar(content[end])) && content[end] != ';')
-            ++end;
-        return content.sliced(at, end - at);
-    }
-    return {};
-}
-
 } // namespace
-
-QByteArray declaredCharset(QByteArrayView page, const PageToken &token) {
-    if (token.kind != PageToken::Kind::StartTag || token.tag != TagName::Meta)
-        return {};
-    QByteArrayView name;
-    if (const Attribute *charset = findAttribute(page, token, L("charset"))) {
-        name = sliceOf(page, charset->value);
-    } else {
-        const Attribute *httpEquiv = findAttribute(page, token, L("http-equiv"));
-        const Attribute *content = findAttribute(page, token, L("content"));
-        if (!httpEquiv || !content ||
-            !nameIs(page, trimmedSpan(page, httpEquiv->value), L("content-type")))
-            return {};
-        name = charsetInContentType(sliceOf(page, content->value));
-    }
-    return name.trimmed().toByteArray();
-}
 
 PageDecoder::PageDecoder(QByteArrayView charset)
     : m_charset(charset.toByteArray())

@@ -4,7 +4,7 @@
 // charset named the way pages name them ("utf-8", "windows-1250",
 // "Shift_JIS"), through QStringDecoder.
 
-#include "page/PageScanner.h"
+#include "page/PageCharset.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -12,11 +12,6 @@
 #include <QStringDecoder>
 
 namespace velko {
-
-// The charset a meta tag declares, as written: the value of <meta charset>,
-// or the "charset=" part of a content-type tag's content, found the way
-// browsers find it. Empty when the tag declares none.
-QByteArray declaredCharset(QByteArrayView page, const PageToken &token);
 
 // Decodes pieces of a page in one charset. A name that declares UTF-16 or
 // UTF-32 reads as UTF-8, as in browsers (the markup could not have been read

@@ -1,6 +1,6 @@
 #include "page/PageCharset.h"
 
-#include "page/PageHead.h"
+#include "page/PageView.h"
 
 namespace velko {
 
@@ -36,16 +36,23 @@ QByteArrayView charsetOfContentType(QByteArrayView contentType) {
     return {};
 }
 
+QByteArrayView declaredCharset(QByteArrayView page, const PageToken &token) {
+    if (token.kind != PageToken::Kind::StartTag || token.tag != TagName::Meta)
+        return {};
+    if (const Attribute *named = findAttribute(page, token, QLatin1StringView("charset")))
+        return sliceOf(page, named->value).trimmed();
+    const Attribute *httpEquiv = findAttribute(page, token, QLatin1StringView("http-equiv"));
+    const Attribute *content = findAttribute(page, token, QLatin1StringView("content"));
+    if (!httpEquiv || !content ||
+        sliceOf(page, httpEquiv->value).trimmed().compare("content-type", Qt::CaseInsensitive) != 0)
+        return {};
+    return charsetOfContentType(sliceOf(page, content->value)).trimmed();
+}
+
 QByteArrayView declaredCharset(QByteArrayView page) {
     QByteArrayView charset;
     scanPage(page, [&](const PageToken &token) {
-        if (!declaresCharset(page, token))
-            return true;
-        if (const Attribute *named = findAttribute(page, token, QLatin1StringView("charset")))
-            charset = sliceOf(page, named->value);
-        else if (const Attribute *content =
-                     findAttribute(page, token, QLatin1StringView("content")))
-            charset = charsetOfContentType(sliceOf(page, content->value));
+        charset = declaredCharset(page, token);
         return charset.isEmpty();
     });
     return charset;

@@ -3,6 +3,8 @@
 // The charset a page names for itself, found the way browsers look for it
 // before they read the page.
 
+#include "page/PageScanner.h"
+
 #include <QByteArrayView>
 
 namespace velko {
@@ -11,9 +13,13 @@ namespace velko {
 // windows-1250. Empty when it names none.
 QByteArrayView charsetOfContentType(QByteArrayView contentType);
 
-// The charset the first meta tag of `page` that declares one names: its
-// charset attribute, or the charset in the content of a content-type
-// http-equiv. Empty when none does.
+// The charset a meta tag declares, as written but trimmed: the value of
+// <meta charset>, or the charset in the content of a content-type
+// http-equiv. Empty when the tag declares none.
+QByteArrayView declaredCharset(QByteArrayView page, const PageToken &token);
+
+// The charset the first meta tag of `page` that declares one names. Empty
+// when none does.
 QByteArrayView declaredCharset(QByteArrayView page);
 
 } // namespace velko
