@@ -233,6 +233,8 @@ TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> l
     // each of its units is two bytes behind the byte-order mark.
     const DecodedText decoded = decodeText(page);
     const TagUpdate<QString> text = update(QStringView(decoded.text), lines, TextCodec{});
+    if (!text.headFound)
+        return {};
     TagUpdate<QByteArray> result{text.headFound, encodeCharacters(text.page, decoded.format), {}};
     const qsizetype mark = decoded.format.byteOrderMark ? 2 : 0;
     const auto bytes = [mark](Span span) { return Span{mark + 2 * span.start, 2 * span.length}; };

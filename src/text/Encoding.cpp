@@ -113,6 +113,8 @@ QByteArray encodeUtf8(QStringView text) {
 }
 
 QString decodeUtf16(QByteArrayView bytes, bool bigEndian) {
+    if (bytes.size() < 2)
+        return {}; // Qt's byte swaps copy with memcpy, which takes no null pointer
     QString text(bytes.size() / 2, Qt::Uninitialized);
     if (bigEndian)
         qFromBigEndian<char16_t>(bytes.data(), text.size(), text.data());
@@ -122,6 +124,8 @@ QString decodeUtf16(QByteArrayView bytes, bool bigEndian) {
 }
 
 QByteArray encodeUtf16(QStringView text, bool bigEndian) {
+    if (text.isEmpty())
+        return {}; // as above
     QByteArray out(text.size() * 2, Qt::Uninitialized);
     if (bigEndian)
         qToBigEndian<char16_t>(text.data(), text.size(), out.data());
