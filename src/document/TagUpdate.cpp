@@ -134,10 +134,13 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
     const QString lineBreak = QString::fromLatin1(lineBreakBytes(firstLineBreak(page)));
     std::vector<PlannedLine<Text>> planned;
     for (const TagLine &line : lines) {
-        const bool isComment = line.row->element == Element::Comment;
-        planned.push_back(
-            {&line, codec.encode(withLineBreaks(line.text, lineBreak)),
-             isComment ? comparable(QStringView(line.text).sliced(4).chopped(3)) : QString()});
+        Text text = codec.encode(withLineBreaks(line.text, lineBreak));
+        // A comment is compared as the page would hold it: a character the
+        // encoding lacks is a character reference there too.
+        const QString comment = line.row->element == Element::Comment
+                                    ? comparable(codec.decode(View(text).sliced(4).chopped(3)))
+                                    : QString();
+        planned.push_back({&line, std::move(text), comment});
     }
 
     // The first tag of a line's kind takes the line's place; a tag whose kind
@@ -225,9 +228,20 @@ TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines) 
 }
 
 TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> lines) {
-    const TextFormat format{detectEncoding(page), firstLineBreak(page), false};
-    if (format.encoding.isAsciiCompatible())
+    TextFormat format{detectEncoding(page), firstLineBreak(page), false};
+    if (format.encoding.isAsciiCompatible()) {
+        TagUpdate<QByteArray> result = update(page, lines, ByteCodec{format});
+        // The lines may declare a charset the page did not: they are then
+        // written in the encoding the updated page is read in, so that the
+        // next update finds them as they are.
+        if (result.changes.empty())
+            return result;
+        const Encoding after = detectEncoding(result.page);
+        if (after == format.encoding || !after.isAsciiCompatible())
+            return result;
+        format.encoding = after;
         return update(page, lines, ByteCodec{format});
+    }
 
     // UTF-16: the markup is not in the bytes, so the text is updated, and
     // each of its units is two bytes behind the byte-order mark.

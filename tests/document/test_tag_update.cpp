@@ -138,14 +138,22 @@ void TestTagUpdate::pages() {
     }
 }
 
-// A page declares one charset only: the form's takes the place of the page's.
+// A page declares one charset only: the form's takes the place of the
+// page's, and the lines are written in the charset the page then declares, so
+// that a second update changes nothing.
 void TestTagUpdate::charsetDeclarationReplaced() {
     FormValue form;
     form[Check::DeclareUtf8] = true;
+    form[Field::Title] = "Caf\u00e9";
     const std::vector<TagLine> lines = BuildTagLines(form, DcNameCase::Capitalised);
-    const TagUpdate<QString> result =
+    const TagUpdate<QString> text =
         updateTags(u"<head>\n<META Charset='iso-8859-1'>\n<meta charset=latin1>\n</head>", lines);
-    QCOMPARE(result.page, "<head>\n<meta charset=\"utf-8\">\n</head>");
+    QCOMPARE(text.page, "<head>\n<meta charset=\"utf-8\">\n<title>Caf\u00e9</title>\n</head>");
+
+    const QByteArray page = "<head>\n<meta charset=iso-8859-1>\n<title>Caf\xe9</title>\n</head>";
+    const TagUpdate<QByteArray> bytes = updateTags(QByteArrayView(page), lines);
+    QCOMPARE(bytes.page, "<head>\n<meta charset=\"utf-8\">\n<title>Caf\xc3\xa9</title>\n</head>");
+    QCOMPARE(updateTags(QByteArrayView(bytes.page), lines).changes.size(), 0);
 }
 
 QTEST_APPLESS_MAIN(TestTagUpdate)
