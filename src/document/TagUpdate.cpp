@@ -237,8 +237,13 @@ TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> l
         if (result.changes.empty())
             return result;
         const Encoding after = detectEncoding(result.page);
-        if (after == format.encoding || !after.isAsciiCompatible())
+        if (after == format.encoding)
             return result;
+        // Only a UTF-16 byte-order mark on bytes of odd length, which are read
+        // one byte a character, can make an update read as UTF-16: such a page
+        // is no HTML page that can be updated.
+        if (!after.isAsciiCompatible())
+            return {};
         format.encoding = after;
         return update(page, lines, ByteCodec{format});
     }
