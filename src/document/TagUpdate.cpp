@@ -230,22 +230,24 @@ TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines) 
 TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> lines) {
     TextFormat format{detectEncoding(page), firstLineBreak(page), false};
     if (format.encoding.isAsciiCompatible()) {
-        TagUpdate<QByteArray> result = update(page, lines, ByteCodec{format});
+        // A UTF-16 byte-order mark on bytes that are no UTF-16: an update
+        // could make them read as UTF-16. No HTML page that can be updated.
+        if (page.startsWith("\xFF\xFE") || page.startsWith("\xFE\xFF"))
+            return {};
         // The lines may declare a charset the page did not: they are then
         // written in the encoding the updated page is read in, so that the
-        // next update finds them as they are.
-        if (result.changes.empty())
-            return result;
-        const Encoding after = detectEncoding(result.page);
-        if (after == format.encoding)
-            return result;
-        // Only a UTF-16 byte-order mark on bytes of odd length, which are read
-        // one byte a character, can make an update read as UTF-16: such a page
-        // is no HTML page that can be updated.
-        if (!after.isAsciiCompatible())
-            return {};
-        format.encoding = after;
-        return update(page, lines, ByteCodec{format});
+        // next update finds them as they are. That settles at the second
+        // attempt; a page that would not settle is refused.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            TagUpdate<QByteArray> result = update(page, lines, ByteCodec{format});
+            if (result.changes.empty())
+                return result;
+            const Encoding after = detectEncoding(result.page);
+            if (after == format.encoding)
+                return result;
+            format.encoding = after;
+        }
+        return {};
     }
 
     // UTF-16: the markup is not in the bytes, so the text is updated, and
