@@ -1,11 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Arguments.h"
-#include "cli/FormFile.h"
 #include "cli/PageCheck.h"
 #include "document/PageUpdate.h"
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
+#include "fields/FormFile.h"
 #include "import/MetaTagReader.h"
 #include "page/PageHead.h"
 #include "tags/TagBlock.h"

@@ -1,7 +1,7 @@
 #include "cli/PageCheck.h"
 
 #include "check/PageChecker.h"
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 #include "text/PageFile.h"
 
 namespace velko {

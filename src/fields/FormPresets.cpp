@@ -1,6 +1,6 @@
 #include "fields/FormPresets.h"
 
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
 #include "text/TextFile.h"

@@ -1,7 +1,7 @@
 // Open Form, Save Form As and Recent Forms, through the real window.
 
 #include "cli/CommandLine.h"
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 #include "support/TestFiles.h"
 #include "support/WindowDriver.h"
 

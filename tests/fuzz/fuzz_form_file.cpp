@@ -2,7 +2,7 @@
 // written as a form file and read again.
 
 #include "Require.h"
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -6,7 +6,7 @@
 
 #include "Require.h"
 #include "check/PageChecker.h"
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 #include "import/MetaTagReader.h"
 #include "text/TextFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 
 #include <QMetaType>
 

@@ -1,4 +1,4 @@
-#include "cli/FormFile.h"
+#include "fields/FormFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
