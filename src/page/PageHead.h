@@ -28,7 +28,8 @@ template <typename View> bool declaresCharset(View page, const PageToken &token)
     if (findAttribute(page, token, QLatin1StringView("charset")))
         return true;
     const Attribute *httpEquiv = findAttribute(page, token, QLatin1StringView("http-equiv"));
-    return httpEquiv && nameIs(page, httpEquiv->value, QLatin1StringView("content-type"));
+    return httpEquiv &&
+           nameIs(page, trimmedSpan(page, httpEquiv->value), QLatin1StringView("content-type"));
 }
 
 // The head tag is "<head" followed by white space, "/" or ">", in any ASCII

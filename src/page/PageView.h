@@ -73,4 +73,15 @@ constexpr bool isHtmlSpace(char16_t c) {
     return c <= u' ' && (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f');
 }
 
+// `span` without the white space at its ends.
+template <typename View> Span trimmedSpan(View page, Span span) {
+    while (span.length > 0 && isHtmlSpace(unitAt(page, span.start))) {
+        ++span.start;
+        --span.length;
+    }
+    while (span.length > 0 && isHtmlSpace(unitAt(page, span.end() - 1)))
+        --span.length;
+    return span;
+}
+
 } // namespace velko

@@ -8,17 +8,6 @@
 
 namespace velko {
 
-// `span` without the white space at its ends.
-template <typename View> Span trimmedSpan(View page, Span span) {
-    while (span.length > 0 && isHtmlSpace(unitAt(page, span.start))) {
-        ++span.start;
-        --span.length;
-    }
-    while (span.length > 0 && isHtmlSpace(unitAt(page, span.end() - 1)))
-        --span.length;
-    return span;
-}
-
 // The row of a title, meta or link start tag: the title row for a title; for
 // a meta or link tag the first row whose key attribute holds the row's key
 // value, in any ASCII case and with blanks around it ("DC.title" is

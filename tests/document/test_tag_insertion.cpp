@@ -21,6 +21,8 @@ private Q_SLOTS:
         QTest::newRow("none") << "<html><header><body>" << -1;
         QTest::newRow("a charset declaration first")
             << "<head>\r\n <meta charset=\"utf-8\"><title>" << 31;
+        QTest::newRow("a content type with blanks around it")
+            << "<head><meta http-equiv=' Content-Type ' content='text/html'>x" << 60;
         QTest::newRow("a charset declaration after the title")
             << "<head><title>t</title><meta charset=\"utf-8\">" << 6;
         QTest::newRow("far past 32,767") << QString(40000, ' ') + "<HEAD>" << 40006;
