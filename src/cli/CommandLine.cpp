@@ -343,6 +343,10 @@ int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, 
             return usageError(QStringLiteral("--output does not go with --in-place"));
         if (!inPlace && parser.isSet(options.filesFrom))
             return usageError(QStringLiteral("--files-from goes with --update --in-place"));
+        if (parser.value(options.update) == QLatin1String("-") &&
+            parser.value(options.filesFrom) == QLatin1String("-"))
+            return usageError(
+                QStringLiteral("the form file and the --files-from list cannot both be \"-\""));
         if (inPlace ? pages.isEmpty() && !parser.isSet(options.filesFrom) : pages.size() != 1)
             return usageError(QStringLiteral(
                 "--update takes a form file and one page, or with --in-place one or more pages"));
