@@ -72,6 +72,9 @@ QString readListObject(QJsonObject object, const ListEntry &entry, ListValue &li
         return quoted(kTextKey) + QStringLiteral(" expected a string");
     list.index = int(number);
     list.text = text.isString() ? text.toString() : itemText(entry, list.index);
+    // Text that is not the chosen item's is typed text, as in the window.
+    if (list.text != itemText(entry, list.index))
+        list.index = -1;
     return unicodeProblem(list.text);
 }
 

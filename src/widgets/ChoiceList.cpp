@@ -20,6 +20,10 @@ ChoiceList::ChoiceList(const QStringList &items, QWidget *parent)
 }
 
 ListValue ChoiceList::value() const {
+    // Text edited after an item was chosen is typed text: the item no longer
+    // stands for it.
+    if (currentIndex() >= 0 && currentText() != itemText(currentIndex()))
+        return {-1, currentText()};
     return {currentIndex(), currentText()};
 }
 

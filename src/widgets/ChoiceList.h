@@ -7,7 +7,8 @@
 namespace velko {
 
 // An editable drop-down list where only choosing from the list chooses an
-// item: typed text stays typed text, even when it equals an item.
+// item: typed text stays typed text, even when it equals an item, and an
+// item's text edited after it was chosen becomes typed text.
 class ChoiceList : public QComboBox {
     Q_OBJECT
 

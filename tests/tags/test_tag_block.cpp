@@ -47,6 +47,8 @@ private Q_SLOTS:
             "<meta http-equiv=\"content-language\" content=\"ch\">\r\n"
             "<meta name=\"content-language\" content=\"x\">\r\n");
         row("page caching item 0", R"({"Page Caching": {"index": 0}})", "");
+        row("an item's text edited", R"({"Page Caching": {"index": 0, "text": "private"}})",
+            "<meta http-equiv=\"pragma\" content=\"private\">\r\n");
         row("no-cache", R"({"Page Caching": "no-cache"})",
             "<meta http-equiv=\"pragma\" content=\"no-cache\">\r\n");
         row("a box with an empty field", R"({"Use Title": true, "Use Title as Comment": true})",

@@ -155,6 +155,9 @@ private Q_SLOTS:
         QCOMPARE(robot->currentText(), "noindex");
         QTest::keyClick(robot, Qt::Key_Down); // choosing from the list does choose
         QCOMPARE(robot->currentIndex(), 0);
+        QTest::keyClick(robot->lineEdit(), Qt::Key_End); // the item's text edited is typed
+        QTest::keyClicks(robot->lineEdit(), " but no cache");
+        QCOMPARE(d().window().form()[List::Robot], (ListValue{-1, "all but no cache"}));
     }
 
     // The focus starts on Title; Tab follows the rows, the second control of
