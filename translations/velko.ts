@@ -125,6 +125,10 @@
         <source>The page already has these tags.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The tags would declare the charset %1, but the page is saved in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>

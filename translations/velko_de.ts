@@ -125,6 +125,10 @@
         <source>The page already has these tags.</source>
         <translation>Die Seite enthält diese Tags bereits.</translation>
     </message>
+    <message>
+        <source>The tags would declare the charset %1, but the page is saved in %2.</source>
+        <translation>Die Tags würden den Zeichensatz %1 angeben, aber die Seite wird in %2 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>velko::ExportCommands</name>

@@ -191,6 +191,16 @@ void DocumentCommands::updateTags() {
                                          "The page already has these tags.")});
         return;
     }
+    if (const QByteArray charset = misdeclaredCharset(document, update, m_page.format);
+        !charset.isEmpty()) {
+        m_desktop.showMessage(
+            {QCoreApplication::translate("velko::DocumentCommands", "Update Tags In File"),
+             QCoreApplication::translate(
+                 "velko::DocumentCommands",
+                 "The tags would declare the charset %1, but the page is saved in %2.")
+                 .arg(QString::fromLatin1(charset), m_page.format.encoding.name())});
+        return;
+    }
     if (m_desktop.showMessage(updateQuestion(document, update)) != Answer::Ok)
         return;
 

@@ -38,6 +38,11 @@ PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
     const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
     if (!update.headFound)
         return {.error = QString::fromUtf8(insertion::kNotHtml), .noHead = true};
+    if (const QByteArray charset = misdeclaredCharset(file.bytes(), update); !charset.isEmpty())
+        return {.error =
+                    QStringLiteral("the tags would declare the charset %1, but the page is "
+                                   "written in %2")
+                        .arg(QString::fromLatin1(charset), detectEncoding(file.bytes()).name())};
     PageUpdate result{.replaced = update.count(TagChangeKind::Replaced),
                       .added = update.count(TagChangeKind::Added),
                       .removed = update.count(TagChangeKind::Removed)};

@@ -1,5 +1,6 @@
 #include "document/TagUpdate.h"
 
+#include "page/PageCharset.h"
 #include "page/PageHead.h"
 #include "tags/TagMatch.h"
 #include "text/TextFile.h"
@@ -186,11 +187,11 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
 
     // Added lines look like Insert's block: each after a line break of its
     // own, and the last followed by one unless the page has one there
-    // already. Their line breaks are all new, so a second run, which finds
+    // already or ends there. Their line breaks are all new, so a second run, which finds
     // the lines and adds nothing, changes nothing.
     const Text encodedBreak = codec.encode(lineBreak);
-    const bool breakFollows =
-        head.insertAt < page.size() && isLineBreak(unitAt(page, head.insertAt));
+    const bool lineEndsThere =
+        head.insertAt == page.size() || isLineBreak(unitAt(page, head.insertAt));
     qsizetype lastAdded = -1;
     for (qsizetype i = 0; i < qsizetype(edits.size()); ++i) {
         if (edits[i].kind == TagChangeKind::Added)
@@ -212,7 +213,7 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
             change.line = {out.size(), text.size()};
             out.append(text);
         }
-        if (i == lastAdded && !breakFollows)
+        if (i == lastAdded && !lineEndsThere)
             out.append(encodedBreak);
         change.newSpan.length = out.size() - change.newSpan.start;
         result.changes.push_back(change);
@@ -221,7 +222,57 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
     return result;
 }
 
+// The charset the head of `page` declares first; labels are ASCII, so a
+// text page's head is scanned as Latin-1 bytes.
+QByteArray declaredCharsetOf(QByteArrayView page) {
+    return declaredCharset(page.first(findHead(page).end)).toByteArray();
+}
+QByteArray declaredCharsetOf(QStringView page) {
+    return declaredCharsetOf(QByteArrayView(page.first(findHead(page).end).toLatin1()));
+}
+
+template <typename View> bool holdsNonAscii(View page, qsizetype from, qsizetype to) {
+    for (qsizetype i = from; i < to; ++i) {
+        if (unitAt(page, i) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+template <typename View, typename Text>
+QByteArray misdeclared(View page, const TagUpdate<Text> &update, const Encoding &textEncoding) {
+    if (update.changes.empty())
+        return {};
+    const QByteArray declared = declaredCharsetOf(View(update.page));
+    if (declared.isEmpty() || declared.compare(declaredCharsetOf(page), Qt::CaseInsensitive) == 0)
+        return {};
+    const std::optional<Encoding> encoding = Encoding::fromLabel(declared);
+    if (encoding && *encoding == textEncoding)
+        return {};
+    qsizetype kept = 0;
+    for (const TagChange &change : update.changes) {
+        if (holdsNonAscii(page, kept, change.oldSpan.start))
+            return declared;
+        kept = change.oldSpan.end();
+    }
+    return holdsNonAscii(page, kept, page.size()) ? declared : QByteArray();
+}
+
 } // namespace
+
+QByteArray misdeclaredCharset(QStringView page, const TagUpdate<QString> &update,
+                              const TextFormat &savedAs) {
+    if (savedAs.byteOrderMark || !savedAs.encoding.isAsciiCompatible())
+        return {};
+    return misdeclared(page, update, savedAs.encoding);
+}
+
+QByteArray misdeclaredCharset(QByteArrayView page, const TagUpdate<QByteArray> &update) {
+    const Encoding encoding = detectEncoding(page);
+    if (page.startsWith("\xEF\xBB\xBF") || !encoding.isAsciiCompatible())
+        return {};
+    return misdeclared(page, update, encoding);
+}
 
 TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines) {
     return update(page, lines, TextCodec{});

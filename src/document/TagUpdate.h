@@ -10,6 +10,7 @@
 
 #include "page/PageView.h"
 #include "tags/TagBlock.h"
+#include "text/TextFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -54,5 +55,15 @@ TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines);
 // The same on a page's bytes, in the encoding detectEncoding finds in them: the
 // lines go in encoded the same way, with the page's line breaks.
 TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> lines);
+
+// The charset the update makes the page declare, when the text the update
+// kept of the page holds more than ASCII and is in another encoding
+// (`savedAs`, the encoding the page is saved in): a browser would then read
+// that text wrong. Empty otherwise, and when a byte-order mark decides.
+QByteArray misdeclaredCharset(QStringView page, const TagUpdate<QString> &update,
+                              const TextFormat &savedAs);
+// The same for a page's bytes, whose text is in the encoding detectEncoding
+// finds in them.
+QByteArray misdeclaredCharset(QByteArrayView page, const TagUpdate<QByteArray> &update);
 
 } // namespace velko

@@ -68,6 +68,7 @@ void TestCommandLine::initTestCase() {
     test::writeBytes(path("cafe.json"), R"({"Title": "Café"})");
     test::writeBytes(path("empty.json"), "{}");
     test::writeBytes(path("site.json"), R"({"Title": "Home", "Author": "Ann"})");
+    test::writeBytes(path("utf8.json"), R"({"Declare UTF-8": true})");
     test::writeBytes(path("lf.html"), "<head>\n</head>\n");
     test::writeBytes(path("1252.html"), "<head>\r\n<!-- caf\xe9 -->\r\n");
     test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
@@ -277,6 +278,10 @@ void TestCommandLine::update_data() {
         << QByteArray("<head>\n<meta name=\"author\" content=\"Ann\">\n<title>Old</title>\n"
                       "<title>Dup</title>\n</head>\n<body></body>")
         << kWindows;
+    QTest::newRow("a charset the page's text is not in")
+        << QStringList{"--update", path("utf8.json"), "--in-place", windows} << QByteArray() << 1
+        << QByteArray() << "declare the charset utf-8, but the page is written in windows-1252"
+        << kLf << kWindows;
     QTest::newRow("an empty block")
         << QStringList{"--update", path("empty.json"), lf} << QByteArray() << 1 << QByteArray()
         << "velko: No generated tags" << kLf << kWindows;
@@ -285,6 +290,8 @@ void TestCommandLine::update_data() {
         {"two pages, not in place", {"--update", f, lf, windows}},
         {"in place with --output", {"--update", f, "--in-place", lf, "--output", windows}},
         {"a list, not in place", {"--update", f, lf, "--files-from", "-"}},
+        {"form and list both from standard input",
+         {"--update", "-", "--in-place", "--files-from", "-"}},
         {"a dry run of --insert", {"--insert", f, lf, "--dry-run"}},
     };
     for (const auto &[name, arguments] : usage)
@@ -422,7 +429,7 @@ void TestCommandLine::formFileReadsEveryKindOfValue() {
     form[List::Robot] = {1, "noindex"};
     form[List::Rating] = {-1, "General"}; // not the item "general": typed
     form[List::PageCaching] = {1, "no-cache"};
-    form[List::Charset] = {2, "edited"};
+    form[List::Charset] = {-1, "edited"}; // an item's text edited: typed
     form[Check::DCTitle] = true;
     QCOMPARE(test::formOf(R"({"Title": "\u0022Ł\u0022\r\n\ud83d\ude00", "Refresh slot": "5",
         "Robot": "noindex", "Rating": "General", "Page Caching": {"index": 1},

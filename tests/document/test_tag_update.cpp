@@ -90,6 +90,9 @@ void TestTagUpdate::pages_data() {
         << "<head>" + T + "</head>" + body
         << "<head>\n" + D + "\n" + R + "\n" + DC + "\n" + C + "\n" + T + "</head>" + body
         << QList{0, 4, 0};
+    QTest::newRow("a page that ends with its head tag")
+        << "<head>"
+        << "<head>\r\n" + T + "\r\n" + D + "\r\n" + R + "\r\n" + DC + "\r\n" + C << QList{0, 5, 0};
     QTest::newRow("no head tag") << "<body><title>x</title>" << QString() << QList{0, 0, 0};
 }
 
@@ -154,6 +157,16 @@ void TestTagUpdate::charsetDeclarationReplaced() {
     const TagUpdate<QByteArray> bytes = updateTags(QByteArrayView(page), lines);
     QCOMPARE(bytes.page, "<head>\n<meta charset=\"utf-8\">\n<title>Caf\xc3\xa9</title>\n</head>");
     QCOMPARE(updateTags(QByteArrayView(bytes.page), lines).changes.size(), 0);
+    QCOMPARE(misdeclaredCharset(QByteArrayView(page), bytes), "");
+
+    // Text the update keeps, in the charset declared before, would read wrong.
+    const QByteArray kept = page + "<body>\xe9</body>";
+    QCOMPARE(misdeclaredCharset(QByteArrayView(kept), updateTags(QByteArrayView(kept), lines)),
+             "utf-8");
+    const QString document = u"<head><meta charset=latin1></head>\u00e9"_qs;
+    QCOMPARE(misdeclaredCharset(document, updateTags(document, lines),
+                                {*Encoding::fromLabel("latin1"), LineBreak::CrLf, false}),
+             "utf-8");
 }
 
 QTEST_APPLESS_MAIN(TestTagUpdate)
