@@ -2,7 +2,6 @@
 
 #include "check/PagePlaces.h"
 #include "document/MenuRules.h"
-#include "document/SitePages.h"
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
 #include "fields/ExampleRecord.h"
@@ -19,7 +18,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
@@ -407,14 +405,7 @@ void MainWindow::updateTagsInFiles() {
         m_desktop.beep();
         return;
     }
-    const QStringList pages = pagesToUpdate(chosen);
-    if (pages.isEmpty()) {
-        m_desktop.showMessage(
-            {tr("Update Tags In Files"), tr("There are no pages (*.htm, *.html) in %1.")
-                                             .arg(QDir::toNativeSeparators(chosen.first()))});
-        return;
-    }
-    m_siteDialog = new SiteUpdateDialog(m_desktop, pages, form, this);
+    m_siteDialog = new SiteUpdateDialog(m_desktop, chosen, form, this);
     m_siteDialog->setAttribute(Qt::WA_DeleteOnClose);
     m_siteDialog->show();
 }
