@@ -411,23 +411,26 @@ void MainWindow::updateTagsInFiles() {
 }
 
 // Exit and the close box. The address history is saved when the program
-// ends, too. Closing while pages are being written asks first; the pages in
-// hand are finished.
+// ends, too. Closing while pages are being written asks first, but the writing
+// stops only once the window surely closes, the pages in hand finished; a
+// search for pages or a preview writes nothing and just stops.
 void MainWindow::closeEvent(QCloseEvent *event) {
-    if (m_siteDialog && m_siteDialog->isWriting()) {
-        if (m_desktop.showMessage({tr("Update Tags In Files"),
-                                   tr("Pages are being updated. Stop updating them?"),
-                                   Buttons::YesNo}) != Answer::Yes) {
-            event->ignore();
-            return;
-        }
-        m_siteDialog->stop();
+    if (m_siteDialog && m_siteDialog->isWriting() &&
+        m_desktop.showMessage({tr("Update Tags In Files"),
+                               tr("Pages are being updated. Stop updating them?"),
+                               Buttons::YesNo}) != Answer::Yes) {
+        event->ignore();
+        return;
     }
     bool mayClose = false; // a failure while saving keeps the window
     run([this, &mayClose] { mayClose = m_document.askToSaveChanges(); });
     if (!mayClose) {
         event->ignore();
         return;
+    }
+    if (m_siteDialog) {
+        m_siteDialog->stop();
+        m_siteDialog->close();
     }
     if (m_webDialog)
         m_webDialog->unload();
