@@ -847,10 +847,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There are no pages (*.htm, *.html) in %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pages are being updated. Stop updating them?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1043,6 +1039,14 @@
     </message>
     <message>
         <source>Left untouched when stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html) in %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
