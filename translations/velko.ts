@@ -851,10 +851,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There are no pages (*.htm, *.html) in %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pages are being updated. Stop updating them?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1047,6 +1043,14 @@
     </message>
     <message>
         <source>Left untouched when stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html) in %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -851,10 +851,6 @@
         <translation>Tags in Dateien aktualisieren</translation>
     </message>
     <message>
-        <source>There are no pages (*.htm, *.html) in %1.</source>
-        <translation>In %1 gibt es keine Seiten (*.htm, *.html).</translation>
-    </message>
-    <message>
         <source>Pages are being updated. Stop updating them?</source>
         <translation>Seiten werden gerade aktualisiert. Aktualisierung abbrechen?</translation>
     </message>
@@ -1048,6 +1044,14 @@
     <message>
         <source>Left untouched when stopped: %1</source>
         <translation>Beim Abbruch unberührt: %1</translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation>Seiten werden gesucht...</translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html) in %1.</source>
+        <translation>In %1 gibt es keine Seiten (*.htm, *.html).</translation>
     </message>
 </context>
 <context>

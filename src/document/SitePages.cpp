@@ -5,7 +5,17 @@
 
 namespace velko {
 
-QStringList pagesToUpdate(const QStringList &chosen) {
+namespace {
+
+// ".HTML" counts too.
+bool isPageSuffix(const QString &suffix) {
+    return suffix.compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QStringList pagesToUpdate(const QStringList &chosen, const std::function<bool()> &stopped) {
     QStringList pages;
     for (const QString &path : chosen) {
         if (!QFileInfo(path).isDir()) {
@@ -13,11 +23,16 @@ QStringList pagesToUpdate(const QStringList &chosen) {
             continue;
         }
         // Without QDir::Hidden the iterator neither lists nor enters hidden
-        // entries; name filters ignore case, so ".HTML" counts too.
-        QDirIterator pagesUnder(path, {QStringLiteral("*.htm"), QStringLiteral("*.html")},
-                                QDir::Files, QDirIterator::Subdirectories);
-        while (pagesUnder.hasNext())
-            pages << pagesUnder.next();
+        // entries. It lists every entry, folders too, and the pages are picked
+        // here: with name filters it would walk a whole tree of other files
+        // before returning, and a stop would wait for it.
+        QDirIterator entries(path, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext() && !stopped()) {
+            const QFileInfo entry = entries.nextFileInfo();
+            if (entry.isFile() && isPageSuffix(entry.suffix()))
+                pages << entry.filePath();
+        }
     }
     pages.sort();
     pages.removeDuplicates();

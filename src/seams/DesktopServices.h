@@ -51,8 +51,8 @@ public:
     virtual Answer showMessage(const Message &message) = 0;
     // The chosen path; empty when the user cancelled.
     virtual QString chooseFile(const FileDialog &dialog) = 0;
-    // Several existing pages (*.htm *.html), or one folder, in one dialog
-    // titled `title`; empty when the user cancelled.
+    // Existing pages (*.htm *.html) and folders, in one dialog titled
+    // `title`; empty when the user cancelled.
     virtual QStringList choosePages(const QString &title) = 0;
     virtual void beep() = 0;
     virtual void setClipboardText(const QString &text) = 0;

@@ -2,7 +2,6 @@
 
 #include "check/PagePlaces.h"
 #include "document/MenuRules.h"
-#include "document/SitePages.h"
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
 #include "fields/ExampleRecord.h"
@@ -19,7 +18,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
@@ -407,36 +405,32 @@ void MainWindow::updateTagsInFiles() {
         m_desktop.beep();
         return;
     }
-    const QStringList pages = pagesToUpdate(chosen);
-    if (pages.isEmpty()) {
-        m_desktop.showMessage(
-            {tr("Update Tags In Files"), tr("There are no pages (*.htm, *.html) in %1.")
-                                             .arg(QDir::toNativeSeparators(chosen.first()))});
-        return;
-    }
-    m_siteDialog = new SiteUpdateDialog(m_desktop, pages, form, this);
+    m_siteDialog = new SiteUpdateDialog(m_desktop, chosen, form, this);
     m_siteDialog->setAttribute(Qt::WA_DeleteOnClose);
     m_siteDialog->show();
 }
 
 // Exit and the close box. The address history is saved when the program
-// ends, too. Closing while pages are being written asks first; the pages in
-// hand are finished.
+// ends, too. Closing while pages are being written asks first, but the writing
+// stops only once the window surely closes, the pages in hand finished; a
+// search for pages or a preview writes nothing and just stops.
 void MainWindow::closeEvent(QCloseEvent *event) {
-    if (m_siteDialog && m_siteDialog->isWriting()) {
-        if (m_desktop.showMessage({tr("Update Tags In Files"),
-                                   tr("Pages are being updated. Stop updating them?"),
-                                   Buttons::YesNo}) != Answer::Yes) {
-            event->ignore();
-            return;
-        }
-        m_siteDialog->stop();
+    if (m_siteDialog && m_siteDialog->isWriting() &&
+        m_desktop.showMessage({tr("Update Tags In Files"),
+                               tr("Pages are being updated. Stop updating them?"),
+                               Buttons::YesNo}) != Answer::Yes) {
+        event->ignore();
+        return;
     }
     bool mayClose = false; // a failure while saving keeps the window
     run([this, &mayClose] { mayClose = m_document.askToSaveChanges(); });
     if (!mayClose) {
         event->ignore();
         return;
+    }
+    if (m_siteDialog) {
+        m_siteDialog->stop();
+        m_siteDialog->close();
     }
     if (m_webDialog)
         m_webDialog->unload();

@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 
 namespace velko {
 
@@ -26,9 +30,11 @@ constexpr FilterTexts kFilters[] = {
     {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "Form files (*.json);;All (*)"), "json"},
 };
 
-// Takes several pages, or one folder: a folder chosen with the accept
-// button is the choice instead of being opened. Qt's own dialog, since a
-// native one would not ask this one.
+// Takes pages and folders. Choose takes what is selected, a folder as it is
+// (a double-click enters one), and with nothing selected the folder shown.
+// It replaces Qt's accept button, which enters a selected folder (relabelled
+// "Open") and is disabled with nothing selected. A typed name and Enter work
+// as in any file dialog. Qt's dialog, since a native one would not do this.
 class PagesDialog final : public QFileDialog {
 public:
     PagesDialog(QWidget *owner, const QString &title)
@@ -36,27 +42,36 @@ public:
                       QCoreApplication::translate("velko::QtDesktopServices", kFilters[0].filter)) {
         setOption(QFileDialog::DontUseNativeDialog);
         setFileMode(QFileDialog::ExistingFiles);
-        setLabelText(QFileDialog::Accept,
-                     QCoreApplication::translate("velko::QtDesktopServices", "Choose"));
+        auto *buttons = findChild<QDialogButtonBox *>();
+        QPushButton *choose =
+            buttons->addButton(QCoreApplication::translate("velko::QtDesktopServices", "Choose"),
+                               QDialogButtonBox::AcceptRole);
+        buttons->button(QDialogButtonBox::Open)->hide(); // after addButton, which shows them all
+        choose->setDefault(true);
+        disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
+        connect(buttons, &QDialogButtonBox::accepted, this, &PagesDialog::choose);
+        // A name typed in one folder would be looked for in the next.
+        if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            connect(this, &QFileDialog::directoryEntered, name, &QLineEdit::clear);
     }
 
-    QStringList chosen() const {
-        return m_folder.isEmpty() ? selectedFiles() : QStringList{m_folder};
-    }
-
-protected:
-    void accept() override {
-        const QStringList files = selectedFiles();
-        if (files.size() == 1 && QFileInfo(files.first()).isDir()) {
-            m_folder = files.first();
-            QDialog::accept();
-            return;
-        }
-        QFileDialog::accept();
-    }
+    QStringList chosen() const { return m_chosen.isEmpty() ? selectedFiles() : m_chosen; }
 
 private:
-    QString m_folder;
+    void choose() {
+        QStringList chosen = selectedFiles();
+        if (chosen.isEmpty())
+            chosen = {directory().absolutePath()};
+        if (!std::all_of(chosen.begin(), chosen.end(),
+                         [](const QString &path) { return QFileInfo::exists(path); })) {
+            QFileDialog::accept(); // says which name is not there
+            return;
+        }
+        m_chosen = chosen;
+        QDialog::accept();
+    }
+
+    QStringList m_chosen;
 };
 
 } // namespace

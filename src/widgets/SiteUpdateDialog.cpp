@@ -1,5 +1,6 @@
 #include "widgets/SiteUpdateDialog.h"
 
+#include "document/SitePages.h"
 #include "document/TagInsertion.h"
 #include "seams/DesktopServices.h"
 
@@ -15,6 +16,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace velko {
 
@@ -50,12 +52,12 @@ bool failed(const SitePageOutcome &outcome) {
 
 } // namespace
 
-SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &pages,
+SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &chosen,
                                    const FormValue &form, QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
     , m_form(form)
-    , m_pages(pages) {
+    , m_chosen(chosen) {
     setObjectName(QStringLiteral("frmUpdateFiles"));
     setWindowTitle(tr("Update Tags In Files"));
     m_writers.setMaxThreadCount(kWriterThreads);
@@ -63,7 +65,7 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
     // responsive while the pages are read.
     m_previewers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
 
-    m_count = new QLabel(tr("%1 pages").arg(pages.size()), this);
+    m_count = new QLabel(tr("Finding pages..."), this);
     m_keepPageOwn =
         new QCheckBox(tr("Keep each page's own title, description and addresses"), this);
     m_keepPageOwn->setObjectName(QStringLiteral("chkKeepPageOwn"));
@@ -71,7 +73,7 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
     m_keepPageOwn->setToolTip(tr("Leave each page's title, description, og:title, "
                                  "og:description, og:url and canonical link as they are"));
     m_keepPageOwn->setAccessibleDescription(m_keepPageOwn->toolTip());
-    m_table = new QTableWidget(int(pages.size()), 2, this);
+    m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("tblPages"));
     m_table->setAccessibleName(tr("Pages"));
     m_table->setAccessibleDescription(tr("What the update does to each page"));
@@ -80,17 +82,14 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    for (int row = 0; row < pages.size(); ++row) {
-        m_table->setItem(row, 0, new QTableWidgetItem(QDir::toNativeSeparators(pages[row])));
-        m_table->setItem(row, 1, new QTableWidgetItem);
-    }
-    m_table->resizeColumnToContents(0);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prgPages"));
     m_progress->setAccessibleName(tr("Progress"));
-    m_update = new QPushButton(this);
+    m_progress->setRange(0, 0); // busy: how many pages there are is not known yet
+    m_update = new QPushButton(tr("Update %1 Pages").arg(0), this);
     m_update->setObjectName(QStringLiteral("cmdUpdate"));
     m_update->setDefault(true);
+    m_update->setEnabled(false);
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
 
@@ -108,6 +107,7 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
     connect(m_keepPageOwn, &QCheckBox::toggled, this, &SiteUpdateDialog::startPreview);
     connect(m_update, &QPushButton::clicked, this, &SiteUpdateDialog::startWriting);
     connect(m_cancel, &QPushButton::clicked, this, &SiteUpdateDialog::reject);
+    connect(&m_scan, &QFutureWatcherBase::finished, this, &SiteUpdateDialog::onPagesFound);
     connect(&m_preview, &QFutureWatcherBase::resultsReadyAt, this,
             &SiteUpdateDialog::showPreviewRows);
     connect(&m_preview, &QFutureWatcherBase::progressValueChanged, m_progress,
@@ -116,7 +116,9 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
     connect(&m_writing, &QFutureWatcherBase::progressValueChanged, m_progress,
             &QProgressBar::setValue);
     connect(&m_writing, &QFutureWatcherBase::finished, this, &SiteUpdateDialog::onWritingFinished);
-    startPreview();
+    m_scan.setFuture(QtConcurrent::run(&m_previewers, [chosen](QPromise<QStringList> &promise) {
+        promise.addResult(pagesToUpdate(chosen, [&promise] { return promise.isCanceled(); }));
+    }));
 }
 
 SiteUpdateDialog::~SiteUpdateDialog() {
@@ -127,7 +129,31 @@ std::vector<TagLine> SiteUpdateDialog::lines() const {
     return siteTagLines(m_form, m_keepPageOwn->isChecked());
 }
 
+void SiteUpdateDialog::onPagesFound() {
+    if (m_scan.isCanceled())
+        return;
+    m_pages = m_scan.result();
+    if (m_pages.isEmpty()) {
+        QDialog::reject();
+        m_desktop.showMessage(
+            {tr("Update Tags In Files"),
+             tr("There are no pages (*.htm, *.html) in %1.")
+                 .arg(QDir::toNativeSeparators(m_chosen.join(QStringLiteral(", "))))});
+        return;
+    }
+    m_count->setText(tr("%1 pages").arg(m_pages.size()));
+    m_table->setRowCount(int(m_pages.size()));
+    for (int row = 0; row < m_pages.size(); ++row) {
+        m_table->setItem(row, 0, new QTableWidgetItem(QDir::toNativeSeparators(m_pages[row])));
+        m_table->setItem(row, 1, new QTableWidgetItem);
+    }
+    m_table->resizeColumnToContents(0);
+    startPreview();
+}
+
 void SiteUpdateDialog::startPreview() {
+    if (m_pages.isEmpty()) // still being found: the preview starts once they are
+        return;
     m_preview.cancel();
     m_preview.waitForFinished();
     m_previewed.assign(m_pages.size(), {});
@@ -210,15 +236,19 @@ void SiteUpdateDialog::reject() {
         m_writing.cancel(); // the summary follows once the pages in hand are done
         return;
     }
+    m_scan.cancel();
     m_preview.cancel();
     QDialog::reject();
 }
 
 void SiteUpdateDialog::stop() {
+    m_scan.disconnect(this);
     m_preview.disconnect(this);
     m_writing.disconnect(this);
+    m_scan.cancel();
     m_preview.cancel();
     m_writing.cancel();
+    m_scan.waitForFinished();
     m_preview.waitForFinished();
     m_writing.waitForFinished();
 }

@@ -18,15 +18,16 @@ namespace velko {
 
 class DesktopServices;
 
-// Update Tags In Files: a preview of what the update does to each page, then
-// the pages that change written. Both run on worker threads, so the window
-// stays responsive; Cancel stops either, and pages already written stay
-// written. A summary follows the writing.
+// Update Tags In Files: the pages found under the chosen folders, a preview
+// of what the update does to each, then the pages that change written. All
+// three run on worker threads, so the window stays responsive; Cancel stops
+// any, and pages already written stay written. A summary follows the writing.
+// With no pages found, the dialog closes and says so.
 class SiteUpdateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SiteUpdateDialog(DesktopServices &desktop, const QStringList &pages, const FormValue &form,
+    SiteUpdateDialog(DesktopServices &desktop, const QStringList &chosen, const FormValue &form,
                      QWidget *parent);
     ~SiteUpdateDialog() override;
 
@@ -45,6 +46,7 @@ private:
         SitePageOutcome outcome;
     };
 
+    void onPagesFound();
     void startPreview();
     void showPreviewRows(int begin, int end);
     void onPreviewFinished();
@@ -54,9 +56,11 @@ private:
 
     DesktopServices &m_desktop;
     FormValue m_form;
-    QStringList m_pages;
+    QStringList m_chosen;                     // files and folders, as the pages dialog gave them
+    QStringList m_pages;                      // empty until they are found
     std::vector<SitePageOutcome> m_previewed; // by page, as the preview found them
     std::vector<SitePage> m_writes;           // the pages that change, written in place
+    QFutureWatcher<QStringList> m_scan;
     QFutureWatcher<SitePageOutcome> m_preview;
     QFutureWatcher<void> m_writing;
     // Writing a page waits for the disk (each is synced), so more pages are

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void previewAndUpdate();
     void stopInTheMiddle_data();
     void stopInTheMiddle();
+    void closeWhileFindingPages();
 
 private:
     std::unique_ptr<test::WindowDriver> m_driver;
@@ -176,11 +177,15 @@ void TestSiteUpdate::stopInTheMiddle() {
     QVERIFY(dialog);
     dialog->findChild<QPushButton *>("cmdUpdate")->click();
     if (byClosingTheWindow) {
-        d().desktop().answers << Answer::No << Answer::Yes;
+        // Cancel on the unsaved document leaves the writing going: asked again.
+        d().window().setDocumentModified(true);
+        d().desktop().answers << Answer::No << Answer::Yes << Answer::Cancel << Answer::Yes
+                              << Answer::Discard;
+        QVERIFY(!d().window().close());
         QVERIFY(!d().window().close());
         QVERIFY(d().window().close());
-        QCOMPARE(d().desktop().messages.size(), 2);
-        QCOMPARE(d().desktop().messages[0].buttons, Buttons::YesNo);
+        QCOMPARE(d().desktop().messages.size(), 5);
+        QCOMPARE(d().desktop().messages[3].buttons, Buttons::YesNo);
     } else {
         dialog->findChild<QPushButton *>("cmdCancel")->click();
         QTRY_COMPARE(d().desktop().messages.size(), 1);
@@ -200,6 +205,14 @@ void TestSiteUpdate::stopInTheMiddle() {
                          "Left untouched when stopped: %2")
                      .arg(updated)
                      .arg(kPages - updated));
+}
+
+// Nothing is written yet: the window closes without asking, the search stopped.
+void TestSiteUpdate::closeWhileFindingPages() {
+    d().desktop().pageChoices << QStringList{m_dir->path()};
+    QVERIFY(d().trigger("mnuTagsUpdateFiles"));
+    QVERIFY(d().window().close());
+    QTRY_VERIFY(!d().window().findChild<QDialog *>("frmUpdateFiles"));
 }
 
 QTEST_MAIN(TestSiteUpdate)

@@ -16,15 +16,19 @@ namespace {
 // Every control holds something, and something different.
 FormValue fullForm() {
     FormValue form;
-    for (const FieldEntry &entry : allFields())
-        if (entry.field != Field::Spare)
-            form[entry.field] = QString("%1 \"ł\" &").arg(entry.name);
+    for (const auto fields : {allFields(), webFields()})
+        for (const FieldEntry &entry : fields)
+            if (entry.field != Field::Spare)
+                form[entry.field] = QString("%1 \"ł\" &").arg(entry.name);
     form[Field::Comments] = "two\r\nlines";
-    for (const ListEntry &entry : allLists())
-        form[entry.list] = {1, QString::fromUtf8(entry.items[1])};
+    // Each list's last item, as Viewport has only one.
+    for (const auto lists : {allLists(), webLists()})
+        for (const ListEntry &entry : lists)
+            form[entry.list] = {int(entry.items.size()) - 1, QString::fromUtf8(entry.items.back())};
     form[List::Language] = {-1, "typed"};
-    for (const CheckEntry &entry : allChecks())
-        form[entry.check] = int(entry.check) % 2 == 0;
+    for (const auto checks : {allChecks(), webChecks()})
+        for (const CheckEntry &entry : checks)
+            form[entry.check] = int(entry.check) % 2 == 0;
     return form;
 }
 
