@@ -278,8 +278,12 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
     qsizetype lastLine = document.size();
     while (lastLine > 0 && !isBreakUnit(document[lastLine - 1]))
         --lastLine;
-    if (documentEnd > lastLine)
-        revision.changed.append(lineBreak);
+    // A changed last line without line break gets one at its end, after any
+    // of its text the matched end held.
+    if (documentEnd > lastLine) {
+        revision.changed.append(document.sliced(documentEnd)).append(lineBreak);
+        revision.keptEnd = original.size();
+    }
     return revision;
 }
 

@@ -122,6 +122,9 @@ void TestTextFile::keepsLineBreaks_data() {
     QTest::newRow("a changed last line gets a line break") << "a\nb"
                                                            << "a\r\nbX"
                                                            << "a\nbX\n";
+    QTest::newRow("typed into a last line") << "a\nb"
+                                            << "a\r\nXb"
+                                            << "a\nXb\n";
     QTest::newRow("a new document") << ""
                                     << "<html>"
                                     << "<html>\r\n";
