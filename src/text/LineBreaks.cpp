@@ -261,27 +261,36 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
         splitLines(original.sliced(originalFrom, originalTo - originalFrom));
     const std::vector<qsizetype> kept = keptLines(lines, originalLines);
 
-    const QLatin1StringView lineBreak(lineBreakBytes(style));
+    const QString lineBreak = QLatin1StringView(lineBreakBytes(style));
     Revision revision{originalStart, originalEnd,
                       withLineBreaks(document.sliced(documentStart, from - documentStart), style)};
-    revision.changed.reserve(documentEnd - documentStart + (to - from) / 32 + lineBreak.size());
+    QString &changed = revision.changed;
+    changed.reserve(documentEnd - documentStart + (to - from) / 32 + lineBreak.size());
+    // A lone CR right before an LF would read back as one CR LF with it: such
+    // a CR gets an LF of its own.
+    const auto beforeLf = [&] {
+        if (changed.isEmpty() ? originalStart > 0 && original[originalStart - 1] == u'\r'
+                              : changed.back() == u'\r')
+            changed.append(u'\n');
+    };
     for (size_t i = 0; i < lines.size(); ++i) {
-        revision.changed.append(lines[i].text);
-        if (kept[i] < 0) {
-            revision.changed.append(lineBreak);
-            continue;
+        QStringView ending = lineBreak; // or the original line's, when kept
+        if (kept[i] >= 0) {
+            const qsizetype end = originalLines[kept[i]].text.end() - original.begin();
+            ending = original.sliced(end, breakAt(original, end));
         }
-        const qsizetype end = originalLines[kept[i]].text.end() - original.begin();
-        revision.changed.append(original.sliced(end, breakAt(original, end)));
+        if (lines[i].text.isEmpty() && ending.front() == u'\n')
+            beforeLf();
+        changed.append(lines[i].text).append(ending);
     }
-    revision.changed.append(document.sliced(to, documentEnd - to));
+    changed.append(document.sliced(to, documentEnd - to));
     qsizetype lastLine = document.size();
     while (lastLine > 0 && !isBreakUnit(document[lastLine - 1]))
         --lastLine;
     // A changed last line without line break gets one at its end, after any
     // of its text the matched end held.
     if (documentEnd > lastLine) {
-        revision.changed.append(document.sliced(documentEnd)).append(lineBreak);
+        changed.append(document.sliced(documentEnd)).append(lineBreak);
         revision.keptEnd = original.size();
     }
     return revision;

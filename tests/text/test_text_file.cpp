@@ -119,6 +119,9 @@ void TestTextFile::keepsLineBreaks_data() {
     QTest::newRow("a kept and a new line between edits") << "a\nb\r\nc\r\nd\n"
                                                          << "a\r\nbX\r\nc\r\nn\r\ndX\r\n"
                                                          << "a\nbX\nc\r\nn\ndX\n";
+    QTest::newRow("a lone CR before a kept LF") << "x\na\rb\n\nc\n"
+                                                << "xX\r\na\r\n\r\ncX\r\n"
+                                                << "xX\na\r\n\ncX\n";
     QTest::newRow("a changed last line gets a line break") << "a\nb"
                                                            << "a\r\nbX"
                                                            << "a\nbX\n";
