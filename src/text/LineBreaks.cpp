@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace velko {
 
@@ -60,6 +61,112 @@ qsizetype breakBefore(QStringView text, qsizetype end) {
     if (text[end - 1] != u'\n')
         return 0;
     return end >= 2 && text[end - 2] == u'\r' ? 2 : 1;
+}
+
+// The diff of a stretch's lines may take this many steps a line, and this many
+// more: beyond that the lines were rewritten wholesale, so all take the style,
+// and the diff's trace, which grows with the square of the edits, would
+// outgrow the stretch.
+constexpr qsizetype kStepsPerLine = 4;
+constexpr qsizetype kSpareSteps = 1 << 16;
+
+struct Line {
+    QStringView text; // without its line break
+    quint64 hash;     // of the text, so that most lines that differ compare cheaply
+};
+
+// The lines of `text`, which ends with a line break or is empty. Each line is
+// hashed as it is looked through for its end, four characters at a time.
+std::vector<Line> splitLines(QStringView text) {
+    // Odd: a step of the hash loses no bits, so it tells most lines apart.
+    constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15;
+    const char16_t *chars = text.utf16();
+    std::vector<Line> lines;
+    lines.reserve(text.size() / 32); // most lines of a page are longer
+    for (qsizetype start = 0; start < text.size();) {
+        quint64 hash = 0;
+        qsizetype at = start;
+        for (quint64 four; at + 4 <= text.size(); at += 4) {
+            std::memcpy(&four, chars + at, sizeof four);
+            if (hasBreakUnit(four))
+                break;
+            hash = (hash ^ four) * kMultiplier;
+        }
+        for (; !isBreakUnit(text[at]); ++at)
+            hash = (hash ^ chars[at]) * kMultiplier;
+        lines.push_back({text.sliced(start, at - start), hash});
+        start = at + breakAt(text, at);
+    }
+    return lines;
+}
+
+// Where the whole lines of text[start, end) begin and end: a line that began
+// before `start`, or runs on past `end`, is no line it can keep as it was.
+std::pair<qsizetype, qsizetype> wholeLines(QStringView text, qsizetype start, qsizetype end) {
+    qsizetype from = start;
+    if (from > 0 && !isBreakUnit(text[from - 1])) {
+        while (from < end && !isBreakUnit(text[from]))
+            ++from;
+        if (from < end)
+            from += breakAt(text, from);
+    }
+    qsizetype to = end;
+    while (to > from && !isBreakUnit(text[to - 1]))
+        --to;
+    return {from, to};
+}
+
+// For each of the document's lines, the original line that Myers' O(ND) diff
+// keeps it as, or -1 for a new or changed line; all -1 past the diff's steps.
+std::vector<qsizetype> keptLines(const std::vector<Line> &document,
+                                 const std::vector<Line> &original) {
+    const auto n = qsizetype(document.size());
+    const auto m = qsizetype(original.size());
+    std::vector<qsizetype> kept(n, -1);
+    if (n == 0 || m == 0)
+        return kept;
+    const auto same = [&](qsizetype x, qsizetype y) {
+        return document[x].hash == original[y].hash && document[x].text == original[y].text;
+    };
+    // For d = 0, 1, ... edits, how far into the document the paths reach on
+    // the diagonals k = -d, -d + 2, ..., d, where k is document line minus
+    // original line.
+    std::vector<qsizetype> reach;
+    const auto at = [&](qsizetype d, qsizetype k) { return reach[d * (d + 1) / 2 + (k + d) / 2]; };
+    // The diagonal a path of d edits on diagonal k comes from: k + 1 when its
+    // last edit skips an original line, k - 1 when it adds a document line.
+    const auto from = [&](qsizetype d, qsizetype k) {
+        return k == -d || (k != d && at(d - 1, k - 1) < at(d - 1, k + 1)) ? k + 1 : k - 1;
+    };
+    qsizetype steps = kStepsPerLine * (n + m) + kSpareSteps;
+    for (qsizetype d = 0;; ++d) {
+        for (qsizetype k = -d; k <= d; k += 2) {
+            qsizetype x = 0;
+            if (d > 0)
+                x = from(d, k) == k + 1 ? at(d - 1, k + 1) : at(d - 1, k - 1) + 1;
+            qsizetype y = x - k;
+            for (; x < n && y < m && same(x, y); ++x, ++y)
+                --steps;
+            if (--steps < 0)
+                return kept;
+            reach.push_back(x);
+            if (x < n || y < m)
+                continue;
+            // Back from the end, each edit's run of same lines is kept.
+            for (qsizetype e = d; e > 0; --e) {
+                const qsizetype before = from(e, x - y);
+                const qsizetype beforeX = at(e - 1, before);
+                const qsizetype runStart = before == x - y + 1 ? beforeX : beforeX + 1;
+                for (; x > runStart; --x, --y)
+                    kept[x - 1] = y - 1;
+                x = beforeX;
+                y = beforeX - before;
+            }
+            for (; x > 0; --x, --y)
+                kept[x - 1] = y - 1;
+            return kept;
+        }
+    }
 }
 
 } // namespace
@@ -146,14 +253,46 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
         originalStart += originalBreak;
     }
 
-    Revision revision{
-        originalStart, originalEnd,
-        withLineBreaks(document.sliced(documentStart, documentEnd - documentStart), style)};
+    // Between, a line the diff finds unchanged keeps its line break too.
+    const auto [from, to] = wholeLines(document, documentStart, documentEnd);
+    const auto [originalFrom, originalTo] = wholeLines(original, originalStart, originalEnd);
+    const std::vector<Line> lines = splitLines(document.sliced(from, to - from));
+    const std::vector<Line> originalLines =
+        splitLines(original.sliced(originalFrom, originalTo - originalFrom));
+    const std::vector<qsizetype> kept = keptLines(lines, originalLines);
+
+    const QString lineBreak = QLatin1StringView(lineBreakBytes(style));
+    Revision revision{originalStart, originalEnd,
+                      withLineBreaks(document.sliced(documentStart, from - documentStart), style)};
+    QString &changed = revision.changed;
+    changed.reserve(documentEnd - documentStart + (to - from) / 32 + lineBreak.size());
+    // A lone CR right before an LF would read back as one CR LF with it: such
+    // a CR gets an LF of its own.
+    const auto beforeLf = [&] {
+        if (changed.isEmpty() ? originalStart > 0 && original[originalStart - 1] == u'\r'
+                              : changed.back() == u'\r')
+            changed.append(u'\n');
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QStringView ending = lineBreak; // or the original line's, when kept
+        if (kept[i] >= 0) {
+            const qsizetype end = originalLines[kept[i]].text.end() - original.begin();
+            ending = original.sliced(end, breakAt(original, end));
+        }
+        if (lines[i].text.isEmpty() && ending.front() == u'\n')
+            beforeLf();
+        changed.append(lines[i].text).append(ending);
+    }
+    changed.append(document.sliced(to, documentEnd - to));
     qsizetype lastLine = document.size();
     while (lastLine > 0 && !isBreakUnit(document[lastLine - 1]))
         --lastLine;
-    if (documentEnd > lastLine)
-        revision.changed.append(QLatin1StringView(lineBreakBytes(style)));
+    // A changed last line without line break gets one at its end, after any
+    // of its text the matched end held.
+    if (documentEnd > lastLine) {
+        changed.append(document.sliced(documentEnd)).append(lineBreak);
+        revision.keptEnd = original.size();
+    }
     return revision;
 }
 

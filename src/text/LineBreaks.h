@@ -24,9 +24,10 @@ QString withLineBreaks(QStringView text, LineBreak style);
 // What of the page `original` (the text it was read as, its line breaks as
 // they were) `document` still holds: the text at the end and at the start of
 // the document that the original has too keeps the original's line breaks;
-// what lies between is changed, with every line break in `style`, and gets a
-// line break in `style` after it when the document's last line has none and
-// is not the original's last line, unchanged.
+// what lies between is changed. There each line that a line diff finds in the
+// original keeps its line break and every other line break is in `style`. The
+// document's last line, when it has no line break and is not the original's
+// last line unchanged, gets one in `style` at its end.
 struct Revision {
     qsizetype keptStart = 0; // the original up to here stays as it was,
     qsizetype keptEnd = 0;   // and from here on

@@ -113,9 +113,21 @@ void TestTextFile::keepsLineBreaks_data() {
         << "<html>\n<head>\r\n<title>A</title>\r\n"
         << "<html>\r\n<head>\r\n<title>B</title>\r\n\r\n<title>A</title>\r\n"
         << "<html>\n<head>\n<title>B</title>\n\r\n<title>A</title>\r\n";
+    QTest::newRow("a line removed between kept ones") << "a\nb\r\nc\rd\r\ne\rf\n"
+                                                      << "a\r\nbX\r\nc\r\ne\r\nfX\r\n"
+                                                      << "a\nbX\nc\re\rfX\n";
+    QTest::newRow("a kept and a new line between edits") << "a\nb\r\nc\r\nd\n"
+                                                         << "a\r\nbX\r\nc\r\nn\r\ndX\r\n"
+                                                         << "a\nbX\nc\r\nn\ndX\n";
+    QTest::newRow("a lone CR before a kept LF") << "x\na\rb\n\nc\n"
+                                                << "xX\r\na\r\n\r\ncX\r\n"
+                                                << "xX\na\r\n\ncX\n";
     QTest::newRow("a changed last line gets a line break") << "a\nb"
                                                            << "a\r\nbX"
                                                            << "a\nbX\n";
+    QTest::newRow("typed into a last line") << "a\nb"
+                                            << "a\r\nXb"
+                                            << "a\nXb\n";
     QTest::newRow("a new document") << ""
                                     << "<html>"
                                     << "<html>\r\n";
