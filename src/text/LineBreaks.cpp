@@ -169,6 +169,28 @@ std::vector<qsizetype> keptLines(const std::vector<Line> &document,
     }
 }
 
+// `kept` with each line the diff does not keep standing in for an original
+// line it does not keep either, in the same gap between kept lines, in turn:
+// those are the lines typed into, which keep their line breaks. The lines
+// left over are new.
+std::vector<qsizetype> inPlaceOfChanged(std::vector<qsizetype> kept, qsizetype originalCount) {
+    std::vector<qsizetype> nextKept(kept.size()); // the original line kept next, from each on
+    qsizetype next = originalCount;
+    for (size_t i = kept.size(); i-- > 0;) {
+        if (kept[i] >= 0)
+            next = kept[i];
+        nextKept[i] = next;
+    }
+    qsizetype unkept = 0; // the first original line after the last one kept
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i] >= 0)
+            unkept = kept[i] + 1;
+        else if (unkept < nextKept[i])
+            kept[i] = unkept++;
+    }
+    return kept;
+}
+
 } // namespace
 
 QByteArrayView lineBreakBytes(LineBreak style) {
@@ -259,13 +281,25 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
     const std::vector<Line> lines = splitLines(document.sliced(from, to - from));
     const std::vector<Line> originalLines =
         splitLines(original.sliced(originalFrom, originalTo - originalFrom));
-    const std::vector<qsizetype> kept = keptLines(lines, originalLines);
+    const std::vector<qsizetype> kept =
+        inPlaceOfChanged(keptLines(lines, originalLines), qsizetype(originalLines.size()));
 
     const QString lineBreak = QLatin1StringView(lineBreakBytes(style));
-    Revision revision{originalStart, originalEnd,
-                      withLineBreaks(document.sliced(documentStart, from - documentStart), style)};
+    Revision revision{originalStart, originalEnd, {}};
     QString &changed = revision.changed;
     changed.reserve(documentEnd - documentStart + (to - from) / 32 + lineBreak.size());
+    // The line the stretch starts inside was typed into: it keeps its break.
+    const QStringView firstPart = document.sliced(documentStart, from - documentStart);
+    const QStringView originalFirstPart =
+        original.sliced(originalStart, originalFrom - originalStart);
+    const qsizetype firstBreak = firstPart.isEmpty() ? 0 : breakBefore(firstPart, firstPart.size());
+    const qsizetype originalFirstBreak =
+        originalFirstPart.isEmpty() ? 0 : breakBefore(originalFirstPart, originalFirstPart.size());
+    if (firstBreak > 0 && originalFirstBreak > 0)
+        changed.append(firstPart.chopped(firstBreak))
+            .append(originalFirstPart.last(originalFirstBreak));
+    else
+        changed.append(withLineBreaks(firstPart, style));
     // A lone CR right before an LF would read back as one CR LF with it: such
     // a CR gets an LF of its own.
     const auto beforeLf = [&] {
@@ -274,7 +308,7 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
             changed.append(u'\n');
     };
     for (size_t i = 0; i < lines.size(); ++i) {
-        QStringView ending = lineBreak; // or the original line's, when kept
+        QStringView ending = lineBreak; // or the original line's, when it takes its place
         if (kept[i] >= 0) {
             const qsizetype end = originalLines[kept[i]].text.end() - original.begin();
             ending = original.sliced(end, breakAt(original, end));

@@ -24,10 +24,11 @@ QString withLineBreaks(QStringView text, LineBreak style);
 // What of the page `original` (the text it was read as, its line breaks as
 // they were) `document` still holds: the text at the end and at the start of
 // the document that the original has too keeps the original's line breaks;
-// what lies between is changed. There each line that a line diff finds in the
-// original keeps its line break and every other line break is in `style`. The
-// document's last line, when it has no line break and is not the original's
-// last line unchanged, gets one in `style` at its end.
+// what lies between is changed. There a line that a line diff finds in the
+// original keeps its line break, and so does a line typed into (a changed
+// line in place of an original one); the breaks of new lines are in `style`.
+// The document's last line, when it has no line break and is not the
+// original's last line unchanged, gets one in `style` at its end.
 struct Revision {
     qsizetype keptStart = 0; // the original up to here stays as it was,
     qsizetype keptEnd = 0;   // and from here on

@@ -115,10 +115,13 @@ void TestTextFile::keepsLineBreaks_data() {
         << "<html>\n<head>\n<title>B</title>\n\r\n<title>A</title>\r\n";
     QTest::newRow("a line removed between kept ones") << "a\nb\r\nc\rd\r\ne\rf\n"
                                                       << "a\r\nbX\r\nc\r\ne\r\nfX\r\n"
-                                                      << "a\nbX\nc\re\rfX\n";
+                                                      << "a\nbX\r\nc\re\rfX\n";
     QTest::newRow("a kept and a new line between edits") << "a\nb\r\nc\r\nd\n"
                                                          << "a\r\nbX\r\nc\r\nn\r\ndX\r\n"
-                                                         << "a\nbX\nc\r\nn\ndX\n";
+                                                         << "a\nbX\r\nc\r\nn\ndX\n";
+    QTest::newRow("lines typed into between edits") << "a\nb\r\nc\rd\ne\n"
+                                                    << "aX\r\nbY\r\nc\r\ndY\r\neX\r\n"
+                                                    << "aX\nbY\r\nc\rdY\neX\n";
     QTest::newRow("a lone CR before a kept LF") << "x\na\rb\n\nc\n"
                                                 << "xX\r\na\r\n\r\ncX\r\n"
                                                 << "xX\na\r\n\ncX\n";
