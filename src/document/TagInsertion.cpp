@@ -28,12 +28,8 @@ QByteArray insertIntoPage(QByteArrayView bytes, const DecodedText &page, qsizety
     // text before `at` encodes to the bytes before the place.
     const qsizetype byteAt = (page.format.byteOrderMark ? encoding.byteOrderMark().size() : 0) +
                              encoding.encode(QStringView(page.text).first(at)).size();
-    QString lines = QStringLiteral("\r\n").append(block);
-    // A page that ends where the block goes in had no line break there, and
-    // gets none.
-    if (at == page.text.size() && lines.endsWith(u"\r\n"))
-        lines.chop(2);
-    const QByteArray inserted = encoding.encode(withLineBreaks(lines, page.format.lineBreak));
+    const QByteArray inserted = encoding.encode(
+        withLineBreaks(QStringLiteral("\r\n").append(block), page.format.lineBreak));
     QByteArray out;
     out.reserve(bytes.size() + inserted.size());
     out.append(bytes.first(byteAt)).append(inserted).append(bytes.sliced(byteAt));

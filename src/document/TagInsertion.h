@@ -27,8 +27,7 @@ Insertion insertAfterHead(QStringView document, qsizetype at, QStringView block)
 
 // The same for a page's own bytes, as read into `page`, with `at` an offset
 // in its text: the line break and the block go in in the page's encoding and
-// the style of its first line break, and no other byte changes (a page that
-// ends at `at` gets no line break after the block).
+// the style of its first line break, and no other byte changes.
 QByteArray insertIntoPage(QByteArrayView bytes, const DecodedText &page, qsizetype at,
                           QStringView block);
 

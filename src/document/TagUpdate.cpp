@@ -187,11 +187,11 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
 
     // Added lines look like Insert's block: each after a line break of its
     // own, and the last followed by one unless the page has one there
-    // already or ends there. Their line breaks are all new, so a second run, which finds
+    // already. Their line breaks are all new, so a second run, which finds
     // the lines and adds nothing, changes nothing.
     const Text encodedBreak = codec.encode(lineBreak);
-    const bool lineEndsThere =
-        head.insertAt == page.size() || isLineBreak(unitAt(page, head.insertAt));
+    const bool breakFollows =
+        head.insertAt < page.size() && isLineBreak(unitAt(page, head.insertAt));
     qsizetype lastAdded = -1;
     for (qsizetype i = 0; i < qsizetype(edits.size()); ++i) {
         if (edits[i].kind == TagChangeKind::Added)
@@ -213,7 +213,7 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
             change.line = {out.size(), text.size()};
             out.append(text);
         }
-        if (i == lastAdded && !lineEndsThere)
+        if (i == lastAdded && !breakFollows)
             out.append(encodedBreak);
         change.newSpan.length = out.size() - change.newSpan.start;
         result.changes.push_back(change);

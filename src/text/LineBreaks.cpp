@@ -100,20 +100,12 @@ std::vector<Line> splitLines(QStringView text) {
     return lines;
 }
 
-// Where the whole lines of text[start, end) begin and end: a line that began
-// before `start`, or runs on past `end`, is no line it can keep as it was.
-std::pair<qsizetype, qsizetype> wholeLines(QStringView text, qsizetype start, qsizetype end) {
-    qsizetype from = start;
-    if (from > 0 && !isBreakUnit(text[from - 1])) {
-        while (from < end && !isBreakUnit(text[from]))
-            ++from;
-        if (from < end)
-            from += breakAt(text, from);
-    }
-    qsizetype to = end;
-    while (to > from && !isBreakUnit(text[to - 1]))
-        --to;
-    return {from, to};
+// Where the lines of text[start, end) that end in it end: the last line may
+// run on past `end`, where its line break is kept as it was.
+qsizetype linesEnd(QStringView text, qsizetype start, qsizetype end) {
+    while (end > start && !isBreakUnit(text[end - 1]))
+        --end;
+    return end;
 }
 
 // For each of the document's lines, the original line that Myers' O(ND) diff
@@ -275,31 +267,20 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
         originalStart += originalBreak;
     }
 
-    // Between, a line the diff finds unchanged keeps its line break too.
-    const auto [from, to] = wholeLines(document, documentStart, documentEnd);
-    const auto [originalFrom, originalTo] = wholeLines(original, originalStart, originalEnd);
-    const std::vector<Line> lines = splitLines(document.sliced(from, to - from));
+    // Between, a line the diff finds unchanged keeps its line break too. The
+    // first may be the rest of a line typed into, or of a line split in two.
+    const qsizetype to = linesEnd(document, documentStart, documentEnd);
+    const qsizetype originalTo = linesEnd(original, originalStart, originalEnd);
+    const std::vector<Line> lines = splitLines(document.sliced(documentStart, to - documentStart));
     const std::vector<Line> originalLines =
-        splitLines(original.sliced(originalFrom, originalTo - originalFrom));
+        splitLines(original.sliced(originalStart, originalTo - originalStart));
     const std::vector<qsizetype> kept =
         inPlaceOfChanged(keptLines(lines, originalLines), qsizetype(originalLines.size()));
 
     const QString lineBreak = QLatin1StringView(lineBreakBytes(style));
     Revision revision{originalStart, originalEnd, {}};
     QString &changed = revision.changed;
-    changed.reserve(documentEnd - documentStart + (to - from) / 32 + lineBreak.size());
-    // The line the stretch starts inside was typed into: it keeps its break.
-    const QStringView firstPart = document.sliced(documentStart, from - documentStart);
-    const QStringView originalFirstPart =
-        original.sliced(originalStart, originalFrom - originalStart);
-    const qsizetype firstBreak = firstPart.isEmpty() ? 0 : breakBefore(firstPart, firstPart.size());
-    const qsizetype originalFirstBreak =
-        originalFirstPart.isEmpty() ? 0 : breakBefore(originalFirstPart, originalFirstPart.size());
-    if (firstBreak > 0 && originalFirstBreak > 0)
-        changed.append(firstPart.chopped(firstBreak))
-            .append(originalFirstPart.last(originalFirstBreak));
-    else
-        changed.append(withLineBreaks(firstPart, style));
+    changed.reserve(documentEnd - documentStart + (to - documentStart) / 32 + lineBreak.size());
     // A lone CR right before an LF would read back as one CR LF with it: such
     // a CR gets an LF of its own.
     const auto beforeLf = [&] {
@@ -322,8 +303,9 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
     while (lastLine > 0 && !isBreakUnit(document[lastLine - 1]))
         --lastLine;
     // A changed last line without line break gets one at its end, after any
-    // of its text the matched end held.
-    if (documentEnd > lastLine) {
+    // of its text the matched end held, unless the page ended without one.
+    const bool endedWithBreak = original.isEmpty() || isBreakUnit(original.back());
+    if (documentEnd > lastLine && endedWithBreak) {
         changed.append(document.sliced(documentEnd)).append(lineBreak);
         revision.keptEnd = original.size();
     }

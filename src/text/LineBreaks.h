@@ -28,7 +28,8 @@ QString withLineBreaks(QStringView text, LineBreak style);
 // original keeps its line break, and so does a line typed into (a changed
 // line in place of an original one); the breaks of new lines are in `style`.
 // The document's last line, when it has no line break and is not the
-// original's last line unchanged, gets one in `style` at its end.
+// original's last line unchanged, gets one in `style` at its end, unless the
+// original's last line had none either.
 struct Revision {
     qsizetype keptStart = 0; // the original up to here stays as it was,
     qsizetype keptEnd = 0;   // and from here on

@@ -92,7 +92,8 @@ void TestTagUpdate::pages_data() {
         << QList{0, 4, 0};
     QTest::newRow("a page that ends with its head tag")
         << "<head>"
-        << "<head>\r\n" + T + "\r\n" + D + "\r\n" + R + "\r\n" + DC + "\r\n" + C << QList{0, 5, 0};
+        << "<head>\r\n" + T + "\r\n" + D + "\r\n" + R + "\r\n" + DC + "\r\n" + C + "\r\n"
+        << QList{0, 5, 0};
     QTest::newRow("no head tag") << "<body><title>x</title>" << QString() << QList{0, 0, 0};
 }
 

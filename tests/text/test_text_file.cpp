@@ -125,12 +125,15 @@ void TestTextFile::keepsLineBreaks_data() {
     QTest::newRow("a lone CR before a kept LF") << "x\na\rb\n\nc\n"
                                                 << "xX\r\na\r\n\r\ncX\r\n"
                                                 << "xX\na\r\n\ncX\n";
-    QTest::newRow("a changed last line gets a line break") << "a\nb"
+    QTest::newRow("a changed last line gets a line break") << "a\nb\r"
                                                            << "a\r\nbX"
                                                            << "a\nbX\n";
+    QTest::newRow("unless the page had none") << "a\nb"
+                                              << "a\r\nbX\r\nc"
+                                              << "a\nbX\nc";
     QTest::newRow("typed into a last line") << "a\nb"
                                             << "a\r\nXb"
-                                            << "a\nXb\n";
+                                            << "a\nXb";
     QTest::newRow("a new document") << ""
                                     << "<html>"
                                     << "<html>\r\n";
