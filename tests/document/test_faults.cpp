@@ -2,12 +2,11 @@
 // file is left exactly as it was and the failure is reported; a symbolic link
 // stays a link and its target gets the new content.
 
-#include "cli/CommandLine.h"
 #include "import/UrlHistory.h"
+#include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
 #include "support/WindowDriver.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -54,15 +53,10 @@ QString insertOutput(const QString &path, const std::function<void()> &fault) {
     const QTemporaryDir dir;
     test::writeBytes(dir.filePath("form.json"), "{\"Title\": \"" + kBigText.toUtf8() + "\"}");
     test::writeBytes(dir.filePath("page.html"), "<head></head>");
-    QBuffer in, out, err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
     fault();
-    const int code = runCommandLine({"velko", "--insert", dir.filePath("form.json"),
-                                     dir.filePath("page.html"), "--output", path},
-                                    in, out, err);
-    return code == 0 ? QString() : QString::fromUtf8(err.data());
+    const test::CommandLineRun run = test::runInProcess(
+        {"--insert", dir.filePath("form.json"), dir.filePath("page.html"), "--output", path});
+    return run.code == 0 ? QString() : QString::fromUtf8(run.err);
 }
 
 QString urlHistory(const QString &path, const std::function<void()> &fault) {

@@ -1,11 +1,10 @@
 // Open Form, Save Form As and Recent Forms, through the real window.
 
-#include "cli/CommandLine.h"
 #include "fields/FormFile.h"
+#include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
 #include "support/WindowDriver.h"
 
-#include <QBuffer>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -30,16 +29,6 @@ FormValue fullForm() {
         for (const CheckEntry &entry : checks)
             form[entry.check] = int(entry.check) % 2 == 0;
     return form;
-}
-
-// What velko --generate says about the form file at `path`.
-QString commandLineError(const QString &path) {
-    QBuffer in, out, err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    runCommandLine({"velko", "--generate", path}, in, out, err);
-    return QString::fromUtf8(err.data()).remove("velko: ").trimmed();
 }
 
 } // namespace
@@ -130,7 +119,9 @@ void TestFormPresets::badFilesLeaveTheForm() {
     QCOMPARE(d().desktop().messages.size(), 1);
     const QString text = d().desktop().messages.first().text;
     QVERIFY2(text.startsWith(path("bad.json") + ": "), qPrintable(text));
-    QCOMPARE(text, commandLineError(path("bad.json")));
+    // What velko --generate says about the file.
+    const QByteArray err = test::runInProcess({"--generate", path("bad.json")}).err;
+    QCOMPARE(text, QString::fromUtf8(err).remove("velko: ").trimmed());
     QVERIFY(recentItems().isEmpty());
 }
 

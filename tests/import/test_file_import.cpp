@@ -1,9 +1,8 @@
-#include "cli/CommandLine.h"
+#include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
 #include "support/TestForms.h"
 #include "support/WindowDriver.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QTemporaryDir>
 
@@ -130,14 +129,10 @@ private Q_SLOTS:
 
         test::writeBytes(path, bytes);
         test::writeBytes(m_dir.filePath("form.json"), R"({"Title": "New"})");
-        QBuffer in, out, err;
-        in.open(QIODevice::ReadOnly);
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        QCOMPARE(
-            runCommandLine({"velko", "--insert", m_dir.filePath("form.json"), path}, in, out, err),
-            0);
-        QCOMPARE(out.data(), inserted);
+        const test::CommandLineRun run =
+            test::runInProcess({"--insert", m_dir.filePath("form.json"), path});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, inserted);
     }
 
     // A form generated and inserted into a page reads back into the same fields.

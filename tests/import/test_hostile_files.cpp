@@ -3,12 +3,11 @@
 // saves them back without losing a byte, and refuses what is not a regular
 // file instead of blocking on it.
 
-#include "cli/CommandLine.h"
 #include "import/UrlHistory.h"
+#include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
 #include "support/WindowDriver.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
@@ -17,11 +16,7 @@ using namespace velko;
 namespace {
 
 int read(const QString &path) {
-    QBuffer in, out, err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    return runCommandLine({"velko", "--read", path}, in, out, err);
+    return test::runInProcess({"--read", path}).code;
 }
 
 } // namespace
