@@ -9,12 +9,6 @@ Q_DECLARE_METATYPE(velko::CardImage)
 
 namespace {
 
-template <typename Change> FormValue with(Change change) {
-    FormValue form;
-    change(form);
-    return form;
-}
-
 // `count` words of four letters: 50.05 px at 20 px, 35.03 px at 14 px, with
 // the blank after each.
 QString words(int count) {
@@ -47,40 +41,33 @@ void TestWebPreview::searchResult_data() {
     QTest::addColumn<QString>("descriptionCounter");
     QTest::addColumn<bool>("descriptionTooLong");
 
-    QTest::newRow("empty") << FormValue{} << ""
-                           << "Title: 0 characters, 0 of 600 px" << false << ""
-                           << "Description: 0 characters, 0 of 920 px" << false;
-    QTest::newRow("both fit") << with([](FormValue &f) {
-        f[Field::Title] = words(12);
-        f[Field::Description] = words(26);
-    }) << words(12) << "Title: 59 characters, 595 of 600 px"
-                              << false << words(26) << "Description: 129 characters, 907 of 920 px"
-                              << false;
+    const auto row = [](const char *name, const FormValue &form, const QString &title,
+                        const char *titleCounter, bool titleTooLong, const QString &description,
+                        const char *descriptionCounter, bool descriptionTooLong) {
+        QTest::newRow(name) << form << title << QString(titleCounter) << titleTooLong << description
+                            << QString(descriptionCounter) << descriptionTooLong;
+    };
+    const auto form = [](const QString &title, const QString &description) {
+        FormValue f;
+        f[Field::Title] = title;
+        f[Field::Description] = description;
+        return f;
+    };
+    row("empty", {}, "", "Title: 0 characters, 0 of 600 px", false, "",
+        "Description: 0 characters, 0 of 920 px", false);
+    row("both fit", form(words(12), words(26)), words(12), "Title: 59 characters, 595 of 600 px",
+        false, words(26), "Description: 129 characters, 907 of 920 px", false);
     // 26 words and "…" (an em) would be 921 px.
-    QTest::newRow("both cut at a blank") << with([](FormValue &f) {
-        f[Field::Title] = words(13);
-        f[Field::Description] = words(27);
-    }) << words(11) + "…"
-                                         << "Title: 64 characters, 645 of 600 px" << true
-                                         << words(25) + "…"
-                                         << "Description: 134 characters, 942 of 920 px" << true;
-    QTest::newRow("white space as a page shows it")
-        << with([](FormValue &f) {
-               f[Field::Title] = " a\tb ";
-               f[Field::Description] = "c\r\n  d";
-           })
-        << "a b"
-        << "Title: 3 characters, 28 of 600 px" << false << "c d"
-        << "Description: 3 characters, 19 of 920 px" << false;
-    QTest::newRow("og:title and og:description stand in")
-        << with([](FormValue &f) {
-               f[Field::OgTitle] = "T";
-               f[Field::OgDescription] = "D";
-               f[Field::Keywords] = "not this";
-           })
-        << "T"
-        << "Title: 1 characters, 12 of 600 px" << false << "D"
-        << "Description: 1 characters, 10 of 920 px" << false;
+    row("both cut at a blank", form(words(13), words(27)), words(11) + "…",
+        "Title: 64 characters, 645 of 600 px", true, words(25) + "…",
+        "Description: 134 characters, 942 of 920 px", true);
+    row("white space as a page shows it", form(" a\tb ", "c\r\n  d"), "a b",
+        "Title: 3 characters, 28 of 600 px", false, "c d",
+        "Description: 3 characters, 19 of 920 px", false);
+    row("og:title and og:description stand in",
+        test::formOf(R"({"og:title": "T", "og:description": "D", "Keywords": "not this"})"), "T",
+        "Title: 1 characters, 12 of 600 px", false, "D", "Description: 1 characters, 10 of 920 px",
+        false);
 }
 
 void TestWebPreview::searchResult() {
@@ -97,15 +84,17 @@ void TestWebPreview::searchResult() {
 void TestWebPreview::address_data() {
     QTest::addColumn<FormValue>("form");
     QTest::addColumn<QString>("address");
-    QTest::newRow("host and path") << with([](FormValue &f) {
-        f[Field::CanonicalUrl] = "https://www.harbordale.example/guides/meta%20tags/?q=1#top";
-    }) << "www.harbordale.example › guides › meta tags";
-    QTest::newRow("host alone, no scheme")
-        << with([](FormValue &f) { f[Field::CanonicalUrl] = " harbordale.example "; })
-        << "harbordale.example";
-    QTest::newRow("og:url when Canonical URL is empty")
-        << with([](FormValue &f) { f[Field::OgUrl] = "http://a.example/b"; }) << "a.example › b";
-    QTest::newRow("nothing") << FormValue{} << "";
+    const auto row = [](const char *name, const char *form, const char *address) {
+        QTest::newRow(name) << test::formOf(form) << QString(address);
+    };
+    row("host and path",
+        R"({"Canonical URL": "https://www.harbordale.example/guides/meta%20tags/?q=1#top"})",
+        "www.harbordale.example › guides › meta tags");
+    row("host alone, no scheme", R"({"Canonical URL": " harbordale.example "})",
+        "harbordale.example");
+    row("og:url when Canonical URL is empty", R"({"og:url": "http://a.example/b"})",
+        "a.example › b");
+    row("nothing", "{}", "");
 }
 
 void TestWebPreview::address() {

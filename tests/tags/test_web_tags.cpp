@@ -9,12 +9,6 @@ using namespace velko;
 
 namespace {
 
-template <typename Change> FormValue with(Change change) {
-    FormValue form;
-    change(form);
-    return form;
-}
-
 FormValue read(const QString &page) {
     FormValue form;
     readMetaTags(page, form);
@@ -70,8 +64,8 @@ void TestWebTags::eachRowAlone_data() {
     QTest::addColumn<QString>("block");
 
     const FormValue every = everyWebTag();
-    QTest::newRow("Declare UTF-8") << with([](FormValue &f) { f[Check::DeclareUtf8] = true; })
-                                   << "<meta charset=\"utf-8\">\r\n";
+    QTest::newRow("Declare UTF-8")
+        << test::formOf(R"({"Declare UTF-8": true})") << "<meta charset=\"utf-8\">\r\n";
     int line = 0;
     for (const FormRow &row : formRows()) {
         if (row.page != Page::WebTags || row.main.kind == Control::Kind::Check)
@@ -83,30 +77,27 @@ void TestWebTags::eachRowAlone_data() {
             alone[List(row.main.id)] = every[List(row.main.id)];
         QTest::newRow(row.label) << alone << everyWebTagLine[line++] + "\r\n";
     }
-    QTest::newRow("typed viewport, trimmed") << with([](FormValue &f) {
-        f[List::Viewport] = {-1, " width=400 "};
-    }) << "<meta name=\"viewport\" content=\"width=400\">\r\n";
-    QTest::newRow("quotes escaped") << with([](FormValue &f) { f[Field::OgTitle] = "\"Q\""; })
-                                    << "<meta property=\"og:title\" content=\"&quot;Q&quot;\">\r\n";
+    const auto row = [](const char *name, const char *form, const QString &block) {
+        QTest::newRow(name) << test::formOf(form) << block;
+    };
+    row("typed viewport, trimmed", R"({"Viewport": " width=400 "})",
+        "<meta name=\"viewport\" content=\"width=400\">\r\n");
+    row("quotes escaped", R"({"og:title": "\u0022Q\u0022"})",
+        "<meta property=\"og:title\" content=\"&quot;Q&quot;\">\r\n");
     const QString filled = "<title>T</title>\r\n"
                            "<meta name=\"description\" content=\"D\">\r\n"
                            "<link rel=\"canonical\" href=\"U\">\r\n"
                            "<meta property=\"og:title\" content=\"%1\">\r\n"
                            "<meta property=\"og:description\" content=\"D\">\r\n"
                            "<meta property=\"og:url\" content=\"U\">\r\n";
-    const auto general = [](FormValue &f) {
-        f[Field::Title] = "T";
-        f[Field::Description] = "D";
-        f[Field::CanonicalUrl] = "U";
-        f[Check::FillOpenGraph] = true;
-    };
-    QTest::newRow("Fill Open Graph") << with(general) << filled.arg("T");
-    QTest::newRow("Fill Open Graph keeps a filled og:title") << with([&](FormValue &f) {
-        general(f);
-        f[Field::OgTitle] = "O";
-    }) << filled.arg("O");
-    QTest::newRow("Fill Open Graph with nothing to fill")
-        << with([](FormValue &f) { f[Check::FillOpenGraph] = true; }) << "";
+    row("Fill Open Graph", R"({"Title": "T", "Description": "D", "Canonical URL": "U",
+        "Fill Open Graph from General Tags": true})",
+        filled.arg("T"));
+    row("Fill Open Graph keeps a filled og:title", R"({"Title": "T", "Description": "D",
+        "Canonical URL": "U", "og:title": "O", "Fill Open Graph from General Tags": true})",
+        filled.arg("O"));
+    row("Fill Open Graph with nothing to fill", R"({"Fill Open Graph from General Tags": true})",
+        "");
 }
 
 void TestWebTags::eachRowAlone() {
@@ -142,43 +133,34 @@ void TestWebTags::reads_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<FormValue>("form");
 
-    const auto check = with([](FormValue &f) { f[Check::DeclareUtf8] = true; });
-    QTest::newRow("charset in capitals, blanks") << "<META CHARSET=' UTF-8 '>" << check;
-    QTest::newRow("charset utf8 unquoted") << "<meta charset=utf8 />" << check;
-    QTest::newRow("another charset") << "<meta charset=\"iso-8859-1\">" << FormValue{};
-    QTest::newRow("viewport typed")
-        << "<meta name=viewport content=\"width=device-width,initial-scale=1\">"
-        << with([](FormValue &f) {
-               f[List::Viewport] = {-1, "width=device-width,initial-scale=1"};
-           });
-    QTest::newRow("canonical, href first, single quotes")
-        << "<link href='https://a.example/p' rel='Canonical'>"
-        << with([](FormValue &f) { f[Field::CanonicalUrl] = "https://a.example/p"; });
-    QTest::newRow("og:title as property") << "<meta property=\"og:title\" content=\"T\">"
-                                          << with([](FormValue &f) { f[Field::OgTitle] = "T"; });
-    QTest::newRow("og:title as name") << "<meta name=\"og:title\" content=\"T\">"
-                                      << with([](FormValue &f) { f[Field::OgTitle] = "T"; });
-    QTest::newRow("og:description, content first")
-        << "<meta content=\"D &quot;q&quot;\" property=\"og:description\" />"
-        << with([](FormValue &f) { f[Field::OgDescription] = "D \"q\""; });
-    QTest::newRow("og:url, single quotes") << "<meta property='og:url' content='u'>"
-                                           << with([](FormValue &f) { f[Field::OgUrl] = "u"; });
-    QTest::newRow("og:type item, any case")
-        << "<meta property=\"og:type\" content=\"Article\">" << with([](FormValue &f) {
-               f[List::OgType] = {1, "article"};
-           });
-    QTest::newRow("og:type typed")
-        << "<meta property=\"og:type\" content=\" product \">" << with([](FormValue &f) {
-               f[List::OgType] = {-1, "product"};
-           });
-    QTest::newRow("twitter:card as property")
-        << "<meta property=\"twitter:card\" content=\"summary_large_image\">"
-        << with([](FormValue &f) {
-               f[List::TwitterCard] = {1, "summary_large_image"};
-           });
-    QTest::newRow("Fill Open Graph is never read")
-        << "<title>T</title><meta property=\"og:title\" content=\"T\">"
-        << with([](FormValue &f) { f[Field::Title] = f[Field::OgTitle] = "T"; });
+    const auto row = [](const char *name, const char *page, const char *form) {
+        QTest::newRow(name) << QString(page) << test::formOf(form);
+    };
+    const char *check = R"({"Declare UTF-8": true})";
+    row("charset in capitals, blanks", "<META CHARSET=' UTF-8 '>", check);
+    row("charset utf8 unquoted", "<meta charset=utf8 />", check);
+    row("another charset", "<meta charset=\"iso-8859-1\">", "{}");
+    row("viewport typed", "<meta name=viewport content=\"width=device-width,initial-scale=1\">",
+        R"({"Viewport": "width=device-width,initial-scale=1"})");
+    row("canonical, href first, single quotes", "<link href='https://a.example/p' rel='Canonical'>",
+        R"({"Canonical URL": "https://a.example/p"})");
+    row("og:title as property", "<meta property=\"og:title\" content=\"T\">",
+        R"({"og:title": "T"})");
+    row("og:title as name", "<meta name=\"og:title\" content=\"T\">", R"({"og:title": "T"})");
+    row("og:description, content first",
+        "<meta content=\"D &quot;q&quot;\" property=\"og:description\" />",
+        R"({"og:description": "D \u0022q\u0022"})");
+    row("og:url, single quotes", "<meta property='og:url' content='u'>", R"({"og:url": "u"})");
+    row("og:type item, any case", "<meta property=\"og:type\" content=\"Article\">",
+        R"({"og:type": {"index": 1}})");
+    row("og:type typed", "<meta property=\"og:type\" content=\" product \">",
+        R"({"og:type": {"index": -1, "text": "product"}})");
+    row("twitter:card as property",
+        "<meta property=\"twitter:card\" content=\"summary_large_image\">",
+        R"({"twitter:card": {"index": 1}})");
+    row("Fill Open Graph is never read",
+        "<title>T</title><meta property=\"og:title\" content=\"T\">",
+        R"({"Title": "T", "og:title": "T"})");
 }
 
 void TestWebTags::reads() {
