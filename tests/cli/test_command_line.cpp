@@ -86,49 +86,37 @@ void TestCommandLine::commands_data() {
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<QString>("err"); // a part of the message
 
+    const auto row = [](const char *name, const QStringList &arguments, int code,
+                        const QByteArray &out, const QString &err, const QByteArray &in = {}) {
+        QTest::newRow(name) << arguments << in << code << out << err;
+    };
     const QString f = path("title.json");
     const QString unknown = "velko: unknown option %1\nUsage: velko [PAGE]";
-    QTest::newRow("generate") << QStringList{"--generate", f} << QByteArray() << 0
-                              << QByteArray("<title>Home</title>\r\n") << "";
-    QTest::newRow("empty block") << QStringList{"--generate", path("empty.json")} << QByteArray()
-                                 << 1 << QByteArray()
-                                 << "velko: There are no meta tags to generate.";
-    QTest::newRow("missing form file") << QStringList{"--generate", path("no.json")} << QByteArray()
-                                       << 2 << QByteArray() << "no.json";
-    QTest::newRow("two lines of --read output")
-        << QStringList{"--generate", path("lines.json")} << QByteArray() << 2 << QByteArray()
-        << path("lines.json") + ": more than one line of --read output";
-    QTest::newRow("unknown option")
-        << QStringList{"--bogus"} << QByteArray() << 2 << QByteArray() << unknown.arg("--bogus");
-    QTest::newRow("unknown one-dash option, no window")
-        << QStringList{"-read", path("lf.html")} << QByteArray() << 2 << QByteArray()
-        << unknown.arg("-read");
-    QTest::newRow("window option in a command-line mode")
-        << QStringList{"--read", "-platform", "offscreen", path("lf.html")} << QByteArray() << 2
-        << QByteArray() << unknown.arg("-platform");
-    QTest::newRow("two modes") << QStringList{"--read", "--generate", f, "p"} << QByteArray() << 2
-                               << QByteArray() << "one of";
-    QTest::newRow("insert, LF page")
-        << QStringList{"--insert", f, path("lf.html")} << QByteArray() << 0
-        << QByteArray("<head>\n<title>Home</title>\n\n</head>\n") << "";
-    QTest::newRow("insert, windows-1252 page")
-        << QStringList{"--insert", f, path("1252.html")} << QByteArray() << 0
-        << QByteArray("<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n") << "";
-    QTest::newRow("insert where a title is")
-        << QStringList{"--insert", f, path("titled.html")} << QByteArray() << 0
-        << QByteArray("<head>\n<title>Home</title>\n<title>Old</title>\n") << "may already appear";
-    QTest::newRow("insert without head tag")
-        << QStringList{"--insert", f, path("nohead.html")} << QByteArray() << 1 << QByteArray()
-        << "velko: This file does not appear";
-    QTest::newRow("insert an empty block")
-        << QStringList{"--insert", path("empty.json"), path("lf.html")} << QByteArray() << 1
-        << QByteArray() << "velko: No generated tags";
-    QTest::newRow("a form's LF in a CR LF page")
-        << QStringList{"--insert", "-", path("1252.html")} << QByteArray(R"({"Keywords": "a\nb"})")
-        << 0
-        << QByteArray(
-               "<head>\r\n<meta name=\"keywords\" content=\"a\r\nb\">\r\n\r\n<!-- caf\xe9 -->\r\n")
-        << "";
+    row("generate", {"--generate", f}, 0, "<title>Home</title>\r\n", "");
+    row("empty block", {"--generate", path("empty.json")}, 1, {},
+        "velko: There are no meta tags to generate.");
+    row("missing form file", {"--generate", path("no.json")}, 2, {}, "no.json");
+    row("two lines of --read output", {"--generate", path("lines.json")}, 2, {},
+        path("lines.json") + ": more than one line of --read output");
+    row("unknown option", {"--bogus"}, 2, {}, unknown.arg("--bogus"));
+    row("unknown one-dash option, no window", {"-read", path("lf.html")}, 2, {},
+        unknown.arg("-read"));
+    row("window option in a command-line mode",
+        {"--read", "-platform", "offscreen", path("lf.html")}, 2, {}, unknown.arg("-platform"));
+    row("two modes", {"--read", "--generate", f, "p"}, 2, {}, "one of");
+    row("insert, LF page", {"--insert", f, path("lf.html")}, 0,
+        "<head>\n<title>Home</title>\n\n</head>\n", "");
+    row("insert, windows-1252 page", {"--insert", f, path("1252.html")}, 0,
+        "<head>\r\n<title>Home</title>\r\n\r\n<!-- caf\xe9 -->\r\n", "");
+    row("insert where a title is", {"--insert", f, path("titled.html")}, 0,
+        "<head>\n<title>Home</title>\n<title>Old</title>\n", "may already appear");
+    row("insert without head tag", {"--insert", f, path("nohead.html")}, 1, {},
+        "velko: This file does not appear");
+    row("insert an empty block", {"--insert", path("empty.json"), path("lf.html")}, 1, {},
+        "velko: No generated tags");
+    row("a form's LF in a CR LF page", {"--insert", "-", path("1252.html")}, 0,
+        "<head>\r\n<meta name=\"keywords\" content=\"a\r\nb\">\r\n\r\n<!-- caf\xe9 -->\r\n", "",
+        R"({"Keywords": "a\nb"})");
 
     // Bad form files: a usage error that says what is wrong.
     const std::pair<const char *, const char *> refused[] = {
@@ -143,8 +131,7 @@ void TestCommandLine::commands_data() {
         {"[]", "not a JSON object"},
     };
     for (const auto &[form, err] : refused)
-        QTest::newRow(form) << QStringList{"--generate", "-"} << QByteArray(form) << 2
-                            << QByteArray() << err;
+        row(form, {"--generate", "-"}, 2, {}, err, form);
 
     // --check: a line per finding; status 1 once an error is among them.
     const QString lf = path("lf.html");
@@ -152,58 +139,38 @@ void TestCommandLine::commands_data() {
     const QByteArray viewport =
         at + "warning: The head has no viewport meta tag; phones show the page zoomed out. "
              "[viewport-missing]\n";
-    QTest::newRow("check") << QStringList{"--check", lf} << QByteArray() << 1
-                           << at + "error: The head has no title. [title-missing]\n" + at +
-                                  "warning: The head has no description meta tag. "
-                                  "[description-missing]\n" +
-                                  at +
-                                  "warning: The page does not declare its charset. "
-                                  "[charset-missing]\n" +
-                                  viewport
-                           << "";
-    QTest::newRow("check, rules ignored, pages from a list")
-        << QStringList{"--check",
-                       "--ignore",
-                       "title-missing,description-missing",
-                       "--ignore=charset-missing",
-                       "--files-from",
-                       "-"}
-        << QFile::encodeName(lf) + "\n"
-        << 0 << viewport << "";
-    QTest::newRow("check, a page missing")
-        << QStringList{"--check",
-                       "--ignore=viewport-missing,title-missing,charset-missing,"
-                       "description-missing",
-                       path("gone.html"), lf}
-        << QByteArray() << 1 << QByteArray() << "velko: " + path("gone.html") + ": No such file";
-    QTest::newRow("check, an unknown rule")
-        << QStringList{"--check", "--ignore", "title-missing,nope", lf} << QByteArray() << 2
-        << QByteArray() << "velko: --ignore: unknown rule nope (see velko --help)";
-    QTest::newRow("check, an unknown format")
-        << QStringList{"--check", "--format=xml", lf} << QByteArray() << 2 << QByteArray()
-        << "velko: --format takes text or json";
-    QTest::newRow("check without pages")
-        << QStringList{"--check"} << QByteArray() << 2 << QByteArray()
-        << "velko: --check takes one or more pages";
-    QTest::newRow("format without check")
-        << QStringList{"--read", "--format=json", lf} << QByteArray() << 2 << QByteArray()
-        << "velko: --format does not go with --read";
+    row("check", {"--check", lf}, 1,
+        at + "error: The head has no title. [title-missing]\n" + at +
+            "warning: The head has no description meta tag. [description-missing]\n" + at +
+            "warning: The page does not declare its charset. [charset-missing]\n" + viewport,
+        "");
+    row("check, rules ignored, pages from a list",
+        {"--check", "--ignore", "title-missing,description-missing", "--ignore=charset-missing",
+         "--files-from", "-"},
+        0, viewport, "", QFile::encodeName(lf) + "\n");
+    row("check, a page missing",
+        {"--check", "--ignore=viewport-missing,title-missing,charset-missing,description-missing",
+         path("gone.html"), lf},
+        1, {}, "velko: " + path("gone.html") + ": No such file");
+    row("check, an unknown rule", {"--check", "--ignore", "title-missing,nope", lf}, 2, {},
+        "velko: --ignore: unknown rule nope (see velko --help)");
+    row("check, an unknown format", {"--check", "--format=xml", lf}, 2, {},
+        "velko: --format takes text or json");
+    row("check without pages", {"--check"}, 2, {}, "velko: --check takes one or more pages");
+    row("format without check", {"--read", "--format=json", lf}, 2, {},
+        "velko: --format does not go with --read");
 
     // The window: Qt's options and their values reach it; the page is checked
     // first, on a platform that would open the window.
-    QTest::newRow("missing page") << QStringList{"-platform", "offscreen", "-style",
-                                                 "fusion",    "-reverse",  path("gone.html")}
-                                  << QByteArray() << 1 << QByteArray()
-                                  << "velko: " + path("gone.html") + ": No such file";
-    QTest::newRow("a folder as page")
-        << QStringList{"-platform", "offscreen", m_dir.path()} << QByteArray() << 1 << QByteArray()
-        << "velko: " + m_dir.path() + ": Not a regular file";
-    QTest::newRow("no display")
-        << QStringList{path("lf.html")} << QByteArray() << 1 << QByteArray()
-        << "velko: cannot open the window: no display (the command-line modes need none)\n";
-    QTest::newRow("a platform that cannot start")
-        << QStringList{"-platform", "no-such-platform"} << QByteArray() << 1 << QByteArray()
-        << "velko: cannot open the window (the command-line modes need no display)\n";
+    row("missing page",
+        {"-platform", "offscreen", "-style", "fusion", "-reverse", path("gone.html")}, 1, {},
+        "velko: " + path("gone.html") + ": No such file");
+    row("a folder as page", {"-platform", "offscreen", m_dir.path()}, 1, {},
+        "velko: " + m_dir.path() + ": Not a regular file");
+    row("no display", {path("lf.html")}, 1, {},
+        "velko: cannot open the window: no display (the command-line modes need none)\n");
+    row("a platform that cannot start", {"-platform", "no-such-platform"}, 1, {},
+        "velko: cannot open the window (the command-line modes need no display)\n");
 }
 
 void TestCommandLine::commands() {

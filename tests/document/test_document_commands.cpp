@@ -80,14 +80,10 @@ private Q_SLOTS:
         const auto row = [](const char *document, const char *title, const char *text, int tab) {
             QTest::newRow(document) << QString(document) << QString(title) << QString(text) << tab;
         };
-        row("<body>", "File Validation",
-            "This file does not appear to be a valid HTML file.\r\nCheck the file's HTML syntax "
-            "and try again.",
-            int(Page::HtmlFile) - 1);
-        row("<header>", "File Validation",
-            "This file does not appear to be a valid HTML file.\r\nCheck the file's HTML syntax "
-            "and try again.",
-            int(Page::HtmlFile) - 1);
+        const char *notHtml = "This file does not appear to be a valid HTML file.\r\nCheck the "
+                              "file's HTML syntax and try again.";
+        row("<body>", "File Validation", notHtml, int(Page::HtmlFile) - 1);
+        row("<header>", "File Validation", notHtml, int(Page::HtmlFile) - 1);
         row("<head>", "Missing Data",
             "No generated tags\r\nFill in some of the form fields\r\nThen generate the tags",
             int(Page::GeneratedTags) - 1);

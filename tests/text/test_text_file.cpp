@@ -30,38 +30,29 @@ void TestTextFile::choosesTheEncoding_data() {
         everyByte += char(i);
     const QString everyCharacter = QString::fromLatin1(everyByte).replace(
         0x80, 32, QString("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
-    QTest::newRow("all 256 byte values")
-        << everyByte << QByteArray() << "windows-1252" << everyCharacter;
-    QTest::newRow("UTF-8") << QByteArray("Łódź 日本 😀\r\n") << QByteArray() << "UTF-8"
-                           << "Łódź 日本 😀\r\n";
-    QTest::newRow("UTF-8 mark, then a byte that is not UTF-8")
-        << QByteArray("\xef\xbb\xbf\xff") << QByteArray() << "UTF-8" << QString(QChar(0xDCFF));
-    QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe<\0\x42\x01\n\0", 8) << QByteArray()
-                               << "UTF-16LE"
-                               << "<ł\n";
-    QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0<\x01\x42", 6) << QByteArray() << "UTF-16BE"
-                               << "<ł";
-    QTest::newRow("UTF-16 mark, odd length")
-        << QByteArray("\xff\xfe<") << QByteArray() << "windows-1252"
-        << "ÿþ<";
-    QTest::newRow("declares UTF-8, has a stray byte")
-        << QByteArray("<meta charset=utf-8>\xe9") << QByteArray() << "UTF-8"
-        << QString("<meta charset=utf-8>") + QChar(0xDCE9);
-    QTest::newRow("declares iso-8859-1, read as browsers do")
-        << QByteArray("<meta charset=iso-8859-1>\x80") << QByteArray() << "windows-1252"
-        << "<meta charset=iso-8859-1>€";
-    QTest::newRow("declares GB2312, bytes that are not")
-        << QByteArray("<meta charset=gb2312>\xff\xff") << QByteArray() << "windows-1252"
-        << "<meta charset=gb2312>ÿÿ";
-    QTest::newRow("a charset Qt does not know")
-        << QByteArray("<meta charset=klingon>\xe9") << QByteArray() << "windows-1252"
-        << "<meta charset=klingon>é";
+    // Without an HTTP header charset unless one is given.
+    const auto row = [](const char *name, const QByteArray &bytes, const char *encoding,
+                        const QString &text, const char *httpCharset = "") {
+        QTest::newRow(name) << bytes << QByteArray(httpCharset) << QString(encoding) << text;
+    };
+    row("all 256 byte values", everyByte, "windows-1252", everyCharacter);
+    row("UTF-8", "Łódź 日本 😀\r\n", "UTF-8", "Łódź 日本 😀\r\n");
+    row("UTF-8 mark, then a byte that is not UTF-8", "\xef\xbb\xbf\xff", "UTF-8", QChar(0xDCFF));
+    row("UTF-16 LE", QByteArray("\xff\xfe<\0\x42\x01\n\0", 8), "UTF-16LE", "<ł\n");
+    row("UTF-16 BE", QByteArray("\xfe\xff\0<\x01\x42", 6), "UTF-16BE", "<ł");
+    row("UTF-16 mark, odd length", "\xff\xfe<", "windows-1252", "ÿþ<");
+    row("declares UTF-8, has a stray byte", "<meta charset=utf-8>\xe9", "UTF-8",
+        QString("<meta charset=utf-8>") + QChar(0xDCE9));
+    row("declares iso-8859-1, read as browsers do", "<meta charset=iso-8859-1>\x80", "windows-1252",
+        "<meta charset=iso-8859-1>€");
+    row("declares GB2312, bytes that are not", "<meta charset=gb2312>\xff\xff", "windows-1252",
+        "<meta charset=gb2312>ÿÿ");
+    row("a charset Qt does not know", "<meta charset=klingon>\xe9", "windows-1252",
+        "<meta charset=klingon>é");
     const QByteArray late = QByteArray(1000, ' ') + "<meta charset=windows-1250>\xb3";
-    QTest::newRow("declared past the first 1,024 bytes")
-        << late << QByteArray() << "windows-1252" << QString::fromLatin1(late);
-    QTest::newRow("the HTTP header comes first") << QByteArray("<meta charset=iso-8859-2>\x9c")
-                                                 << QByteArray("windows-1250") << "windows-1250"
-                                                 << "<meta charset=iso-8859-2>ś";
+    row("declared past the first 1,024 bytes", late, "windows-1252", QString::fromLatin1(late));
+    row("the HTTP header comes first", "<meta charset=iso-8859-2>\x9c", "windows-1250",
+        "<meta charset=iso-8859-2>ś", "windows-1250");
 }
 
 // The bytes are read in the encoding expected and written back exactly.
@@ -100,43 +91,27 @@ void TestTextFile::keepsLineBreaks_data() {
     QTest::addColumn<QString>("original");
     QTest::addColumn<QString>("document"); // as the window holds it: CR LF
     QTest::addColumn<QString>("saved");
-    QTest::newRow("unchanged, mixed") << "a\nb\r\nc\rd"
-                                      << "a\r\nb\r\nc\r\nd"
-                                      << "a\nb\r\nc\rd";
-    QTest::newRow("typed inside a line") << "a\nb\r\nc\r"
-                                         << "a\r\nbX\r\nc\r\n"
-                                         << "a\nbX\r\nc\r";
-    QTest::newRow("new lines take the first style") << "a\nb\r\n"
-                                                    << "a\r\nn1\r\nn2\r\nb\r\n"
-                                                    << "a\nn1\nn2\nb\r\n";
-    QTest::newRow("a block before a line like its first")
-        << "<html>\n<head>\r\n<title>A</title>\r\n"
-        << "<html>\r\n<head>\r\n<title>B</title>\r\n\r\n<title>A</title>\r\n"
-        << "<html>\n<head>\n<title>B</title>\n\r\n<title>A</title>\r\n";
-    QTest::newRow("a line removed between kept ones") << "a\nb\r\nc\rd\r\ne\rf\n"
-                                                      << "a\r\nbX\r\nc\r\ne\r\nfX\r\n"
-                                                      << "a\nbX\r\nc\re\rfX\n";
-    QTest::newRow("a kept and a new line between edits") << "a\nb\r\nc\r\nd\n"
-                                                         << "a\r\nbX\r\nc\r\nn\r\ndX\r\n"
-                                                         << "a\nbX\r\nc\r\nn\ndX\n";
-    QTest::newRow("lines typed into between edits") << "a\nb\r\nc\rd\ne\n"
-                                                    << "aX\r\nbY\r\nc\r\ndY\r\neX\r\n"
-                                                    << "aX\nbY\r\nc\rdY\neX\n";
-    QTest::newRow("a lone CR before a kept LF") << "x\na\rb\n\nc\n"
-                                                << "xX\r\na\r\n\r\ncX\r\n"
-                                                << "xX\na\r\n\ncX\n";
-    QTest::newRow("a changed last line gets a line break") << "a\nb\r"
-                                                           << "a\r\nbX"
-                                                           << "a\nbX\n";
-    QTest::newRow("unless the page had none") << "a\nb"
-                                              << "a\r\nbX\r\nc"
-                                              << "a\nbX\nc";
-    QTest::newRow("typed into a last line") << "a\nb"
-                                            << "a\r\nXb"
-                                            << "a\nXb";
-    QTest::newRow("a new document") << ""
-                                    << "<html>"
-                                    << "<html>\r\n";
+    const auto row = [](const char *name, const char *original, const char *document,
+                        const char *saved) {
+        QTest::newRow(name) << QString(original) << QString(document) << QString(saved);
+    };
+    row("unchanged, mixed", "a\nb\r\nc\rd", "a\r\nb\r\nc\r\nd", "a\nb\r\nc\rd");
+    row("typed inside a line", "a\nb\r\nc\r", "a\r\nbX\r\nc\r\n", "a\nbX\r\nc\r");
+    row("new lines take the first style", "a\nb\r\n", "a\r\nn1\r\nn2\r\nb\r\n", "a\nn1\nn2\nb\r\n");
+    row("a block before a line like its first", "<html>\n<head>\r\n<title>A</title>\r\n",
+        "<html>\r\n<head>\r\n<title>B</title>\r\n\r\n<title>A</title>\r\n",
+        "<html>\n<head>\n<title>B</title>\n\r\n<title>A</title>\r\n");
+    row("a line removed between kept ones", "a\nb\r\nc\rd\r\ne\rf\n", "a\r\nbX\r\nc\r\ne\r\nfX\r\n",
+        "a\nbX\r\nc\re\rfX\n");
+    row("a kept and a new line between edits", "a\nb\r\nc\r\nd\n", "a\r\nbX\r\nc\r\nn\r\ndX\r\n",
+        "a\nbX\r\nc\r\nn\ndX\n");
+    row("lines typed into between edits", "a\nb\r\nc\rd\ne\n", "aX\r\nbY\r\nc\r\ndY\r\neX\r\n",
+        "aX\nbY\r\nc\rdY\neX\n");
+    row("a lone CR before a kept LF", "x\na\rb\n\nc\n", "xX\r\na\r\n\r\ncX\r\n", "xX\na\r\n\ncX\n");
+    row("a changed last line gets a line break", "a\nb\r", "a\r\nbX", "a\nbX\n");
+    row("unless the page had none", "a\nb", "a\r\nbX\r\nc", "a\nbX\nc");
+    row("typed into a last line", "a\nb", "a\r\nXb", "a\nXb");
+    row("a new document", "", "<html>", "<html>\r\n");
 }
 
 void TestTextFile::keepsLineBreaks() {

@@ -89,24 +89,23 @@ void TestTextWidth::cuts_data() {
     QTest::addColumn<QString>("shown");
     // Widths at 20 px: "Velko meta tags" 143.408203125, "…" 20,
     // "Meta tags for web…" 178.96484375, "Supercal…" 98.9, "Velko …" 75.6.
-    QTest::newRow("fits exactly") << "Velko meta tags" << 143.408203125 << titlePixelSize
-                                  << "Velko meta tags";
-    QTest::newRow("one pixel over")
-        << "Velko meta tags" << 142.408203125 << titlePixelSize << "Velko meta…";
-    QTest::newRow("blank cut fits exactly with the ellipsis")
-        << "Meta tags for web authors" << 178.96484375 << titlePixelSize << "Meta tags for web…";
-    QTest::newRow("blank cut a little narrower")
-        << "Meta tags for web authors" << 178.9 << titlePixelSize << "Meta tags for…";
-    QTest::newRow("trailing blanks dropped")
-        << "Velko  meta tags" << 80.0 << titlePixelSize << "Velko…";
-    QTest::newRow("description size") << "Velko – meta tags for web authors" << 200.0
-                                      << descriptionPixelSize << "Velko – meta tags for web…";
-    QTest::newRow("one long word")
-        << "Supercalifragilisticexpialidocious" << 100.0 << titlePixelSize << "Supercal…";
-    QTest::newRow("surrogate pair kept whole") << "😀😀😀😀" << 50.0 << titlePixelSize << "😀…";
-    QTest::newRow("empty text") << "" << 0.0 << titlePixelSize << "";
-    QTest::newRow("only blanks") << "          " << 30.0 << titlePixelSize << "…";
-    QTest::newRow("nothing fits") << "Velko" << 10.0 << titlePixelSize << "…";
+    const auto row = [](const char *name, const QString &text, double maxWidth, const char *shown,
+                        double pixelSize = titlePixelSize) {
+        QTest::newRow(name) << text << maxWidth << pixelSize << QString(shown);
+    };
+    row("fits exactly", "Velko meta tags", 143.408203125, "Velko meta tags");
+    row("one pixel over", "Velko meta tags", 142.408203125, "Velko meta…");
+    row("blank cut fits exactly with the ellipsis", "Meta tags for web authors", 178.96484375,
+        "Meta tags for web…");
+    row("blank cut a little narrower", "Meta tags for web authors", 178.9, "Meta tags for…");
+    row("trailing blanks dropped", "Velko  meta tags", 80.0, "Velko…");
+    row("description size", "Velko – meta tags for web authors", 200.0,
+        "Velko – meta tags for web…", descriptionPixelSize);
+    row("one long word", "Supercalifragilisticexpialidocious", 100.0, "Supercal…");
+    row("surrogate pair kept whole", "😀😀😀😀", 50.0, "😀…");
+    row("empty text", "", 0.0, "");
+    row("only blanks", "          ", 30.0, "…");
+    row("nothing fits", "Velko", 10.0, "…");
 }
 
 void TestTextWidth::cuts() {
