@@ -239,15 +239,17 @@ template <typename View> bool holdsNonAscii(View page, qsizetype from, qsizetype
     return false;
 }
 
-template <typename View, typename Text>
-QByteArray misdeclared(View page, const TagUpdate<Text> &update, const Encoding &textEncoding) {
+// `textEncoding` is asked for only when the declaration changed: finding a
+// page's encoding reads all of it.
+template <typename View, typename Text, typename TextEncoding>
+QByteArray misdeclared(View page, const TagUpdate<Text> &update, TextEncoding textEncoding) {
     if (update.changes.empty())
         return {};
     const QByteArray declared = declaredCharsetOf(View(update.page));
     if (declared.isEmpty() || declared.compare(declaredCharsetOf(page), Qt::CaseInsensitive) == 0)
         return {};
     const std::optional<Encoding> encoding = Encoding::fromLabel(declared);
-    if (encoding && *encoding == textEncoding)
+    if (encoding && *encoding == textEncoding())
         return {};
     qsizetype kept = 0;
     for (const TagChange &change : update.changes) {
@@ -264,14 +266,16 @@ QByteArray misdeclaredCharset(QStringView page, const TagUpdate<QString> &update
                               const TextFormat &savedAs) {
     if (savedAs.byteOrderMark || !savedAs.encoding.isAsciiCompatible())
         return {};
-    return misdeclared(page, update, savedAs.encoding);
+    return misdeclared(page, update, [&savedAs] { return savedAs.encoding; });
 }
 
 QByteArray misdeclaredCharset(QByteArrayView page, const TagUpdate<QByteArray> &update) {
-    const Encoding encoding = detectEncoding(page);
-    if (page.startsWith("\xEF\xBB\xBF") || !encoding.isAsciiCompatible())
-        return {};
-    return misdeclared(page, update, encoding);
+    // UTF-16 has a byte-order mark too, or it is not read as UTF-16.
+    for (const QByteArrayView mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (page.startsWith(mark))
+            return {};
+    }
+    return misdeclared(page, update, [page] { return detectEncoding(page); });
 }
 
 TagUpdate<QString> updateTags(QStringView page, std::span<const TagLine> lines) {

@@ -299,9 +299,7 @@ Revision reviseLineBreaks(QStringView document, QStringView original, LineBreak 
         changed.append(lines[i].text).append(ending);
     }
     changed.append(document.sliced(to, documentEnd - to));
-    qsizetype lastLine = document.size();
-    while (lastLine > 0 && !isBreakUnit(document[lastLine - 1]))
-        --lastLine;
+    const qsizetype lastLine = linesEnd(document, 0, document.size());
     // A changed last line without line break gets one at its end, after any
     // of its text the matched end held, unless the page ended without one.
     const bool endedWithBreak = original.isEmpty() || isBreakUnit(original.back());
