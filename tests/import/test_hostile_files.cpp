@@ -76,8 +76,6 @@ private Q_SLOTS:
         const QString fifo = dir.filePath("fifo");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(read(fifo), 1); // opening it would wait for a writer forever
-        QCOMPARE(read(dir.path()), 1);
-        QCOMPARE(read("/dev/zero"), 1);
     }
 
     void badHistoryFile() {
