@@ -13,6 +13,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <tuple>
 
 using namespace velko;
 
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void writes_data() {
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("name"); // of the file written to
         const std::pair<const char *, Writer> writers[] = {
             {"Save File As", menuItem("mnuFileSaveAs")},
             {"Save File", menuItem("mnuFileSave")},
@@ -88,15 +90,15 @@ private Q_SLOTS:
             {"--insert --output", insertOutput},
             {"Url.dat", urlHistory},
         };
-        const std::pair<const char *, Fault> faults[] = {
-            {"disk full", Fault::DiskFull},
-            {"folder in the file's place", Fault::FolderInPlace},
-            {"folder missing", Fault::MissingFolder},
-            {"symbolic link", Fault::SymbolicLink},
+        const std::tuple<const char *, Fault, const char *> faults[] = {
+            {"disk full", Fault::DiskFull, "old.html"},
+            {"folder in the file's place", Fault::FolderInPlace, "folder"},
+            {"folder missing", Fault::MissingFolder, "missing/new.html"},
+            {"symbolic link", Fault::SymbolicLink, "link.html"},
         };
         for (const auto &[writerName, writer] : writers)
-            for (const auto &[faultName, fault] : faults)
-                QTest::addRow("%s, %s", writerName, faultName) << writer << fault;
+            for (const auto &[faultName, fault, name] : faults)
+                QTest::addRow("%s, %s", writerName, faultName) << writer << fault << QString(name);
     }
 
     // Each target is a file until the fault strikes, so Save File can import it.
@@ -106,18 +108,14 @@ private Q_SLOTS:
         const QTemporaryDir dir;
         const QString old = dir.filePath("old.html");
         test::writeBytes(old, kOld);
-        QString target = old;
-        if (fault == Fault::FolderInPlace)
-            target = dir.filePath("folder");
-        if (fault == Fault::MissingFolder)
-            target = dir.filePath("missing/new.html");
-        if (fault == Fault::SymbolicLink) {
-            target = dir.filePath("link.html");
+        QFETCH(QString, name);
+        const QString target = dir.filePath(name);
+        if (fault == Fault::SymbolicLink)
             QVERIFY(QFile::link(old, target));
-        }
-        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
-        if (target != old && fault != Fault::SymbolicLink)
+        else if (target != old) {
+            QVERIFY(QDir().mkpath(QFileInfo(target).path()));
             test::writeBytes(target, "imported");
+        }
 
         // A full disk: every write past 4 KiB fails with EFBIG.
         rlimit limit{};

@@ -15,7 +15,6 @@ private Q_SLOTS:
     void menuItems_data();
     void menuItems();
     void viewerShowsEveryPage();
-    void aboutBox_data();
     void aboutBox();
 };
 
@@ -65,21 +64,8 @@ void TestHelp::viewerShowsEveryPage() {
     QVERIFY(browser->toPlainText().contains("could not be found"));
 }
 
-void TestHelp::aboutBox_data() {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("address");
-    QTest::newRow("tagline") << "Label1"
-                             << "http://www.harbordale.example/";
-    QTest::newRow("e-mail") << "lbl2"
-                            << "mailto:webmaster@harbordale.example";
-    QTest::newRow("program") << "lbl3"
-                             << "http://www.harbordale.example/tools/freeware/velko";
-}
-
 // Centred on the screen, wherever its owner stands; each link opens its page.
 void TestHelp::aboutBox() {
-    QFETCH(QString, label);
-    QFETCH(QString, address);
     test::ScriptedDesktop desktop;
     QWidget owner;
     owner.move(300, 200);
@@ -87,14 +73,21 @@ void TestHelp::aboutBox() {
     auto *box = new AboutBox(desktop, Settings{}, &owner);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box));
-    QCOMPARE(box->findChild<QLabel *>("lbl5")->text(), "Velko Version " VELKO_VERSION);
     QVERIFY(qAbs(box->frameGeometry().center().x() - box->screen()->geometry().center().x()) <= 1);
     QVERIFY(qAbs(box->frameGeometry().center().y() - box->screen()->geometry().center().y()) <= 1);
-    auto *link = box->findChild<QLabel *>(label);
-    QVERIFY(link->text().contains(address));
-    Q_EMIT link->linkActivated(address);
-    QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl(address)});
-    box->close();
+    const QString site = "http://www.harbordale.example/";
+    const std::pair<const char *, QString> links[] = {
+        {"Label1", site},
+        {"lbl2", "mailto:webmaster@harbordale.example"},
+        {"lbl3", site + "tools/freeware/velko"},
+    };
+    for (const auto &[label, address] : links) {
+        auto *link = box->findChild<QLabel *>(label);
+        QVERIFY(link->text().contains(address));
+        Q_EMIT link->linkActivated(address);
+        QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl(address)});
+        desktop.openedUrls.clear();
+    }
 }
 
 QTEST_MAIN(TestHelp)

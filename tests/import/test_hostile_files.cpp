@@ -43,8 +43,6 @@ private Q_SLOTS:
         row("windows-1252", "<title>Caf\xe9 \x80 \x81</title>\r\n", "Café € \u0081");
         // Each of these alone makes a page Windows-1252.
         row("a cut sequence", title + "cut \xc3\n");
-        row("an overlong sequence", title + "\xc0\xaf\n");
-        row("a surrogate", title + "\xed\xa0\x80\n");
         row("BOM, then invalid", "\xef\xbb\xbf" + title + "\xff\n");
         row("only <head>", "<head>\n", "");
         row("binary with NUL bytes", title + binary + "\n");
@@ -78,8 +76,6 @@ private Q_SLOTS:
         const QString fifo = dir.filePath("fifo");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(read(fifo), 1); // opening it would wait for a writer forever
-        QCOMPARE(read(dir.path()), 1);
-        QCOMPARE(read("/dev/zero"), 1);
     }
 
     void badHistoryFile() {
