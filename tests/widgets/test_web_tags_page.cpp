@@ -3,10 +3,7 @@
 #include "widgets/SocialCardView.h"
 
 #include <QBuffer>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -33,8 +30,6 @@ private Q_SLOTS:
     void init() { m_driver = std::make_unique<test::WindowDriver>(); }
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
-    void arrivalAndTabOrder();
-    void clearEmptiesFillLeaves();
     void previewsFollowTheForm();
     void cardPicture_data();
     void cardPicture();
@@ -44,35 +39,6 @@ private:
     test::WindowDriver &d() { return *m_driver; }
     SocialCardView *card() { return d().find<SocialCardView>("picSocialCard"); }
 };
-
-void TestWebTagsPage::arrivalAndTabOrder() {
-    d().showAndActivate();
-    d().window().selectPage(Page::WebTags);
-    for (const char *expected : {"chkDeclareUtf8", "cboViewport", "HTMLText_37", "HTMLText_38",
-                                 "HTMLText_39", "HTMLText_40", "HTMLText_41", "cboOgType"}) {
-        QWidget *focus = QApplication::focusWidget();
-        while (focus->objectName().isEmpty())
-            focus = focus->parentWidget(); // the edit box inside a list
-        QCOMPARE(focus->objectName(), expected);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-}
-
-// Any control of the page makes the form not empty; Clear empties the page,
-// Fill In Examples leaves it as it is.
-void TestWebTagsPage::clearEmptiesFillLeaves() {
-    d().find<QCheckBox>("chkFillOpenGraph")->setChecked(true);
-    d().openMenu("mnuForm");
-    QVERIFY(d().action("mnuFormClearAll")->isEnabled());
-    d().find<QComboBox>("cboOgType")->setCurrentIndex(1);
-    d().setText(Field::OgImage, "i.png");
-    const WebTagsValue page = d().window().form().web;
-    TRIGGER(d(), "mnuFormFill");
-    QCOMPARE(d().window().form().web, page);
-    TRIGGER(d(), "mnuFormClearAll");
-    QVERIFY(isFormEmpty(d().window().form()));
-    QCOMPARE(d().window().form().web, WebTagsValue{});
-}
 
 void TestWebTagsPage::previewsFollowTheForm() {
     d().window().selectPage(Page::WebTags);
