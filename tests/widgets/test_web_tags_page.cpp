@@ -1,3 +1,4 @@
+#include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
 #include "support/WindowDriver.h"
 #include "widgets/SocialCardView.h"
@@ -68,9 +69,7 @@ void TestWebTagsPage::cardPicture() {
     QFETCH(bool, drawn);
     QTemporaryDir dir;
     const QString path = dir.filePath("card.png");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(png()) > 0);
-    file.close();
+    test::writeBytes(path, png());
     test::TestHttpServer server;
     server.answer("/card.png", test::httpAnswer(200, png(), "Content-Type: image/png\r\n"));
     const QString address = source == "file"    ? path
