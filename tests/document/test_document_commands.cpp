@@ -70,34 +70,31 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), d().documentArea());
     }
 
-    // Each ends with the document unchanged.
+    // Each ends with the document unchanged; a page that is not HTML is shown,
+    // otherwise the generated tags are.
     void insertMessages_data() {
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("tab");
-
-        const auto row = [](const char *document, const char *title, const char *text, int tab) {
-            QTest::newRow(document) << QString(document) << QString(title) << QString(text) << tab;
+        const auto row = [](const char *document, const char *title, const char *text) {
+            QTest::newRow(document) << QString(document) << QString(title) << QString(text);
         };
         const char *notHtml = "This file does not appear to be a valid HTML file.\r\nCheck the "
                               "file's HTML syntax and try again.";
-        row("<body>", "File Validation", notHtml, int(Page::HtmlFile) - 1);
-        row("<header>", "File Validation", notHtml, int(Page::HtmlFile) - 1);
+        row("<body>", "File Validation", notHtml);
+        row("<header>", "File Validation", notHtml);
         row("<head>", "Missing Data",
-            "No generated tags\r\nFill in some of the form fields\r\nThen generate the tags",
-            int(Page::GeneratedTags) - 1);
+            "No generated tags\r\nFill in some of the form fields\r\nThen generate the tags");
         // A title already there; the user cancels.
         row("<HEAD><Title>x</title>", "Confirm",
             "Some of the same generated tag types\r\nmay already appear in the target HTML "
-            "file.\r\n\r\nInsert these meta tags into the HTML file?",
-            int(Page::GeneratedTags) - 1);
+            "file.\r\n\r\nInsert these meta tags into the HTML file?");
     }
     void insertMessages() {
         QFETCH(QString, document);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        QFETCH(int, tab);
+        const bool notHtml = title == "File Validation";
         d().window().setDocumentText(document);
         d().window().setTagsText("earlier");
         if (title != "Missing Data")
@@ -108,9 +105,9 @@ private Q_SLOTS:
         QCOMPARE(d().desktop().messages.size(), 1);
         QCOMPARE(d().desktop().messages[0].title, title);
         QCOMPARE(d().desktop().messages[0].text, text);
-        QCOMPARE(d().currentTab(), tab);
+        QCOMPARE(d().currentTab(), int(notHtml ? Page::HtmlFile : Page::GeneratedTags) - 1);
         QCOMPARE(d().window().documentText(), document);
-        QCOMPARE(d().window().tagsText() == "earlier", title == "File Validation");
+        QCOMPARE(d().window().tagsText() == "earlier", notHtml);
     }
 
     // Update Tags In File asks first; Cancel leaves the page as it was.

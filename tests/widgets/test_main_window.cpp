@@ -37,13 +37,14 @@ private Q_SLOTS:
         // Comment boxes and blank typed list text do not count; any text, a
         // hidden slot's and a list's typed text too, does.
         const char *empty = R"({"Use Title as Comment": true, "Robot": "  "})";
-        row("start-up", "{}", skeleton, "", "--C-----K");
         row("an empty form", empty, skeleton, "", "--C-----K");
         row("a blank last field", R"({"Comments": " "})", skeleton, "", "--CXG---K");
         row("a hidden slot", R"({"Robots slot": "x"})", skeleton, "", "--CXG---K");
         row("a chosen item", R"({"Robot": "all"})", skeleton, "", "--CXG---K");
         row("typed list text", R"({"Robot": "noindex, nofollow"})", skeleton, "", "--CXG---K");
         row("a Dublin Core box", R"({"Use Keywords": true})", skeleton, "", "--CXG---K");
+        row("a Web Tags box", R"({"Fill Open Graph from General Tags": true})", skeleton, "",
+            "--CXG---K");
         row("skeleton with a final line break", empty, skeleton + "\r\n", "", "SAC-----K");
         row("skeleton in upper case", empty, skeleton.toUpper(), "", "SAC-----K");
         row("no document", R"({"Title": "T"})", "", "", "---XG----");
@@ -91,12 +92,16 @@ private Q_SLOTS:
         QCOMPARE(generated.count(), 2);
     }
 
-    // Other Language is not part of the examples; Clear leaves the generated
-    // tags alone.
+    // Other Language and the Web Tags page are not part of the examples; Clear
+    // leaves the generated tags alone.
     void fillAndClear() {
         d().setText(Field::OtherLanguage, "pt-br");
+        d().find<QComboBox>("cboOgType")->setCurrentIndex(1);
+        d().setText(Field::OgImage, "i.png");
+        const WebTagsValue web = d().window().form().web;
         TRIGGER(d(), "mnuFormFill");
         QCOMPARE(d().text(Field::OtherLanguage), "pt-br");
+        QCOMPARE(d().window().form().web, web);
         TRIGGER(d(), "mnuTagsGenerate");
         const QString block = d().window().tagsText();
         TRIGGER(d(), "mnuFormClearAll");
@@ -160,15 +165,26 @@ private Q_SLOTS:
         QCOMPARE(d().window().form()[List::Robot], (ListValue{-1, "all but no cache"}));
     }
 
-    // The focus starts on Title; Tab follows the rows, the second control of
-    // a row included.
+    // The focus starts on Title; arriving on a page focuses its first row, and
+    // Tab follows the rows, the second control of a row included.
+    void tabOrderFollowsTheRows_data() {
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("Other Tags") << Page::Other
+                                    << "cboCharset cboLang HTMLText_15 cboPageCaching HTMLText_33 "
+                                       "HTMLText_34 HTMLText_35 HTMLText_36 chkTitleComments "
+                                       "chkKeywordsComments";
+        QTest::newRow("Web Tags") << Page::WebTags
+                                  << "chkDeclareUtf8 cboViewport HTMLText_37 HTMLText_38 "
+                                     "HTMLText_39 HTMLText_40 HTMLText_41 cboOgType";
+    }
     void tabOrderFollowsTheRows() {
+        QFETCH(Page, page);
+        QFETCH(QString, order);
         d().showAndActivate();
         QCOMPARE(QApplication::focusWidget()->objectName(), fieldObjectName(Field::Title));
-        d().window().selectPage(Page::Other);
-        for (const char *expected : {"cboCharset", "cboLang", "HTMLText_15", "cboPageCaching",
-                                     "HTMLText_33", "HTMLText_34", "HTMLText_35", "HTMLText_36",
-                                     "chkTitleComments", "chkKeywordsComments"}) {
+        d().window().selectPage(page);
+        for (const QString &expected : order.split(' ')) {
             QWidget *focus = QApplication::focusWidget();
             while (focus->objectName().isEmpty())
                 focus = focus->parentWidget(); // the edit box inside a list

@@ -1,12 +1,10 @@
+#include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
 #include "support/WindowDriver.h"
 #include "widgets/SocialCardView.h"
 
 #include <QBuffer>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -33,8 +31,6 @@ private Q_SLOTS:
     void init() { m_driver = std::make_unique<test::WindowDriver>(); }
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
-    void arrivalAndTabOrder();
-    void clearEmptiesFillLeaves();
     void previewsFollowTheForm();
     void cardPicture_data();
     void cardPicture();
@@ -44,35 +40,6 @@ private:
     test::WindowDriver &d() { return *m_driver; }
     SocialCardView *card() { return d().find<SocialCardView>("picSocialCard"); }
 };
-
-void TestWebTagsPage::arrivalAndTabOrder() {
-    d().showAndActivate();
-    d().window().selectPage(Page::WebTags);
-    for (const char *expected : {"chkDeclareUtf8", "cboViewport", "HTMLText_37", "HTMLText_38",
-                                 "HTMLText_39", "HTMLText_40", "HTMLText_41", "cboOgType"}) {
-        QWidget *focus = QApplication::focusWidget();
-        while (focus->objectName().isEmpty())
-            focus = focus->parentWidget(); // the edit box inside a list
-        QCOMPARE(focus->objectName(), expected);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-}
-
-// Any control of the page makes the form not empty; Clear empties the page,
-// Fill In Examples leaves it as it is.
-void TestWebTagsPage::clearEmptiesFillLeaves() {
-    d().find<QCheckBox>("chkFillOpenGraph")->setChecked(true);
-    d().openMenu("mnuForm");
-    QVERIFY(d().action("mnuFormClearAll")->isEnabled());
-    d().find<QComboBox>("cboOgType")->setCurrentIndex(1);
-    d().setText(Field::OgImage, "i.png");
-    const WebTagsValue page = d().window().form().web;
-    TRIGGER(d(), "mnuFormFill");
-    QCOMPARE(d().window().form().web, page);
-    TRIGGER(d(), "mnuFormClearAll");
-    QVERIFY(isFormEmpty(d().window().form()));
-    QCOMPARE(d().window().form().web, WebTagsValue{});
-}
 
 void TestWebTagsPage::previewsFollowTheForm() {
     d().window().selectPage(Page::WebTags);
@@ -102,9 +69,7 @@ void TestWebTagsPage::cardPicture() {
     QFETCH(bool, drawn);
     QTemporaryDir dir;
     const QString path = dir.filePath("card.png");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(png()) > 0);
-    file.close();
+    test::writeBytes(path, png());
     test::TestHttpServer server;
     server.answer("/card.png", test::httpAnswer(200, png(), "Content-Type: image/png\r\n"));
     const QString address = source == "file"    ? path
