@@ -18,6 +18,13 @@ class TestFileImport : public QObject {
         d().desktop().fileChoices << path;
         TRIGGER(d(), "mnuFileOpen");
     }
+    // Writes page.html and opens it; returns its path.
+    QString importBytes(const QByteArray &bytes) {
+        const QString path = m_dir.filePath("page.html");
+        test::writeBytes(path, bytes);
+        import(path);
+        return path;
+    }
 
 private Q_SLOTS:
     void init() { m_driver = std::make_unique<test::WindowDriver>(); }
@@ -26,12 +33,10 @@ private Q_SLOTS:
     // The page's tags fill the cleared form, and "Generated Tags" gives way to
     // "General Tags"; a cancel beeps and changes nothing.
     void importThenCancel() {
-        const QString path = m_dir.filePath("page.html");
-        test::writeBytes(path,
-                         "<head>\n<title>Home</title>\n<meta name=\"robots\" content=none>\n");
         d().setText(Field::Author, "typed before");
         d().window().selectPage(Page::GeneratedTags);
-        import(path);
+        const QString path =
+            importBytes("<head>\n<title>Home</title>\n<meta name=\"robots\" content=none>\n");
         QCOMPARE(d().window().form(),
                  test::formOf(R"({"Title": "Home", "Robots slot": "none", "Robot": "none"})"));
         QCOMPARE(d().window().documentText(),
@@ -83,9 +88,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, title);
         QFETCH(QByteArray, typed);
-        const QString path = m_dir.filePath("page.html");
-        test::writeBytes(path, bytes);
-        import(path);
+        const QString path = importBytes(bytes);
         QCOMPARE(d().text(Field::Title), title);
         d().window().setDocumentText(d().window().documentText() + "x");
         d().window().setDocumentText(d().window().documentText().chopped(1));
@@ -117,9 +120,7 @@ private Q_SLOTS:
     void insertionChangesNothingElse() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, inserted);
-        const QString path = m_dir.filePath("page.html");
-        test::writeBytes(path, bytes);
-        import(path);
+        const QString path = importBytes(bytes);
         d().setText(Field::Title, "New");
         TRIGGER(d(), "mnuTagsGenerate");
         d().desktop().answers << Answer::Ok;
