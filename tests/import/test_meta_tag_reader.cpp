@@ -96,8 +96,6 @@ private Q_SLOTS:
             R"({"Pragma slot": "No-Cache", "Page Caching": "no-cache"})");
         row("pragma cache", R"(<meta http-equiv="pragma" content="cache">)",
             R"({"Pragma slot": "cache", "Page Caching": "cache"})");
-        row("distribution", R"(<meta name="distribution" content="LOCAL">)",
-            R"({"Distribution slot": "LOCAL", "Distribution": "local"})");
     }
     // Read as text, and as its bytes in both encodings, each page gives the same.
     void reads() {
