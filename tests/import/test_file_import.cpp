@@ -18,13 +18,6 @@ class TestFileImport : public QObject {
         d().desktop().fileChoices << path;
         TRIGGER(d(), "mnuFileOpen");
     }
-    // Writes page.html and opens it; returns its path.
-    QString importBytes(const QByteArray &bytes) {
-        const QString path = m_dir.filePath("page.html");
-        test::writeBytes(path, bytes);
-        import(path);
-        return path;
-    }
 
 private Q_SLOTS:
     void init() { m_driver = std::make_unique<test::WindowDriver>(); }
@@ -33,10 +26,12 @@ private Q_SLOTS:
     // The page's tags fill the cleared form, and "Generated Tags" gives way to
     // "General Tags"; a cancel beeps and changes nothing.
     void importThenCancel() {
+        const QString path = m_dir.filePath("page.html");
+        test::writeBytes(path,
+                         "<head>\n<title>Home</title>\n<meta name=\"robots\" content=none>\n");
         d().setText(Field::Author, "typed before");
         d().window().selectPage(Page::GeneratedTags);
-        const QString path =
-            importBytes("<head>\n<title>Home</title>\n<meta name=\"robots\" content=none>\n");
+        import(path);
         QCOMPARE(d().window().form(),
                  test::formOf(R"({"Title": "Home", "Robots slot": "none", "Robot": "none"})"));
         QCOMPARE(d().window().documentText(),
@@ -88,7 +83,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, title);
         QFETCH(QByteArray, typed);
-        const QString path = importBytes(bytes);
+        const QString path = m_dir.filePath("page.html");
+        test::writeBytes(path, bytes);
+        import(path);
         QCOMPARE(d().text(Field::Title), title);
         d().window().setDocumentText(d().window().documentText() + "x");
         d().window().setDocumentText(d().window().documentText().chopped(1));
@@ -120,7 +117,9 @@ private Q_SLOTS:
     void insertionChangesNothingElse() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, inserted);
-        const QString path = importBytes(bytes);
+        const QString path = m_dir.filePath("page.html");
+        test::writeBytes(path, bytes);
+        import(path);
         d().setText(Field::Title, "New");
         TRIGGER(d(), "mnuTagsGenerate");
         d().desktop().answers << Answer::Ok;
