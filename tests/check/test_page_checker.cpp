@@ -39,7 +39,6 @@ class TestPageChecker : public QObject {
 private Q_SLOTS:
     void rules_data();
     void rules();
-    void goodPageHasNoFindings();
     void places_data();
     void places();
     void findingsInPageOrder();
@@ -47,7 +46,7 @@ private Q_SLOTS:
 
 // Each rule with a page that breaks it and one that comes close but does not;
 // findingsInPageOrder finds the missing description, charset and viewport, and
-// the good page, which breaks none, is goodPageHasNoFindings's.
+// checks that the good page breaks none.
 void TestPageChecker::rules_data() {
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QByteArray>("page");
@@ -60,7 +59,6 @@ void TestPageChecker::rules_data() {
     };
     row("head-missing", "none", "<title>Boats</title>", true);
     row("head-missing", "empty head", "<head></head>", false);
-    row("title-missing", "none", page("<meta charset=utf-8>"), true);
     row("title-missing", "svg title in the body", page("", "<svg><title>x</title></svg>"), true);
     row("title-missing", "title before the head tag", "<title>Boats</title><head></head>", false);
     row("title-empty", "blanks", page("<title> \n </title>"), true);
@@ -136,7 +134,6 @@ void TestPageChecker::rules_data() {
     row("expires-format", "an HTTP date",
         page(meta("http-equiv=Expires", "Sun, 06 Nov 1994 08:49:37 GMT")), false);
     row("expires-format", "0", page(meta("http-equiv=expires", "0")), false);
-    row("tag-after-head", "keywords in the body", page(good, meta("name=keywords", "a")), true);
     row("tag-after-head", "microdata in the body", page(good, meta("itemprop=name", "a")), false);
 }
 
@@ -146,10 +143,6 @@ void TestPageChecker::rules() {
     QFETCH(bool, found);
     const QStringList ids = ruleIds(checkPage(page));
     QVERIFY2(ids.contains(rule) == found, qPrintable(ids.join(' ')));
-}
-
-void TestPageChecker::goodPageHasNoFindings() {
-    QCOMPARE(ruleIds(checkPage(page(kGoodHead))), QStringList());
 }
 
 // Lines end at CR LF, a lone CR or a lone LF; columns count the characters of
@@ -201,6 +194,7 @@ void TestPageChecker::places() {
 }
 
 void TestPageChecker::findingsInPageOrder() {
+    QCOMPARE(ruleIds(checkPage(page(kGoodHead))), QStringList());
     const std::vector<Finding> findings =
         checkPage(page(meta("name=keywords", ""), "<title>x</title>\n" + meta("name=robots", "")));
     QCOMPARE(ruleIds(findings), QStringList({"title-missing", "description-missing",

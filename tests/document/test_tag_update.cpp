@@ -16,6 +16,10 @@ const QString R = "<meta name=\"robots\" content=\"all\">";
 const QString DC = "<meta name=\"DC.Title\" content=\"Home\">";
 const QString C = "<!--Above meta tags inserted by Velko-->";
 
+QString join(const char *lineBreak, const QStringList &lines) {
+    return lines.join(QLatin1String(lineBreak));
+}
+
 FormValue blockForm() {
     FormValue form;
     form[Field::Title] = "Home";
@@ -49,17 +53,17 @@ void TestTagUpdate::pages_data() {
     QTest::addColumn<QList<int>>("counts");
 
     QTest::newRow("title only") << "<html>\n<head>\n<title>Old</title>\n</head>\n<body>x</body>"
-                                << "<html>\n<head>\n" + D + "\n" + R + "\n" + DC + "\n" + C + "\n" +
-                                       T + "\n</head>\n<body>x</body>"
+                                << "<html>\n<head>\n" + join("\n", {D, R, DC, C, T}) +
+                                       "\n</head>\n<body>x</body>"
                                 << QList{1, 4, 0};
     QTest::newRow("title, description and robots present")
         << "<head>\r\n<title>Home</title>\r\n<meta name=\"description\" content=\"Old\">\r\n" + R +
                "\r\n</head>\r\n"
-        << "<head>\r\n" + DC + "\r\n" + C + "\r\n" + T + "\r\n" + D + "\r\n" + R + "\r\n</head>\r\n"
+        << "<head>\r\n" + join("\r\n", {DC, C, T, D, R}) + "\r\n</head>\r\n"
         << QList{1, 2, 0};
     QTest::newRow("two descriptions")
         << "<head>\n" + T + "\n<meta name=description content=a>\n \t" + D + " \n</head>\n"
-        << "<head>\n" + R + "\n" + DC + "\n" + C + "\n" + T + "\n" + D + "\n</head>\n"
+        << "<head>\n" + join("\n", {R, DC, C, T, D}) + "\n</head>\n"
         << QList{1, 3, 1};
     QTest::newRow("other attribute orders and quotes")
         << "<head>\n  <META CONTENT='x' NAME=' Description '>  <!-- keep -->\n"
@@ -69,30 +73,26 @@ void TestTagUpdate::pages_data() {
         << QList{2, 2, 1};
     QTest::newRow("lower-case DC names")
         << "<head><meta name=\"dc.title\" content=\"Home\">" + T + "</head>"
-        << "<head>\r\n" + D + "\r\n" + R + "\r\n" + C + "\r\n" + DC + T + "</head>"
-        << QList{1, 3, 0};
+        << "<head>\r\n" + join("\r\n", {D, R, C, DC}) + T + "</head>" << QList{1, 3, 0};
     QTest::newRow("the generator's comment lines present")
         << "<head>\n" + C + "\n" + T + "\n<!-- Above meta tags inserted by Velko -->\n</head>"
-        << "<head>\n" + D + "\n" + R + "\n" + DC + "\n" + C + "\n" + T + "\n</head>"
-        << QList{0, 3, 1};
+        << "<head>\n" + join("\n", {D, R, DC, C, T}) + "\n</head>" << QList{0, 3, 1};
     QTest::newRow("leading charset declaration")
         << "<head>\n<meta charset=\"utf-8\">\n" + T + "\n</head>"
-        << "<head>\n<meta charset=\"utf-8\">\n" + D + "\n" + R + "\n" + DC + "\n" + C + "\n" + T +
-               "\n</head>"
+        << "<head>\n<meta charset=\"utf-8\">\n" + join("\n", {D, R, DC, C, T}) + "\n</head>"
         << QList{0, 4, 0};
-    QTest::newRow("head with attributes") << "<HEAD lang=\"en\" >\r\n</HEAD>\r\n"
-                                          << "<HEAD lang=\"en\" >\r\n" + T + "\r\n" + D + "\r\n" +
-                                                 R + "\r\n" + DC + "\r\n" + C + "\r\n</HEAD>\r\n"
-                                          << QList{0, 5, 0};
+    QTest::newRow("head with attributes")
+        << "<HEAD lang=\"en\" >\r\n</HEAD>\r\n"
+        << "<HEAD lang=\"en\" >\r\n" + join("\r\n", {T, D, R, DC, C}) + "\r\n</HEAD>\r\n"
+        << QList{0, 5, 0};
     const QString body =
         "\n<body><title>x</title><meta name=\"robots\" content=\"none\">" + C + "</body>";
     QTest::newRow("tags after </head>")
         << "<head>" + T + "</head>" + body
-        << "<head>\n" + D + "\n" + R + "\n" + DC + "\n" + C + "\n" + T + "</head>" + body
-        << QList{0, 4, 0};
+        << "<head>\n" + join("\n", {D, R, DC, C, T}) + "</head>" + body << QList{0, 4, 0};
     QTest::newRow("a page that ends with its head tag")
         << "<head>"
-        << "<head>\r\n" + T + "\r\n" + D + "\r\n" + R + "\r\n" + DC + "\r\n" + C + "\r\n"
+        << "<head>\r\n" + join("\r\n", {T, D, R, DC, C}) + "\r\n"
         << QList{0, 5, 0};
     QTest::newRow("no head tag") << "<body><title>x</title>" << QString() << QList{0, 0, 0};
 }

@@ -38,11 +38,7 @@ private Q_SLOTS:
             "<meta name=\"robots\" content=\"noindex, nofollow\">\r\n");
         row("typed charset keeps its prefix", R"({"Charset": "utf-8"})",
             "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\r\n");
-        row("typed page caching", R"({"Page Caching": "no-store"})",
-            "<meta http-equiv=\"pragma\" content=\"no-store\">\r\n");
         row("blank typed text", R"({"Rating": "  "})", "");
-        row("a chosen charset", R"({"Charset": "us-ascii"})",
-            "<meta http-equiv=\"content-type\" content=\"text/html; charset=us-ascii\">\r\n");
         row("a language and another", R"({"Language": "ch", "Other Language": "x"})",
             "<meta http-equiv=\"content-language\" content=\"ch\">\r\n"
             "<meta name=\"content-language\" content=\"x\">\r\n");

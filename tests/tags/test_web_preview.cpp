@@ -23,8 +23,6 @@ class TestWebPreview : public QObject {
 private Q_SLOTS:
     void searchResult_data();
     void searchResult();
-    void address_data();
-    void address();
     void card();
     void lines_data();
     void lines();
@@ -40,34 +38,40 @@ void TestWebPreview::searchResult_data() {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("descriptionCounter");
     QTest::addColumn<bool>("descriptionTooLong");
+    QTest::addColumn<QString>("address");
 
     const auto row = [](const char *name, const FormValue &form, const QString &title,
                         const char *titleCounter, bool titleTooLong, const QString &description,
-                        const char *descriptionCounter, bool descriptionTooLong) {
-        QTest::newRow(name) << form << title << QString(titleCounter) << titleTooLong << description
-                            << QString(descriptionCounter) << descriptionTooLong;
+                        const char *descriptionCounter, bool descriptionTooLong,
+                        const char *address = "") {
+        QTest::newRow(name) << form << title << QString("Title: %1 of 600 px").arg(titleCounter)
+                            << titleTooLong << description
+                            << QString("Description: %1 of 920 px").arg(descriptionCounter)
+                            << descriptionTooLong << QString(address);
     };
-    const auto form = [](const QString &title, const QString &description) {
+    const auto form = [](const QString &title, const QString &description,
+                         const QString &url = {}) {
         FormValue f;
         f[Field::Title] = title;
         f[Field::Description] = description;
+        f[Field::CanonicalUrl] = url;
         return f;
     };
-    row("empty", {}, "", "Title: 0 characters, 0 of 600 px", false, "",
-        "Description: 0 characters, 0 of 920 px", false);
-    row("both fit", form(words(12), words(26)), words(12), "Title: 59 characters, 595 of 600 px",
-        false, words(26), "Description: 129 characters, 907 of 920 px", false);
+    row("empty", {}, "", "0 characters, 0", false, "", "0 characters, 0", false);
+    row("both fit, host and path",
+        form(words(12), words(26), "https://www.harbordale.example/guides/meta%20tags/?q=1#top"),
+        words(12), "59 characters, 595", false, words(26), "129 characters, 907", false,
+        "www.harbordale.example › guides › meta tags");
     // 26 words and "…" (an em) would be 921 px.
-    row("both cut at a blank", form(words(13), words(27)), words(11) + "…",
-        "Title: 64 characters, 645 of 600 px", true, words(25) + "…",
-        "Description: 134 characters, 942 of 920 px", true);
-    row("white space as a page shows it", form(" a\tb ", "c\r\n  d"), "a b",
-        "Title: 3 characters, 28 of 600 px", false, "c d",
-        "Description: 3 characters, 19 of 920 px", false);
-    row("og:title and og:description stand in",
-        test::formOf(R"({"og:title": "T", "og:description": "D", "Keywords": "not this"})"), "T",
-        "Title: 1 characters, 12 of 600 px", false, "D", "Description: 1 characters, 10 of 920 px",
-        false);
+    row("both cut at a blank", form(words(13), words(27)), words(11) + "…", "64 characters, 645",
+        true, words(25) + "…", "134 characters, 942", true);
+    row("white space as a page shows it; host alone, no scheme",
+        form(" a\tb ", "c\r\n  d", " harbordale.example "), "a b", "3 characters, 28", false, "c d",
+        "3 characters, 19", false, "harbordale.example");
+    row("og:title, og:description and og:url stand in",
+        test::formOf(R"({"og:title": "T", "og:description": "D", "og:url": "http://a.example/b",
+            "Keywords": "not this"})"),
+        "T", "1 characters, 12", false, "D", "1 characters, 10", false, "a.example › b");
 }
 
 void TestWebPreview::searchResult() {
@@ -79,27 +83,7 @@ void TestWebPreview::searchResult() {
     QTEST(result.description, "description");
     QTEST(result.descriptionMeasure.counter, "descriptionCounter");
     QTEST(result.descriptionMeasure.tooLong, "descriptionTooLong");
-}
-
-void TestWebPreview::address_data() {
-    QTest::addColumn<FormValue>("form");
-    QTest::addColumn<QString>("address");
-    const auto row = [](const char *name, const char *form, const char *address) {
-        QTest::newRow(name) << test::formOf(form) << QString(address);
-    };
-    row("host and path",
-        R"({"Canonical URL": "https://www.harbordale.example/guides/meta%20tags/?q=1#top"})",
-        "www.harbordale.example › guides › meta tags");
-    row("host alone, no scheme", R"({"Canonical URL": " harbordale.example "})",
-        "harbordale.example");
-    row("og:url when Canonical URL is empty", R"({"og:url": "http://a.example/b"})",
-        "a.example › b");
-    row("nothing", "{}", "");
-}
-
-void TestWebPreview::address() {
-    QFETCH(FormValue, form);
-    QTEST(velko::searchResult(form).address, "address");
+    QTEST(result.address, "address");
 }
 
 // The card takes the Open Graph tags first, the general ones when they are empty.

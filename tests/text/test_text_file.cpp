@@ -73,8 +73,6 @@ void TestTextFile::encodes_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("characters 1252 lacks")
         << QString("ł € 😀") << Encoding::windows1252() << QByteArray("&#322; \x80 &#128512;\r\n");
-    QTest::newRow("characters GB2312 lacks") << QString("中ł😀") << *Encoding::fromLabel("gb2312")
-                                             << QByteArray("\xd6\xd0&#322;&#128512;\r\n");
     QTest::newRow("mixed breaks in one style") << "a\nb\rc\r\n"
                                                << Encoding() << QByteArray("a\r\nb\r\nc\r\n");
     QTest::newRow("empty text") << "" << Encoding() << QByteArray("\r\n");
