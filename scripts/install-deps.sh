@@ -10,7 +10,8 @@
 # Google Benchmark for bench_previews; Node.js and npm only when no working npm
 # is there already, since Debian's npm cannot be installed beside a Node.js
 # from elsewhere.
-# "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes.
+# "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes,
+# "install-deps.sh format" clang-format.
 set -eu
 
 packages="
@@ -35,6 +36,9 @@ man-db
 if [ "${1:-}" = bench ]; then
     packages="$packages python3 python3-lxml time libbenchmark-dev"
     npm --version > /dev/null 2>&1 || packages="$packages nodejs npm"
+fi
+if [ "${1:-}" = format ]; then
+    packages="$packages clang-format"
 fi
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang libclang-rt-14-dev"

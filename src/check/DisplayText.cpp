@@ -1,7 +1,7 @@
 #include "check/DisplayText.h"
 
-#include "page/PageView.h"
-#include "text/TextFile.h"
+#include "base/PageView.h"
+#include "files/TextFile.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "check/PageChecker.h"
 
+#include "base/ByteOrderMarks.h"
 #include "check/DisplayText.h"
 #include "check/PageEncoding.h"
 #include "check/PagePlaces.h"
@@ -142,7 +143,7 @@ std::vector<PageToken> headTags(QByteArrayView page, qsizetype headEnd, std::vec
 }
 
 bool hasByteOrderMark(QByteArrayView page) {
-    return page.startsWith("\xEF\xBB\xBF");
+    return page.startsWith(kUtf8Mark);
 }
 
 // The charset a browser reads the page in.

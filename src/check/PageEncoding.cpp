@@ -1,7 +1,5 @@
 #include "check/PageEncoding.h"
 
-#include "tags/TagMatch.h"
-
 #include <algorithm>
 #include <vector>
 

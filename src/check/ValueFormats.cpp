@@ -1,6 +1,6 @@
 #include "check/ValueFormats.h"
 
-#include "text/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 #include <QDate>
 #include <QLatin1StringView>

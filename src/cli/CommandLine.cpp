@@ -6,11 +6,11 @@
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
 #include "fields/FormFile.h"
+#include "files/PageFile.h"
+#include "files/TextFile.h"
 #include "import/MetaTagReader.h"
 #include "page/PageHead.h"
 #include "tags/TagBlock.h"
-#include "text/PageFile.h"
-#include "text/TextFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "check/PageChecker.h"
 #include "fields/FormFile.h"
-#include "text/PageFile.h"
+#include "files/PageFile.h"
 
 namespace velko {
 

@@ -1,6 +1,6 @@
 #include "cli/WindowStart.h"
 
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
 #include <QFile>
 

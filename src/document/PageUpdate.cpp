@@ -2,8 +2,8 @@
 
 #include "document/TagInsertion.h"
 #include "document/TagUpdate.h"
-#include "text/PageFile.h"
-#include "text/TextFile.h"
+#include "files/PageFile.h"
+#include "files/TextFile.h"
 #include "text/UnifiedDiff.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "document/TagInsertion.h"
 
-#include "text/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 namespace velko {
 

@@ -4,7 +4,7 @@
 // after a charset declaration that comes first in the head): findHead in
 // page/PageHead.h says where.
 
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
 #include <QString>
 #include <QStringView>

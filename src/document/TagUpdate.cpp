@@ -1,9 +1,10 @@
 #include "document/TagUpdate.h"
 
+#include "base/ByteOrderMarks.h"
+#include "files/TextFile.h"
 #include "page/PageCharset.h"
 #include "page/PageHead.h"
 #include "tags/TagMatch.h"
-#include "text/TextFile.h"
 
 #include <algorithm>
 
@@ -18,38 +19,10 @@ constexpr bool isBlank(char16_t c) {
     return isHtmlSpace(c) && !isLineBreak(c);
 }
 
-// The style of the page's first line break; CR LF when it has none.
-template <typename View> LineBreak firstLineBreak(View page) {
-    for (qsizetype i = 0; i < page.size(); ++i) {
-        if (unitAt(page, i) == u'\n')
-            return LineBreak::Lf;
-        if (unitAt(page, i) == u'\r')
-            return i + 1 < page.size() && unitAt(page, i + 1) == u'\n' ? LineBreak::CrLf
-                                                                       : LineBreak::Cr;
-    }
-    return LineBreak::CrLf;
-}
-
-// Every line break of `text` (CR LF, lone CR, lone LF) as `lineBreak`.
-QString withLineBreaks(QStringView text, QStringView lineBreak) {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isLineBreak(text[i].unicode())) {
-            out.append(text[i]);
-            continue;
-        }
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        out.append(lineBreak);
-    }
-    return out;
-}
-
 // A comment's text as comments are compared: without the white space at its
 // ends, and with its line breaks in one style.
 QString comparable(QStringView comment) {
-    return withLineBreaks(comment.trimmed(), u"\n");
+    return withLineBreaks(comment.trimmed(), LineBreak::Lf);
 }
 
 // The row a tag of the page is of the same kind as. A row whose key
@@ -132,10 +105,11 @@ auto update(View page, std::span<const TagLine> lines, const Codec &codec) {
         return result;
     result.headFound = true;
 
-    const QString lineBreak = QString::fromLatin1(lineBreakBytes(firstLineBreak(page)));
+    const LineBreak pageBreak = firstLineBreak(page);
+    const QString lineBreak = QString::fromLatin1(lineBreakBytes(pageBreak));
     std::vector<PlannedLine<Text>> planned;
     for (const TagLine &line : lines) {
-        Text text = codec.encode(withLineBreaks(line.text, lineBreak));
+        Text text = codec.encode(withLineBreaks(line.text, pageBreak));
         // A comment is compared as the page would hold it: a character the
         // encoding lacks is a character reference there too.
         const QString comment = line.row->element == Element::Comment
@@ -271,10 +245,8 @@ QByteArray misdeclaredCharset(QStringView page, const TagUpdate<QString> &update
 
 QByteArray misdeclaredCharset(QByteArrayView page, const TagUpdate<QByteArray> &update) {
     // UTF-16 has a byte-order mark too, or it is not read as UTF-16.
-    for (const QByteArrayView mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
-        if (page.startsWith(mark))
-            return {};
-    }
+    if (page.startsWith(kUtf8Mark) || startsWithUtf16Mark(page))
+        return {};
     return misdeclared(page, update, [page] { return detectEncoding(page); });
 }
 
@@ -287,7 +259,7 @@ TagUpdate<QByteArray> updateTags(QByteArrayView page, std::span<const TagLine> l
     if (format.encoding.isAsciiCompatible()) {
         // A UTF-16 byte-order mark on bytes that are no UTF-16: an update
         // could make them read as UTF-16. No HTML page that can be updated.
-        if (page.startsWith("\xFF\xFE") || page.startsWith("\xFE\xFF"))
+        if (startsWithUtf16Mark(page))
             return {};
         // The lines may declare a charset the page did not: they are then
         // written in the encoding the updated page is read in, so that the

@@ -8,9 +8,9 @@
 // are added where Insert Tags Into File puts its block. Everything else of
 // the page stays as it was, byte for byte.
 
-#include "page/PageView.h"
+#include "base/PageView.h"
+#include "files/TextFile.h"
 #include "tags/TagBlock.h"
-#include "text/TextFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

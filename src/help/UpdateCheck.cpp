@@ -1,7 +1,7 @@
 #include "help/UpdateCheck.h"
 
 #include "help/HelpLinks.h"
-#include "import/WebFetcher.h"
+#include "net/WebFetcher.h"
 #include "seams/DesktopServices.h"
 
 #include <QCoreApplication>

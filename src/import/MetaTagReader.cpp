@@ -1,7 +1,7 @@
 #include "import/MetaTagReader.h"
 
+#include "base/AsciiCase.h"
 #include "tags/TagMatch.h"
-#include "text/AsciiCase.h"
 
 #include <utility>
 #include <vector>

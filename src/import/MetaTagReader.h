@@ -4,8 +4,8 @@
 // looks for the exact tag texts that Velko writes, in any letter case, one
 // pass over the page.
 
-#include "text/TextFile.h"
 #include "fields/FormValue.h"
+#include "files/TextFile.h"
 
 #include <QByteArrayView>
 #include <QStringView>

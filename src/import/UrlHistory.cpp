@@ -1,6 +1,6 @@
 #include "import/UrlHistory.h"
 
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "page/PageCharset.h"
 
-#include "page/PageView.h"
+#include "base/PageView.h"
 
 namespace velko {
 

@@ -11,7 +11,7 @@
 // East Asian double-byte ones) the bytes of "<", ">", quotes, "=", "/" and
 // white space always stand for themselves.
 
-#include "page/PageView.h"
+#include "base/PageView.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -4,9 +4,9 @@
 // the pages. The window is the only implementation; the commands hold no
 // state of the window's.
 
+#include "base/PageView.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FormValue.h"
-#include "page/PageView.h"
 
 #include <QString>
 #include <span>

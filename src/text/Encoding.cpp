@@ -1,5 +1,7 @@
 #include "text/Encoding.h"
 
+#include "base/ByteOrderMarks.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
@@ -313,11 +315,11 @@ bool Encoding::isAsciiCompatible() const {
 QByteArrayView Encoding::byteOrderMark() const {
     switch (m_kind) {
     case Kind::Utf8:
-        return "\xEF\xBB\xBF";
+        return kUtf8Mark;
     case Kind::Utf16Le:
-        return "\xFF\xFE";
+        return kUtf16LeMark;
     case Kind::Utf16Be:
-        return "\xFE\xFF";
+        return kUtf16BeMark;
     case Kind::SingleByte:
     case Kind::Converter:
         break;

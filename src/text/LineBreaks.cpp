@@ -207,6 +207,14 @@ LineBreak firstLineBreak(QStringView text) {
     return LineBreak::CrLf;
 }
 
+LineBreak firstLineBreak(QByteArrayView bytes) {
+    const qsizetype lf = bytes.indexOf('\n');
+    const qsizetype cr = bytes.first(lf < 0 ? bytes.size() : lf).indexOf('\r');
+    if (cr >= 0)
+        return cr + 1 == lf ? LineBreak::CrLf : LineBreak::Cr;
+    return lf >= 0 ? LineBreak::Lf : LineBreak::CrLf;
+}
+
 QString withLineBreaks(QStringView text, LineBreak style) {
     const QLatin1StringView lineBreak(lineBreakBytes(style));
     QString out;

@@ -17,6 +17,8 @@ QByteArrayView lineBreakBytes(LineBreak style);
 
 // The style of the first line break of `text`; CR LF when it has none.
 LineBreak firstLineBreak(QStringView text);
+// The same for bytes in an encoding that keeps ASCII as it is.
+LineBreak firstLineBreak(QByteArrayView bytes);
 
 // `text` with every line break (CR LF, lone CR, lone LF) in `style`.
 QString withLineBreaks(QStringView text, LineBreak style);

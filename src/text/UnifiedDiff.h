@@ -4,7 +4,7 @@
 // format of `diff -u` (3 lines of context), which `patch` applies. Lines end
 // at LF, as diff and patch count them.
 
-#include "page/PageView.h"
+#include "base/PageView.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -3,7 +3,6 @@
 #include "check/PagePlaces.h"
 #include "document/MenuRules.h"
 #include "document/SiteUpdate.h"
-#include "document/TagInsertion.h"
 #include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
 #include "import/UrlHistory.h"
@@ -391,13 +390,7 @@ void MainWindow::updateTagsInFiles() {
     }
     const FormValue form = this->form();
     if (siteTagLines(form, false).empty()) {
-        using namespace insertion;
-        QStringList lines;
-        for (const char *line : {kNoTags, kFillIn, kThenGenerate})
-            lines << QCoreApplication::translate("velko::DocumentCommands", line);
-        m_desktop.showMessage(
-            {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
-             lines.join(QStringLiteral("\r\n"))});
+        m_desktop.showMessage(missingTagsMessage());
         return;
     }
     const QStringList chosen = m_desktop.choosePages(tr("Update Tags In Files"));

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
+#include "commands/ExportCommands.h"
+#include "commands/FileImport.h"
+#include "commands/FormPresets.h"
+#include "commands/WebImport.h"
 #include "fields/FieldCatalogue.h"
-#include "fields/FormPresets.h"
 #include "fields/FormValue.h"
 #include "help/UpdateCheck.h"
-#include "import/FileImport.h"
-#include "import/WebFetcher.h"
-#include "import/WebImport.h"
+#include "net/WebFetcher.h"
 #include "seams/CommonDialog.h"
 #include "seams/Settings.h"
 #include "seams/Workspace.h"
-#include "tags/ExportCommands.h"
 #include "widgets/MainMenu.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "widgets/SiteUpdateDialog.h"
 
-#include "document/SitePages.h"
 #include "document/TagInsertion.h"
+#include "files/SitePages.h"
 #include "seams/DesktopServices.h"
 
 #include <QCheckBox>

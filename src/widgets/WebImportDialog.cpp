@@ -1,7 +1,7 @@
 #include "widgets/WebImportDialog.h"
 
 #include "import/UrlHistory.h"
-#include "import/WebFetcher.h"
+#include "net/WebFetcher.h"
 #include "seams/DesktopServices.h"
 #include "widgets/ChoiceList.h"
 

@@ -6,8 +6,8 @@
 
 #include "Require.h"
 #include "document/TagInsertion.h"
+#include "files/TextFile.h"
 #include "page/PageHead.h"
-#include "text/TextFile.h"
 
 #include <cstdint>
 #include <cstring>

@@ -7,8 +7,8 @@
 #include "Require.h"
 #include "check/PageChecker.h"
 #include "fields/FormFile.h"
+#include "files/TextFile.h"
 #include "import/MetaTagReader.h"
-#include "text/TextFile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -7,8 +7,8 @@
 #include "Require.h"
 #include "document/TagUpdate.h"
 #include "fields/ExampleRecord.h"
+#include "files/TextFile.h"
 #include "page/PageHead.h"
-#include "text/TextFile.h"
 
 #include <cstdint>
 

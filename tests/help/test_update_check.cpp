@@ -1,5 +1,5 @@
 #include "help/UpdateCheck.h"
-#include "import/WebFetcher.h"
+#include "net/WebFetcher.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestHttpServer.h"
 

@@ -1,4 +1,4 @@
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "text/PageFile.h"
+#include "files/PageFile.h"
 
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
 namespace velko {
 

@@ -1,5 +1,5 @@
+#include "commands/WebImport.h"
 #include "import/UrlHistory.h"
-#include "import/WebImport.h"
 #include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
 #include "support/WindowDriver.h"

@@ -1,4 +1,4 @@
-#include "document/SitePages.h"
+#include "files/SitePages.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // Markup is ASCII, and an ASCII byte of the page always stands for itself, so
 // the scanner and its users work on either without decoding the page.
 
-#include "text/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 #include <QByteArrayView>
 #include <QLatin1StringView>

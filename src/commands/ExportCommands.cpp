@@ -1,9 +1,9 @@
-#include "tags/ExportCommands.h"
+#include "commands/ExportCommands.h"
 
+#include "files/TextFile.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "text/TextFile.h"
 
 #include <QCoreApplication>
 

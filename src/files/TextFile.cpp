@@ -1,5 +1,6 @@
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
+#include "base/ByteOrderMarks.h"
 #include "page/PageCharset.h"
 
 #include <QFile>
@@ -39,7 +40,7 @@ struct Choice {
 };
 
 Choice chooseEncoding(QByteArrayView bytes, QByteArrayView httpCharset) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (bytes.startsWith(kUtf8Mark))
         return {Encoding(), {}};
     for (const bool bigEndian : {false, true}) {
         const Encoding utf16 = Encoding::utf16(bigEndian);

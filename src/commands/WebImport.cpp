@@ -1,8 +1,8 @@
-#include "import/WebImport.h"
+#include "commands/WebImport.h"
 
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 #include "import/MetaTagReader.h"
-#include "import/WebFetcher.h"
+#include "net/WebFetcher.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
 

@@ -1,6 +1,6 @@
-#include "import/FileImport.h"
+#include "commands/FileImport.h"
 
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 #include "import/MetaTagReader.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"

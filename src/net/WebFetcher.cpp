@@ -1,7 +1,6 @@
-#include "import/WebFetcher.h"
+#include "net/WebFetcher.h"
 
 #include "page/PageCharset.h"
-#include "seams/Settings.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

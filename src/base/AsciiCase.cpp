@@ -1,4 +1,4 @@
-#include "text/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 namespace velko {
 

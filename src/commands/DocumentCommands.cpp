@@ -1,4 +1,4 @@
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 
 #include "document/NewDocument.h"
 #include "document/TagInsertion.h"
@@ -31,11 +31,6 @@ Message notHtml() {
     return {QCoreApplication::translate("velko::DocumentCommands", "File Validation"),
             lines({kNotHtml, kCheckSyntax})};
 }
-Message missingData() {
-    using namespace insertion;
-    return {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
-            lines({kNoTags, kFillIn, kThenGenerate})};
-}
 
 // What Update Tags In File will do, and under Details the tags that go ("-")
 // and the lines that come ("+"), in page order.
@@ -60,6 +55,12 @@ Message updateQuestion(QStringView document, const TagUpdate<QString> &update) {
 }
 
 } // namespace
+
+Message missingTagsMessage() {
+    using namespace insertion;
+    return {QCoreApplication::translate("velko::DocumentCommands", "Missing Data"),
+            lines({kNoTags, kFillIn, kThenGenerate})};
+}
 
 DocumentCommands::DocumentCommands(Workspace &workspace, DesktopServices &desktop,
                                    CommonDialog &dialog)
@@ -149,7 +150,7 @@ void DocumentCommands::insertTags() {
 
     const QString block = m_workspace.generateTags();
     if (block.isEmpty()) {
-        m_desktop.showMessage(missingData());
+        m_desktop.showMessage(missingTagsMessage());
         return;
     }
 
@@ -179,7 +180,7 @@ void DocumentCommands::updateTags() {
     m_workspace.generateTags();
     const std::vector<TagLine> block = BuildTagLines(m_workspace.form(), DcNameCase::Capitalised);
     if (block.empty()) {
-        m_desktop.showMessage(missingData());
+        m_desktop.showMessage(missingTagsMessage());
         return;
     }
 

@@ -1,12 +1,17 @@
 #pragma once
 
-#include "text/TextFile.h"
+#include "files/TextFile.h"
 
 namespace velko {
 
 class CommonDialog;
 class DesktopServices;
 class Workspace;
+struct Message;
+
+// "Missing Data": what a command that puts the form's tags into pages says
+// when the form makes none.
+Message missingTagsMessage();
 
 // New, Close, Save File, Save File As, Insert Tags Into File and Update Tags
 // In File, and the question every command asks before it replaces a changed

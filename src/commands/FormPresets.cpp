@@ -1,9 +1,9 @@
-#include "fields/FormPresets.h"
+#include "commands/FormPresets.h"
 
 #include "fields/FormFile.h"
+#include "files/TextFile.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
-#include "text/TextFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
