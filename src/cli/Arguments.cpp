@@ -1,6 +1,6 @@
 #include "cli/Arguments.h"
 
-#include "check/CheckRules.h"
+#include "cli/Options.h"
 
 namespace velko {
 
@@ -53,60 +53,6 @@ QStringView modeOptionName(QStringView argument) {
     const QStringView name = argument.sliced(2);
     return name.left(name.indexOf(u'='));
 }
-
-constexpr auto kUsageText = R"(Usage: velko [PAGE]
-       velko --generate FORM [--lowercase-dc]
-       velko --insert FORM PAGE [--output FILE]
-       velko --update FORM PAGE [--output FILE] [--dry-run] [--keep-page-fields]
-       velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
-             [--keep-page-fields]
-       velko --read [PAGE...] [--files-from LIST [-0]]
-       velko --check [PAGE...] [--files-from LIST [-0]] [--format=json]
-             [--ignore RULE,...]
-       velko --form-template
-
-Without a mode, opens the Velko window, with PAGE imported if given.
-
-  --generate FORM     print the tag block for the form file FORM ("-": standard
-                      input), UTF-8 with CR LF line breaks
-  --lowercase-dc      write the Dublin Core names as DC.title, DC.creator, ...
-  --insert FORM PAGE  insert the tag block after the head tag of PAGE and print
-                      the page, in its own encoding and line breaks
-  --output FILE       write the page to FILE instead (FILE may be PAGE)
-  --update FORM PAGE  bring the tags of PAGE up to date with the form: replace
-                      the ones it has, add the ones it lacks, remove duplicates;
-                      print the page, every other byte as it was
-  --in-place          with --update: write each page back, if it changes
-  --dry-run           with --update: write nothing, print a unified diff of each
-                      page that would change
-  --keep-page-fields  with --update: leave each page's own title, description,
-                      og:title, og:description, og:url and canonical link (and
-                      their Dublin Core and comment copies) as they are
-  --read PAGE...      print, for each page, one line of JSON: {"file", "encoding",
-                      "form"}, the form as importing the page leaves it
-  --check PAGE...     check the head of each page; print a line per finding,
-                      PAGE:LINE:COLUMN: SEVERITY: MESSAGE [RULE]
-  --format=json       print each finding as a line of JSON instead: {"file",
-                      "line", "column", "severity", "rule", "message"}
-  --ignore RULE,...   leave out the findings of these rules (below)
-  --files-from LIST   with --read, --check or --update --in-place: the pages
-                      named in LIST too, one path a line ("-": standard input)
-  -0                  the paths in LIST end with a NUL byte instead
-  --form-template     print a form file with every key and empty values
-  --help              show this help
-  --version           show the version
-
-FORM is a JSON object: text fields by name ("Title": "..."), lists by name
-("Robot": "noindex" or {"index": 1, "text": "noindex"}), check boxes by caption
-("Use Title": true); velko --form-template prints every key. FORM may also be
-one line of --read output, which stands for its form.
-
---update reports each page on standard error: "velko: PAGE: replaced 3, added
-5, removed 2" or "velko: PAGE: unchanged".
-
-Exit status: 0 done, 1 the command failed (--check: an error was found), 2 a
-usage error or a bad form file.
-)";
 
 } // namespace
 
@@ -162,26 +108,6 @@ SortedArguments sortArguments(const QStringList &arguments) {
         sorted.start = Start::CommandLine;
     }
     return sorted;
-}
-
-QByteArray usageText() {
-    // The rules of --check, from their table, in lines of up to 78 characters.
-    QByteArray rules = "The rules of --check (man velko says what each finds):";
-    qsizetype lineStart = 0;
-    for (const RuleEntry &entry : checkRules()) {
-        const QByteArray id = QByteArray(entry.id.data(), entry.id.size()) +
-                              (entry.rule == checkRules().back().rule ? "." : ",");
-        if (rules.size() - lineStart + 1 + id.size() > 78) {
-            lineStart = rules.size() + 1;
-            rules += '\n';
-        } else {
-            rules += ' ';
-        }
-        rules += id;
-    }
-    const QByteArray text(kUsageText);
-    const qsizetype exitStatus = text.indexOf("Exit status:");
-    return text.first(exitStatus) + rules + "\n\n" + text.sliced(exitStatus);
 }
 
 } // namespace velko

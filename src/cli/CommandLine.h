@@ -4,9 +4,11 @@
 // display and no QApplication.
 //   velko --generate FORM [--lowercase-dc]
 //   velko --insert FORM PAGE [--output FILE]
-//   velko --update FORM PAGE [--output FILE] [--dry-run]
+//   velko --update FORM PAGE [--output FILE] [--dry-run] [--keep-page-fields]
 //   velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
+//         [--keep-page-fields]
 //   velko --read [PAGE...] [--files-from LIST [-0]]
+//   velko --check [PAGE...] [--files-from LIST [-0]] [--format=json] [--ignore RULE,...]
 //   velko --form-template
 //   velko --help | --version
 

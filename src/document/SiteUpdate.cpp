@@ -2,17 +2,11 @@
 
 #include "document/PageUpdate.h"
 
-#include <algorithm>
+#include <QStringList>
 
 namespace velko {
 
 namespace {
-
-// The fields a page has its own value for.
-constexpr Field kPageOwnFields[] = {
-    Field::Title,         Field::Description, Field::OgTitle,
-    Field::OgDescription, Field::OgUrl,       Field::CanonicalUrl,
-};
 
 SitePageOutcome outcomeOf(const PageUpdate &page) {
     if (page.noHead)
@@ -26,15 +20,30 @@ SitePageOutcome outcomeOf(const PageUpdate &page) {
 
 } // namespace
 
-bool isPageOwnRow(const TagRow &row) {
-    return std::find(std::begin(kPageOwnFields), std::end(kPageOwnFields), row.field) !=
-           std::end(kPageOwnFields);
+QString pageOwnTagNames() {
+    QStringList names;
+    // By kind: the title, the meta tags, then the links.
+    for (const Element element : {Element::Title, Element::Meta, Element::Link}) {
+        for (const TagRow &row : tagRows()) {
+            // A check box's row only repeats a field that another row writes.
+            if (row.element != element || !row.pageOwn || row.source == Source::CheckBox)
+                continue;
+            if (element == Element::Title)
+                names << QStringLiteral("title");
+            else if (element == Element::Link)
+                names << row.keyValue + QStringLiteral(" link");
+            else
+                names << row.keyValue;
+        }
+    }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 std::vector<TagLine> siteTagLines(const FormValue &form, bool keepPageOwn) {
     std::vector<TagLine> lines = BuildTagLines(form, DcNameCase::Capitalised);
     if (keepPageOwn)
-        std::erase_if(lines, [](const TagLine &line) { return isPageOwnRow(*line.row); });
+        std::erase_if(lines, [](const TagLine &line) { return line.row->pageOwn; });
     return lines;
 }
 

@@ -27,13 +27,13 @@ struct SitePageOutcome {
     QString error = {};
 };
 
-// The rows of a page's own title, description and addresses: the title and
-// the description with their Dublin Core and comment copies, og:title,
-// og:description, og:url and the canonical link.
-bool isPageOwnRow(const TagRow &row);
+// The tags of a page's own fields (the rows marked pageOwn), as the texts
+// that explain keeping them name them: "title, description, ... and canonical
+// link". Their Dublin Core and comment copies are not named.
+QString pageOwnTagNames();
 
 // The block's lines for the pages. With `keepPageOwn`, the lines of the page's
-// own rows are left out, so that those tags of each page stay exactly as they
+// own rows (TagRow::pageOwn) are left out, so that those tags of each page stay exactly as they
 // are: none replaced, none removed, none added.
 std::vector<TagLine> siteTagLines(const FormValue &form, bool keepPageOwn);
 

@@ -57,6 +57,11 @@ constexpr TagRow listed(L keyAttribute, L keyValue, List list) {
     row.list = list;
     return row;
 }
+// A row of a page's own fields (see TagRow::pageOwn).
+constexpr TagRow pageOwn(TagRow row) {
+    row.pageOwn = true;
+    return row;
+}
 // <meta charset="utf-8"> when its box is checked; "utf8" reads as the same.
 constexpr TagRow declaresUtf8() {
     TagRow row =
@@ -70,9 +75,18 @@ constexpr TagRow declaresUtf8() {
 constexpr TagRow kRows[] = {
     // The charset first: browsers look for it in the first 1,024 bytes.
     declaresUtf8(),
-    {Element::Title, {}, {}, {}, {}, Source::Text, Field::Title, {}, {}, C::text(Field::Title)},
+    pageOwn({Element::Title,
+             {},
+             {},
+             {},
+             {},
+             Source::Text,
+             Field::Title,
+             {},
+             {},
+             C::text(Field::Title)}),
     named(L("keywords"), Field::Keywords),
-    named(L("description"), Field::Description),
+    pageOwn(named(L("description"), Field::Description)),
     named(L("author"), Field::Author),
     {Element::Link,
      L("rev"),
@@ -96,8 +110,9 @@ constexpr TagRow kRows[] = {
     choice(L("http-equiv"), L("content-language"), List::Language, Field::OtherLanguage),
     // Written from the Other Language box; reading takes the http-equiv form only.
     meta(L("name"), L("content-language"), Source::Text, Field::OtherLanguage, {}),
-    dcCopy(L("DC.Title"), Check::DCTitle, Field::Title, Field::DCTitleSlot),
-    dcCopy(L("DC.Description"), Check::DCDescription, Field::Description, Field::DCDescriptionSlot),
+    pageOwn(dcCopy(L("DC.Title"), Check::DCTitle, Field::Title, Field::DCTitleSlot)),
+    pageOwn(dcCopy(L("DC.Description"), Check::DCDescription, Field::Description,
+                   Field::DCDescriptionSlot)),
     dcCopy(L("DC.Subject"), Check::DCSubject, Field::Keywords, Field::DCSubjectSlot),
     named(L("DC.Creator"), Field::DCCreator),
     named(L("DC.Publisher"), Field::DCPublisher),
@@ -125,20 +140,20 @@ constexpr TagRow kRows[] = {
     httpEquiv(L("window-target"), Field::WindowTarget),
     named(L("abstract"), Field::Abstract),
     listed(L("name"), L("viewport"), List::Viewport),
-    {Element::Link,
-     L("rel"),
-     L("canonical"),
-     L("href"),
-     {},
-     Source::Text,
-     Field::CanonicalUrl,
-     {},
-     {},
-     C::text(Field::CanonicalUrl)},
+    pageOwn({Element::Link,
+             L("rel"),
+             L("canonical"),
+             L("href"),
+             {},
+             Source::Text,
+             Field::CanonicalUrl,
+             {},
+             {},
+             C::text(Field::CanonicalUrl)}),
     named(L("theme-color"), Field::ThemeColour),
-    filledOpenGraph(L("og:title"), Field::OgTitle, Field::Title),
-    filledOpenGraph(L("og:description"), Field::OgDescription, Field::Description),
-    filledOpenGraph(L("og:url"), Field::OgUrl, Field::CanonicalUrl),
+    pageOwn(filledOpenGraph(L("og:title"), Field::OgTitle, Field::Title)),
+    pageOwn(filledOpenGraph(L("og:description"), Field::OgDescription, Field::Description)),
+    pageOwn(filledOpenGraph(L("og:url"), Field::OgUrl, Field::CanonicalUrl)),
     alsoKeyedBy(L("name"), listed(L("property"), L("og:type"), List::OgType)),
     openGraph(L("og:image"), Field::OgImage),
     openGraph(L("og:image:alt"), Field::OgImageAlt),
@@ -151,9 +166,9 @@ constexpr TagRow kRows[] = {
     // page's comments; the three comment boxes repeat fields that have tags
     // of their own.
     comment(Source::Text, Field::Comments, Check::DCTitle, C::text(Field::Comments)),
-    comment(Source::CheckBox, Field::Title, Check::TitleComments, {}),
+    pageOwn(comment(Source::CheckBox, Field::Title, Check::TitleComments, {})),
     comment(Source::CheckBox, Field::Keywords, Check::KeywordsComments, {}),
-    comment(Source::CheckBox, Field::Description, Check::DescriptionComments, {}),
+    pageOwn(comment(Source::CheckBox, Field::Description, Check::DescriptionComments, {})),
 };
 
 } // namespace

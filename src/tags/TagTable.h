@@ -52,6 +52,10 @@ struct TagRow {
     // is the key's own.
     QLatin1StringView otherKeyAttribute = {};
     QLatin1StringView otherKeyValue = {};
+    // One of the fields each page of a site has its own value for (its
+    // title, description and addresses), or a copy of one: --keep-page-fields
+    // and Update Tags In Files leave these tags of each page alone.
+    bool pageOwn = false;
 };
 
 // The rows in block order.

@@ -70,6 +70,8 @@ SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &
         new QCheckBox(tr("Keep each page's own title, description and addresses"), this);
     m_keepPageOwn->setObjectName(QStringLiteral("chkKeepPageOwn"));
     m_keepPageOwn->setChecked(true);
+    // The tags of pageOwnTagNames(), in a sentence the translations can word
+    // as they need.
     m_keepPageOwn->setToolTip(tr("Leave each page's title, description, og:title, "
                                  "og:description, og:url and canonical link as they are"));
     m_keepPageOwn->setAccessibleDescription(m_keepPageOwn->toolTip());

@@ -129,6 +129,8 @@ void TestSiteUpdate::previewAndUpdate() {
 
     QDialog *dialog = preview(keepPageOwn);
     QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QCheckBox *>("chkKeepPageOwn")->toolTip(),
+             "Leave each page's " + pageOwnTagNames() + " as they are");
     QTEST(rows(), "rows");
     // A full disk: every write past 32 KiB fails with EFBIG.
     rlimit limit{};

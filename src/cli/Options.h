@@ -1,0 +1,39 @@
+#pragma once
+
+// The options of the command-line modes, each with what --help says of it.
+
+#include <QCommandLineOption>
+#include <QList>
+
+namespace velko {
+
+struct CommandLineOptions {
+    CommandLineOptions();
+
+    QCommandLineOption generate;
+    QCommandLineOption lowerCaseDc;
+    QCommandLineOption insert;
+    QCommandLineOption output;
+    QCommandLineOption update;
+    QCommandLineOption inPlace;
+    QCommandLineOption dryRun;
+    QCommandLineOption keepPageFields;
+    QCommandLineOption read;
+    QCommandLineOption check;
+    QCommandLineOption format;
+    QCommandLineOption ignore;
+    QCommandLineOption filesFrom;
+    QCommandLineOption nulSeparated;
+    QCommandLineOption formTemplate;
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    // Every option, in the order --help lists them.
+    QList<QCommandLineOption> all() const {
+        return {generate,  lowerCaseDc,    insert,       output, update, inPlace,
+                dryRun,    keepPageFields, read,         check,  format, ignore,
+                filesFrom, nulSeparated,   formTemplate, help,   version};
+    }
+};
+
+} // namespace velko
