@@ -9,7 +9,9 @@
 # "install-deps.sh bench" adds what the benchmarks compare Velko with, and
 # Google Benchmark for bench_previews; Node.js and npm only when no working npm
 # is there already, since Debian's npm cannot be installed beside a Node.js
-# from elsewhere.
+# from elsewhere. bench/widths.py lays texts out in Chromium with the fonts
+# the width tables come from; tools/font_advances.py reads those fonts with
+# fontTools.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes,
 # "install-deps.sh format" clang-format.
 set -eu
@@ -35,6 +37,7 @@ man-db
 
 if [ "${1:-}" = bench ]; then
     packages="$packages python3 python3-lxml time libbenchmark-dev"
+    packages="$packages chromium fonts-dejavu-extra fonts-noto-cjk python3-fonttools"
     npm --version > /dev/null 2>&1 || packages="$packages nodejs npm"
 fi
 if [ "${1:-}" = format ]; then

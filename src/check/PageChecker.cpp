@@ -1,12 +1,12 @@
 #include "check/PageChecker.h"
 
 #include "base/ByteOrderMarks.h"
-#include "check/DisplayText.h"
 #include "check/PageEncoding.h"
 #include "check/PagePlaces.h"
 #include "check/ValueFormats.h"
 #include "page/PageHead.h"
 #include "tags/TagMatch.h"
+#include "text/DisplayText.h"
 #include "text/TextWidth.h"
 
 #include <QCoreApplication>
@@ -194,7 +194,9 @@ private:
     void add(qsizetype at, Rule rule, QStringList arguments = {}) {
         m_found.push_back({at, rule, std::move(arguments)});
     }
-    QString text(Span span) { return displayText(m_decoder.decode(sliceOf(m_page, span))); }
+    QString text(Span span, ReferencePlace place = ReferencePlace::AttributeValue) {
+        return displayText(m_decoder.decode(sliceOf(m_page, span)), place);
+    }
 
     void title(const PageToken &token) {
         const qsizetype at = token.whole.start;
@@ -202,7 +204,7 @@ private:
             add(at, Rule::TitleDuplicate);
             return;
         }
-        const QString shownTitle = text(token.text);
+        const QString shownTitle = text(token.text, ReferencePlace::Text);
         if (shownTitle.isEmpty()) {
             add(at, Rule::TitleEmpty);
             return;

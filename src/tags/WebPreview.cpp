@@ -1,5 +1,6 @@
 #include "tags/WebPreview.h"
 
+#include "text/DisplayText.h"
 #include "text/TextWidth.h"
 
 #include <QCoreApplication>
@@ -8,16 +9,18 @@ namespace velko {
 
 namespace {
 
-// A field's text as a browser lays it out: each run of white space, line
-// breaks included, one blank, and none at the ends.
-QString shown(const QString &text) {
-    return text.simplified();
+// A field's text as a browser shows the page's tag: the block writes the
+// text as typed, so its character references are decoded there, the title's
+// as text, every other field's as an attribute value.
+QString shown(const FormValue &form, Field field) {
+    return displayText(form[field], field == Field::Title ? ReferencePlace::Text
+                                                          : ReferencePlace::AttributeValue);
 }
 
 // The first of the two fields that is filled in, as shown.
 QString firstFilled(const FormValue &form, Field first, Field second) {
-    const QString text = shown(form[first]);
-    return text.isEmpty() ? shown(form[second]) : text;
+    const QString text = shown(form, first);
+    return text.isEmpty() ? shown(form, second) : text;
 }
 
 QUrl addressOf(const QString &text) {
@@ -41,23 +44,19 @@ QString measured(const QString &text, int room, double pixelSize, const char *co
 // `width`, or where a first word too long for the line fills it (after one
 // character at least).
 qsizetype lineEnd(QStringView text, double width, double pixelSize) {
-    double used = 0;
     qsizetype end = 0;
-    for (qsizetype from = 0, at = 1; at <= text.size(); ++at) {
+    for (qsizetype at = 1; at <= text.size(); ++at) {
         if (at < text.size() && text[at] != u' ')
             continue;
-        used += textWidth(text.sliced(from, at - from), pixelSize);
-        if (used > width)
+        if (textWidth(text.first(at), pixelSize) > width)
             break;
-        end = from = at;
+        end = at;
     }
     if (end > 0)
         return end;
-    used = 0;
     for (qsizetype at = 0; at < text.size();) {
         const qsizetype next = at + (text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1);
-        used += textWidth(text.sliced(at, next - at), pixelSize);
-        if (used > width)
+        if (textWidth(text.first(next), pixelSize) > width)
             return at > 0 ? at : next;
         at = next;
     }
@@ -104,7 +103,7 @@ CardImage cardImage(const QString &ogImage) {
 SocialCard socialCard(const FormValue &form) {
     constexpr double textWidth = cardWidth - 2 * cardMargin;
     SocialCard card;
-    card.image = cardImage(form[Field::OgImage]);
+    card.image = cardImage(decodeCharacterReferences(form[Field::OgImage]));
     card.host = addressOf(firstFilled(form, Field::OgUrl, Field::CanonicalUrl)).host().toUpper();
     card.titleLines = linesWithin(firstFilled(form, Field::OgTitle, Field::Title), textWidth,
                                   cardTitlePixelSize, 2);

@@ -1,5 +1,6 @@
 #include "text/TextWidth.h"
 
+#include "text/FallbackAdvances.h"
 #include "text/LiberationSansAdvances.h"
 
 #include <algorithm>
@@ -42,9 +43,9 @@ constexpr auto latin1Advances = [] {
     return table;
 }();
 
-// Characters a browser draws from a fallback font about an em wide: East Asian
-// wide characters, emoji and pictographs. Colour emoji fonts draw emoji a
-// little wider, by an amount that differs from one system to the next.
+// Characters that the fallback fonts leave out but that any font a reader
+// has for them draws about an em wide: East Asian wide characters, emoji and
+// pictographs.
 constexpr std::pair<char32_t, char32_t> wideRanges[] = {
     {0x1100, 0x115F},   // Hangul leading consonants
     {0x2E80, 0x303E},   // CJK radicals, CJK symbols and punctuation
@@ -68,8 +69,9 @@ bool isCombiningMark(char32_t c) {
     return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing;
 }
 
-// For a character the font lacks: marks and format characters take no room,
-// wide characters an em, any other (another script) the font's average.
+// For a character no font of the table has: marks and format characters take
+// no room, wide characters an em, any other (another script) the font's
+// average.
 int missingAdvance(char32_t c) {
     switch (QChar::category(c)) {
     case QChar::Mark_NonSpacing:
@@ -85,11 +87,92 @@ int missingAdvance(char32_t c) {
     return wide ? unitsPerEm : liberationSans::averageAdvance;
 }
 
+// The advance of `c` in the font a browser falls back to for it.
+int fallbackAdvance(char32_t c) {
+    using fallbackFonts::starts;
+    const auto after = std::upper_bound(starts.begin(), starts.end(), c);
+    const int advance = fallbackFonts::advances[std::prev(after) - starts.begin()];
+    return advance == fallbackFonts::missing ? missingAdvance(c) : advance;
+}
+
 int advance(char32_t c) {
     if (c < latin1Advances.size())
         return latin1Advances[c];
     const int advance = fontAdvance(c);
-    return advance >= 0 ? advance : missingAdvance(c);
+    return advance >= 0 ? advance : fallbackAdvance(c);
+}
+
+// The kerning of `right` after `left` in a table of the font that draws both.
+template <typename Lefts, typename Pairs>
+int kerning(const Lefts &lefts, const Pairs &pairs, char16_t left, char16_t right) {
+    const auto found =
+        std::lower_bound(lefts.begin(), lefts.end(), left,
+                         [](const auto &entry, char16_t value) { return entry.left < value; });
+    if (found == lefts.end() || found->left != left)
+        return 0;
+    const auto first = pairs.begin() + found->offset;
+    const auto last =
+        std::next(found) == lefts.end() ? pairs.end() : pairs.begin() + std::next(found)->offset;
+    const auto pair = std::lower_bound(
+        first, last, right, [](const auto &entry, char16_t value) { return entry.right < value; });
+    return pair != last && pair->right == right ? pair->adjustment : 0;
+}
+
+bool holds(const auto &sorted, char32_t c) {
+    return c <= 0xFFFF && std::binary_search(sorted.begin(), sorted.end(), char16_t(c));
+}
+
+bool opensPhrase(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Punctuation_Open || category == QChar::Punctuation_InitialQuote;
+}
+
+bool closesPhrase(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Punctuation_Close || category == QChar::Punctuation_FinalQuote ||
+           holds(fallbackFonts::closing, c);
+}
+
+// Middle dots, the CJK colon and semicolon, and the ideographic space.
+bool standsMidway(char32_t c) {
+    return c == 0x00B7 || c == 0x3000 || c == 0x30FB || c == 0xFF1A || c == 0xFF1B;
+}
+
+// The CJK font's brackets, commas and full stops are an em wide with half of
+// it blank, which a browser drops between two of them (CSS text-spacing-trim,
+// on by default): from an opening one after an opening one, a middle dot or a
+// closing one of that font; from a closing one (or a comma or full stop)
+// before a closing one or a middle dot. A neighbour from another font counts
+// by its kind: "(" and "“" open, ")" and "”" close.
+int trimming(char32_t left, char32_t right) {
+    const bool leftCloses = holds(fallbackFonts::closing, left);
+    if (holds(fallbackFonts::opening, right) &&
+        (leftCloses || opensPhrase(left) || standsMidway(left)))
+        return -advance(right) / 2;
+    if (leftCloses && (closesPhrase(right) || standsMidway(right)))
+        return -advance(left) / 2;
+    return 0;
+}
+
+// Which characters below U+0100 kern with any after them; most do not.
+constexpr auto latin1Kerns = [] {
+    std::array<bool, 256> table{};
+    for (const auto &entry : liberationSans::kernedLefts)
+        if (entry.left < table.size())
+            table[entry.left] = true;
+    return table;
+}();
+
+// How much closer `right` stands to `left` than their advances say.
+int adjustment(char32_t left, char32_t right) {
+    if (left < latin1Kerns.size() && !latin1Kerns[left] && right < 0x3000)
+        return 0;
+    if (left > 0xFFFF || right > 0xFFFF)
+        return 0;
+    if (left < 0x3000 && right < 0x3000)
+        return kerning(liberationSans::kernedLefts, liberationSans::pairs, left, right);
+    return kerning(fallbackFonts::kernedLefts, fallbackFonts::pairs, left, right) +
+           trimming(left, right);
 }
 
 struct CodePoint {
@@ -110,15 +193,15 @@ bool isBlank(char32_t c) {
     return QChar::isSpace(c) && c != 0x00A0 && c != 0x2007 && c != 0x202F;
 }
 
-// Kerning is left out. Browsers kern these snippets, which mostly narrows
-// them: by about a pixel for a typical title at 20 px, by ten or more where
-// many capitals meet ("AVATAR Travel: Yes, Tokyo"). So the measure errs on the
-// wide side, and a title the preview shows whole is not cut on the page.
+// Each character's advance and the kerning of each pair of neighbours, as a
+// browser lays out one line: it kerns across blanks too ("A A").
 qint64 advanceUnits(QStringView text) {
     qint64 units = 0;
+    char32_t previous = 0;
     for (qsizetype at = 0; at < text.size();) {
         const CodePoint c = codePointAt(text, at);
-        units += advance(c.value);
+        units += adjustment(previous, c.value) + advance(c.value);
+        previous = c.value;
         at = c.end;
     }
     return units;
@@ -152,7 +235,8 @@ QString cutToWidth(QStringView text, double maxWidth, double pixelSize) {
     if (fits(advanceUnits(text)))
         return text.toString();
     constexpr char16_t ellipsis = u'…';
-    qint64 units = advance(ellipsis);
+    qint64 units = 0; // of the text up to `at`
+    char32_t previous = 0;
     qsizetype fitEnd = 0; // the end of the longest start that fits with "…"
     qsizetype blankCut = -1;
     bool afterWord = false;
@@ -163,9 +247,10 @@ QString cutToWidth(QStringView text, double maxWidth, double pixelSize) {
         // character that does not.
         if (blank && afterWord)
             blankCut = at;
-        units += advance(c.value);
-        if (!fits(units))
+        units += adjustment(previous, c.value) + advance(c.value);
+        if (!fits(units + adjustment(c.value, ellipsis) + advance(ellipsis)))
             break;
+        previous = c.value;
         afterWord = afterWord || !blank;
         fitEnd = at = c.end;
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 // How wide a text is where a search engine shows it: result titles in Arial at
-// 20 px, descriptions at 14 px. Measured with the advances of Liberation Sans,
-// which has Arial's metrics, from a table built into the program, so no font
-// and no display are needed.
+// 20 px, descriptions at 14 px, laid out as a browser lays them out. Measured
+// with the advances and kerning pairs of Liberation Sans, which has Arial's
+// metrics, and for the characters it lacks the advances of the fonts browsers
+// fall back to (DejaVu Sans, Noto Sans CJK), from tables built into the
+// program, so no font and no display are needed.
 
 #include <QString>
 #include <QStringView>

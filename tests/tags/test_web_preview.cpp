@@ -68,6 +68,9 @@ void TestWebPreview::searchResult_data() {
     row("white space as a page shows it; host alone, no scheme",
         form(" a\tb ", "c\r\n  d", " harbordale.example "), "a b", "3 characters, 28", false, "c d",
         "3 characters, 19", false, "harbordale.example");
+    row("references decoded as the page shows them",
+        form("Caf&eacute; &hyphen; &#8211; Bar", "?a=1&copy=2 &eacute;t&eacute;"), "Café ‐ – Bar",
+        "12 characters, 108", false, "?a=1&copy=2 été", "15 characters, 110", false);
     row("og:title, og:description and og:url stand in",
         test::formOf(R"({"og:title": "T", "og:description": "D", "og:url": "http://a.example/b",
             "Keywords": "not this"})"),

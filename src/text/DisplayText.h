@@ -4,16 +4,14 @@
 // with their character references decoded ("&amp;", "&#8211;", "&eacute;")
 // and each run of HTML white space as one blank, none at the ends.
 
+#include "text/CharacterReferences.h"
+
 #include <QString>
 #include <QStringView>
 
 namespace velko {
 
-// Decodes the numeric references and the named ones of HTML 4 (written with
-// their ";"); any other "&" stays as written.
-QString decodeCharacterReferences(QStringView text);
-
 // The references decoded, then the white space collapsed and trimmed.
-QString displayText(QStringView text);
+QString displayText(QStringView text, ReferencePlace place = ReferencePlace::AttributeValue);
 
 } // namespace velko
