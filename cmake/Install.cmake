@@ -14,7 +14,7 @@ install(TARGETS velko RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT velk
 install(TARGETS velko-window LIBRARY DESTINATION lib/velko COMPONENT velko)
 
 set(help_folder ${CMAKE_INSTALL_DATADIR}/velko/help)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/help/pages/ DESTINATION ${help_folder}
+install(DIRECTORY ${PROJECT_BINARY_DIR}/src/help/pages/ DESTINATION ${help_folder}
         COMPONENT velko FILES_MATCHING PATTERN "*.html")
 install(FILES ${PROJECT_SOURCE_DIR}/src/help/logo.png DESTINATION ${help_folder}
         COMPONENT velko)
@@ -35,6 +35,12 @@ set(metainfo ${PROJECT_BINARY_DIR}/data/example.harbordale.velko.metainfo.xml)
 configure_file(${data}/velko.metainfo.xml.in ${metainfo} @ONLY)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT velko)
 
-configure_file(${data}/velko.1.in ${PROJECT_BINARY_DIR}/data/velko.1 @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/data/velko.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
-        COMPONENT velko)
+# The lists of check rules and form keys are written in from their tables.
+set(man_page ${PROJECT_BINARY_DIR}/data/velko.1)
+configure_file(${data}/velko.1.in ${man_page}.in @ONLY)
+add_custom_command(OUTPUT ${man_page}
+    COMMAND reference_lists ${man_page}.in ${man_page}
+    DEPENDS reference_lists ${man_page}.in
+    VERBATIM)
+add_custom_target(man_page ALL DEPENDS ${man_page})
+install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT velko)

@@ -870,10 +870,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The title is %1 px wide; search results show about 600 px.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A second meta tag with %1=&quot;%2&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -922,10 +918,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The description is %1 px wide; search results show about 920 px.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The description has %1 characters; 50 or more tell searchers more.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -955,6 +947,14 @@
     </message>
     <message>
         <source>The page has no head tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title is %1 px wide; search results show about %2 px.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description is %1 px wide; search results show about %2 px.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -870,10 +870,6 @@
         <translation>Der Titel ist leer.</translation>
     </message>
     <message>
-        <source>The title is %1 px wide; search results show about 600 px.</source>
-        <translation>Der Titel ist %1 px breit; Suchergebnisse zeigen etwa 600 px.</translation>
-    </message>
-    <message>
         <source>A second meta tag with %1=&quot;%2&quot;.</source>
         <translation>Ein zweites Meta-Tag mit %1=&quot;%2&quot;.</translation>
     </message>
@@ -922,10 +918,6 @@
         <translation>Der Head hat kein Description-Meta-Tag.</translation>
     </message>
     <message>
-        <source>The description is %1 px wide; search results show about 920 px.</source>
-        <translation>Die Beschreibung ist %1 px breit; Suchergebnisse zeigen etwa 920 px.</translation>
-    </message>
-    <message>
         <source>The description has %1 characters; 50 or more tell searchers more.</source>
         <translation>Die Beschreibung hat %1 Zeichen; 50 oder mehr sagen Suchenden mehr.</translation>
     </message>
@@ -956,6 +948,14 @@
     <message>
         <source>The page has no head tag.</source>
         <translation>Die Seite hat kein Head-Tag.</translation>
+    </message>
+    <message>
+        <source>The title is %1 px wide; search results show about %2 px.</source>
+        <translation>Der Titel ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
+    </message>
+    <message>
+        <source>The description is %1 px wide; search results show about %2 px.</source>
+        <translation>Die Beschreibung ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
     </message>
 </context>
 <context>

@@ -1,17 +1,23 @@
 #include "base/AsciiCase.h"
 
+#include "base/PageView.h"
+
 namespace velko {
 
-namespace {
-
-bool matchesAt(QStringView haystack, qsizetype at, QLatin1StringView needle) {
-    for (qsizetype i = 0; i < needle.size(); ++i)
-        if (asciiUpper(haystack[at + i].unicode()) != asciiUpper(char16_t(needle[i].unicode())))
-            return false;
-    return true;
+QString asciiLower(QStringView text) {
+    QString lower = text.toString();
+    for (QChar &c : lower)
+        c = QChar(asciiLower(c.unicode()));
+    return lower;
 }
 
-} // namespace
+bool equalsAsciiCaseless(QStringView text, QLatin1StringView word) {
+    return text.size() == word.size() && wordAt(text, 0, word);
+}
+
+bool startsWithAsciiCaseless(QStringView text, QLatin1StringView word) {
+    return wordAt(text, 0, word);
+}
 
 qsizetype indexOfAsciiCaseless(QStringView haystack, QLatin1StringView needle, qsizetype from) {
     if (needle.isEmpty())
@@ -19,7 +25,7 @@ qsizetype indexOfAsciiCaseless(QStringView haystack, QLatin1StringView needle, q
     const char16_t first = char16_t(needle[0].unicode());
     // Markup needles start with "<": jump between candidates with the fast
     // single-character search; a needle starting with a letter is scanned.
-    const bool caseless = asciiUpper(first) != first || (first >= u'A' && first <= u'Z');
+    const bool caseless = asciiUpper(first) != first || asciiLower(first) != first;
     const qsizetype last = haystack.size() - needle.size();
     for (qsizetype at = std::max<qsizetype>(from, 0); at <= last; ++at) {
         if (!caseless) {
@@ -27,7 +33,7 @@ qsizetype indexOfAsciiCaseless(QStringView haystack, QLatin1StringView needle, q
             if (at < 0 || at > last)
                 return -1;
         }
-        if (matchesAt(haystack, at, needle))
+        if (wordAt(haystack, at, needle))
             return at;
     }
     return -1;

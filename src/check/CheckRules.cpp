@@ -1,5 +1,17 @@
 #include "check/CheckRules.h"
 
+#include "check/rules/CanonicalRules.h"
+#include "check/rules/CharsetRules.h"
+#include "check/rules/DateRules.h"
+#include "check/rules/DescriptionRules.h"
+#include "check/rules/MetaKeyRules.h"
+#include "check/rules/OpenGraphRules.h"
+#include "check/rules/RefreshRule.h"
+#include "check/rules/RobotsRules.h"
+#include "check/rules/TagAfterHeadRule.h"
+#include "check/rules/TitleRules.h"
+#include "check/rules/ViewportRule.h"
+
 #include <algorithm>
 
 namespace velko {
@@ -10,72 +22,101 @@ using L = QLatin1StringView;
 
 constexpr RuleEntry kRules[] = {
     {Rule::HeadMissing, L("head-missing"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The page has no head tag.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The page has no head tag."),
+     "the page has no head tag", nullptr},
     {Rule::TitleMissing, L("title-missing"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no title.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no title."), "no <title> in the head",
+     makeUnit<TitleRules>},
     {Rule::TitleEmpty, L("title-empty"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The title is empty.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The title is empty."),
+     "only white space in the title", makeUnit<TitleRules>},
     {Rule::TitleDuplicate, L("title-duplicate"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The head has more than one title; browsers show the first.")},
+                       "The head has more than one title; browsers show the first."),
+     "a second <title> in the head", makeUnit<TitleRules>},
     {Rule::TitleTooLong, L("title-too-long"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The title is %1 px wide; search results show about 600 px.")},
+                       "The title is %1 px wide; search results show about %2 px."),
+     "the title is wider than 600 pixels", makeUnit<TitleRules>},
     {Rule::DescriptionMissing, L("description-missing"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no description meta tag.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no description meta tag."),
+     "no description meta tag", makeUnit<DescriptionRules>},
     {Rule::DescriptionTooLong, L("description-too-long"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The description is %1 px wide; search results show about 920 px.")},
+                       "The description is %1 px wide; search results show about %2 px."),
+     "the description is wider than 920 pixels", makeUnit<DescriptionRules>},
     {Rule::DescriptionTooShort, L("description-too-short"), Severity::Note,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The description has %1 characters; 50 or more tell searchers more.")},
+                       "The description has %1 characters; 50 or more tell searchers more."),
+     "the description has under 50 characters", makeUnit<DescriptionRules>},
     {Rule::MetaDuplicate, L("meta-duplicate"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "A second meta tag with %1=\"%2\".")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "A second meta tag with %1=\"%2\"."),
+     "a second meta tag with the same name, http-equiv or property (but og:image and its "
+     "og:image:... properties, og:locale:alternate and article:tag)",
+     makeUnit<MetaKeyRules>},
     {Rule::CharsetMissing, L("charset-missing"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The page does not declare its charset.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The page does not declare its charset."),
+     "no <meta charset> or content-type tag", makeUnit<CharsetRules>},
     {Rule::CharsetLate, L("charset-late"), Severity::Error,
      QT_TRANSLATE_NOOP(
          "velko::PageChecker",
-         "The charset declaration ends past the first 1,024 bytes, where browsers look for it.")},
+         "The charset declaration ends past the first 1,024 bytes, where browsers look for it."),
+     "the declaration ends past the first 1,024 bytes", makeUnit<CharsetRules>},
     {Rule::CharsetConflict, L("charset-conflict"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "This declares the charset %1, an earlier tag %2.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "This declares the charset %1, an earlier tag %2."),
+     "two declarations name different charsets", makeUnit<CharsetRules>},
     {Rule::CharsetMismatch, L("charset-mismatch"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The page declares the charset %1, but its bytes are not %1.")},
+                       "The page declares the charset %1, but its bytes are not %1."),
+     "the bytes do not fit the declared charset", makeUnit<CharsetRules>},
     {Rule::ViewportMissing, L("viewport-missing"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The head has no viewport meta tag; phones show the page zoomed out.")},
+                       "The head has no viewport meta tag; phones show the page zoomed out."),
+     "no viewport meta tag", makeUnit<ViewportRule>},
     {Rule::RefreshRedirect, L("refresh-redirect"), Severity::Warning,
      QT_TRANSLATE_NOOP(
          "velko::PageChecker",
-         "The refresh tag sends visitors to %1; search engines take it for a redirect.")},
+         "The refresh tag sends visitors to %1; search engines take it for a redirect."),
+     "a refresh tag with an address, which search engines take for a redirect",
+     makeUnit<RefreshRule>},
     {Rule::RobotsNoindex, L("robots-noindex"), Severity::Note,
-     QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "robots \"%1\" keeps the page out of search results.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "robots \"%1\" keeps the page out of search results."),
+     "robots holds noindex or none", makeUnit<RobotsRules>},
     {Rule::RobotsUnknown, L("robots-unknown"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "Unknown robots token \"%1\".")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "Unknown robots token \"%1\"."),
+     "a robots token search engines do not know", makeUnit<RobotsRules>},
     {Rule::CanonicalRelative, L("canonical-relative"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "The canonical address \"%1\" is not an absolute http(s) address.")},
+                       "The canonical address \"%1\" is not an absolute http(s) address."),
+     "a canonical link that is not an absolute http(s) address", makeUnit<CanonicalRules>},
     {Rule::CanonicalDuplicate, L("canonical-duplicate"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "A second canonical link; search engines may ignore them all.")},
+                       "A second canonical link; search engines may ignore them all."),
+     "a second canonical link", makeUnit<CanonicalRules>},
     {Rule::OgIncomplete, L("og-incomplete"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The Open Graph tags lack %1.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The Open Graph tags lack %1."),
+     "og: tags, but not all of og:title, og:type, og:image and og:url", makeUnit<OpenGraphRules>},
     {Rule::OgImageRelative, L("og-image-relative"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "og:image \"%1\" is not an absolute http(s) address.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "og:image \"%1\" is not an absolute http(s) address."),
+     "og:image is not an absolute http(s) address", makeUnit<OpenGraphRules>},
     {Rule::ContentEmpty, L("content-empty"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The meta tag %1=\"%2\" has empty content.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The meta tag %1=\"%2\" has empty content."),
+     "a meta tag with empty content", makeUnit<MetaKeyRules>},
     {Rule::DcDateFormat, L("dc-date-format"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
-                       "DC.Date \"%1\" is not a W3C date such as 2024-05-31.")},
+                       "DC.Date \"%1\" is not a W3C date such as 2024-05-31."),
+     "DC.Date is not a W3C date: YYYY, YYYY-MM, YYYY-MM-DD, or that with a time and zone, as in "
+     "2024-05-31T10:30+02:00",
+     makeUnit<DateRules>},
     {Rule::ExpiresFormat, L("expires-format"), Severity::Warning,
      QT_TRANSLATE_NOOP(
          "velko::PageChecker",
-         "expires \"%1\" is neither 0 nor an HTTP date such as Sun, 06 Nov 1994 08:49:37 GMT.")},
+         "expires \"%1\" is neither 0 nor an HTTP date such as Sun, 06 Nov 1994 08:49:37 GMT."),
+     "expires is neither 0 nor an HTTP date", makeUnit<DateRules>},
     {Rule::TagAfterHead, L("tag-after-head"), Severity::Warning,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "%1 is after the head; it belongs in the head.")},
+     QT_TRANSLATE_NOOP("velko::PageChecker", "%1 is after the head; it belongs in the head."),
+     "a title, meta or link tag that Velko writes, after the head (an SVG image's title aside)",
+     makeUnit<TagAfterHeadRule>},
 };
 static_assert(std::size(kRules) == ruleCount);
 static_assert([] {

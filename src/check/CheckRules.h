@@ -1,14 +1,16 @@
 #pragma once
 
-// The rules of the page checker: the id each finding names, and how grave it
-// is. An error keeps a page from working as meant (browsers or search engines
-// read it otherwise), a warning is likely a mistake, a note says what the page
-// asks for, in case that was not meant.
+// The rules of the page checker: the id each finding names, how grave it is,
+// what it finds and the unit that finds it (RuleUnit.h). An error keeps a page
+// from working as meant (browsers or search engines read it otherwise), a
+// warning is likely a mistake, a note says what the page asks for, in case
+// that was not meant.
 
 #include <QLatin1StringView>
 #include <QStringView>
 #include <QtGlobal>
 #include <bitset>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -46,13 +48,23 @@ enum class Rule {
 inline constexpr int ruleCount = int(Rule::TagAfterHead) + 1;
 using RuleSet = std::bitset<ruleCount>;
 
+class RuleUnit;
+class CheckedPage;
+using UnitMaker = std::unique_ptr<RuleUnit> (*)(CheckedPage &page);
+
 struct RuleEntry {
     Rule rule;
     QLatin1StringView id; // "title-missing"
     Severity severity;
-    // What a finding says, in English, with "%1", "%2" for its arguments;
-    // translated in the context "velko::PageChecker".
+    // What a finding says, in English, with "%1", "%2", ... for its
+    // arguments; translated in the context "velko::PageChecker".
     const char *message;
+    // What the rule finds, in a line of the manual's and the help's lists of
+    // rules: "no <title> in the head".
+    const char *description;
+    // The unit that finds it; rules of one family share theirs. None for
+    // head-missing: without a head the checker looks no further.
+    UnitMaker unit;
 };
 
 // Every rule, in the order of Rule.

@@ -1,10 +1,7 @@
 #pragma once
 
-// A page's charset: what its meta tags declare, and its bytes decoded in a
-// charset named the way pages name them ("utf-8", "windows-1250",
-// "Shift_JIS"), through QStringDecoder.
-
-#include "page/PageCharset.h"
+// A page's bytes decoded in a charset named the way pages name them ("utf-8",
+// "windows-1250", "Shift_JIS"), through QStringDecoder.
 
 #include <QByteArray>
 #include <QByteArrayView>

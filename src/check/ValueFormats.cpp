@@ -13,14 +13,6 @@ namespace {
 
 using L = QLatin1StringView;
 
-bool startsWithCaseless(QStringView text, QLatin1StringView word) {
-    return text.size() >= word.size() && indexOfAsciiCaseless(text.first(word.size()), word) == 0;
-}
-
-bool equalsCaseless(QStringView text, QLatin1StringView word) {
-    return text.size() == word.size() && startsWithCaseless(text, word);
-}
-
 bool isDecimalNumber(QStringView text, bool negativeOne) {
     if (negativeOne && text == u"-1")
         return true;
@@ -51,7 +43,7 @@ int monthNumber(QStringView name) {
 
 bool isAbsoluteHttpAddress(QStringView address) {
     for (const QLatin1StringView scheme : {L("http://"), L("https://")})
-        if (address.size() > scheme.size() && startsWithCaseless(address, scheme))
+        if (address.size() > scheme.size() && startsWithAsciiCaseless(address, scheme))
             return true;
     return false;
 }
@@ -67,7 +59,7 @@ QStringView refreshAddress(QStringView content) {
     QStringView rest = content.sliced(at).trimmed();
     if (rest.startsWith(u';') || rest.startsWith(u','))
         rest = rest.sliced(1).trimmed();
-    if (startsWithCaseless(rest, L("url"))) {
+    if (startsWithAsciiCaseless(rest, L("url"))) {
         const QStringView afterUrl = rest.sliced(3).trimmed();
         if (afterUrl.startsWith(u'='))
             rest = afterUrl.sliced(1).trimmed();
@@ -86,16 +78,18 @@ bool isRobotsToken(QStringView token) {
     };
     const qsizetype colon = token.indexOf(u':');
     if (colon < 0)
-        return std::any_of(std::begin(kWords), std::end(kWords),
-                           [token](QLatin1StringView word) { return equalsCaseless(token, word); });
+        return std::any_of(std::begin(kWords), std::end(kWords), [token](QLatin1StringView word) {
+            return equalsAsciiCaseless(token, word);
+        });
     const QStringView key = token.first(colon).trimmed();
     const QStringView value = token.sliced(colon + 1).trimmed();
-    if (equalsCaseless(key, L("max-snippet")) || equalsCaseless(key, L("max-video-preview")))
+    if (equalsAsciiCaseless(key, L("max-snippet")) ||
+        equalsAsciiCaseless(key, L("max-video-preview")))
         return isDecimalNumber(value, true);
-    if (equalsCaseless(key, L("max-image-preview")))
-        return equalsCaseless(value, L("none")) || equalsCaseless(value, L("standard")) ||
-               equalsCaseless(value, L("large"));
-    return equalsCaseless(key, L("unavailable_after")) && !value.isEmpty();
+    if (equalsAsciiCaseless(key, L("max-image-preview")))
+        return equalsAsciiCaseless(value, L("none")) || equalsAsciiCaseless(value, L("standard")) ||
+               equalsAsciiCaseless(value, L("large"));
+    return equalsAsciiCaseless(key, L("unavailable_after")) && !value.isEmpty();
 }
 
 // The patterns are thread_local: pages are checked on several threads at

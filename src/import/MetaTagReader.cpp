@@ -55,10 +55,6 @@ QString cleaned(QString value, bool attribute) {
     return attribute ? unescapedQuotes(text) : text.toString();
 }
 
-bool equalsAsciiCaseless(QStringView text, QLatin1StringView word) {
-    return text.size() == word.size() && indexOfAsciiCaseless(text, word) == 0;
-}
-
 // Lists set from a slot, each item choosing itself when the slot holds its
 // text: the whole text, or for the charset and the language anywhere in it
 // ("text/html; charset=iso-8859-1", "en-us"). Pages name the ISO charsets
@@ -119,7 +115,7 @@ void splitRefresh(FormValue &form) {
         while (url.startsWith(u' '))
             url = url.sliced(1);
         const QLatin1StringView urlIs("URL=");
-        if (url.size() >= urlIs.size() && equalsAsciiCaseless(url.first(urlIs.size()), urlIs))
+        if (startsWithAsciiCaseless(url, urlIs))
             url = url.sliced(urlIs.size());
     }
     form[Field::RefreshSeconds] = seconds.toString();

@@ -44,7 +44,7 @@ QByteArrayView declaredCharset(QByteArrayView page, const PageToken &token) {
     const Attribute *httpEquiv = findAttribute(page, token, QLatin1StringView("http-equiv"));
     const Attribute *content = findAttribute(page, token, QLatin1StringView("content"));
     if (!httpEquiv || !content ||
-        sliceOf(page, httpEquiv->value).trimmed().compare("content-type", Qt::CaseInsensitive) != 0)
+        !nameIs(page, trimmedSpan(page, httpEquiv->value), QLatin1StringView("content-type")))
         return {};
     return charsetOfContentType(sliceOf(page, content->value)).trimmed();
 }

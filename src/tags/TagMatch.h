@@ -8,6 +8,17 @@
 
 namespace velko {
 
+// True when `holds(attribute, value)` says a tag has the row's key or its
+// other key.
+template <typename Holds> bool hasKeyOf(const TagRow &row, Holds holds) {
+    if (holds(row.keyAttribute, row.keyValue))
+        return true;
+    const bool otherKey = !row.otherKeyAttribute.isEmpty() || !row.otherKeyValue.isEmpty();
+    return otherKey &&
+           holds(row.otherKeyAttribute.isEmpty() ? row.keyAttribute : row.otherKeyAttribute,
+                 row.otherKeyValue.isEmpty() ? row.keyValue : row.otherKeyValue);
+}
+
 // The row of a title, meta or link start tag: the title row for a title; for
 // a meta or link tag the first row whose key attribute holds the row's key
 // value, in any ASCII case and with blanks around it ("DC.title" is
@@ -37,12 +48,7 @@ template <typename View> const TagRow *rowOfTag(View page, const PageToken &toke
     for (const TagRow &row : tagRows()) {
         if (row.element != element)
             continue;
-        if (element == Element::Title || holds(row.keyAttribute, row.keyValue))
-            return &row;
-        const bool otherKey = !row.otherKeyAttribute.isEmpty() || !row.otherKeyValue.isEmpty();
-        if (otherKey &&
-            holds(row.otherKeyAttribute.isEmpty() ? row.keyAttribute : row.otherKeyAttribute,
-                  row.otherKeyValue.isEmpty() ? row.keyValue : row.otherKeyValue))
+        if (element == Element::Title || hasKeyOf(row, holds))
             return &row;
     }
     return nullptr;

@@ -1,5 +1,7 @@
 #include "tags/TagTable.h"
 
+#include <algorithm>
+
 namespace velko {
 
 namespace {
@@ -175,6 +177,35 @@ constexpr TagRow kRows[] = {
 
 std::span<const TagRow> tagRows() {
     return kRows;
+}
+
+namespace {
+
+template <typename Wanted> const TagRow &firstRow(Wanted wanted, const char *what, int index) {
+    const auto found = std::find_if(std::begin(kRows), std::end(kRows), wanted);
+    if (found == std::end(kRows))
+        qFatal("The tag table has no row for %s %d", what, index);
+    return *found;
+}
+
+} // namespace
+
+const TagRow &tagRowOf(Field field) {
+    return firstRow(
+        [field](const TagRow &row) {
+            return (field != Field::Spare && row.field == field) ||
+                   (row.readInto.kind == Control::Kind::Text && row.readInto.id == indexOf(field));
+        },
+        "field", indexOf(field));
+}
+
+const TagRow &tagRowOf(List list) {
+    return firstRow(
+        [list](const TagRow &row) {
+            return (row.source == Source::Choice || row.source == Source::NoCache) &&
+                   row.list == list;
+        },
+        "list", indexOf(list));
 }
 
 QString writtenKeyValue(const TagRow &row, DcNameCase dcCase) {

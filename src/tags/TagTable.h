@@ -2,8 +2,9 @@
 
 // Every tag Velko writes or reads, one row each, in the order of the tag
 // block. The builder writes the rows; the reader, the updater and the checker
-// find them in pages by the same rows. A new tag is a row here and, when it
-// has a control of its own, a row in the field catalogue.
+// find them in pages by the same rows (TagMatch.h), and the checker's rules
+// name the tags they look at by their rows (tagRowOf). A new tag is a row here
+// and, when it has a control of its own, a row in the field catalogue.
 
 #include "fields/FieldCatalogue.h"
 
@@ -60,6 +61,12 @@ struct TagRow {
 
 // The rows in block order.
 std::span<const TagRow> tagRows();
+
+// The first row that writes `field`, or else that reading a page fills it
+// from (the refresh row for Field::RefreshSlot); the first row that writes
+// `list`. A field or list without a row is a fault of the table: fatal.
+const TagRow &tagRowOf(Field field);
+const TagRow &tagRowOf(List list);
 
 // Dublin Core names as "DC.Title" (everywhere) or "DC.title" (Save File As).
 enum class DcNameCase { Capitalised, LowerCase };

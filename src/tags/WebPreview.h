@@ -5,16 +5,12 @@
 // values, so each keystroke costs one call of each function.
 
 #include "fields/FormValue.h"
+#include "tags/SearchWidths.h"
 
 #include <QStringList>
 #include <QUrl>
 
 namespace velko {
-
-// Where a search engine cuts a result's title (at titlePixelSize) and its
-// description (at descriptionPixelSize): two lines of 460 px.
-inline constexpr int searchTitleWidth = 600;
-inline constexpr int searchDescriptionWidth = 920;
 
 // A text against its room, as the counter under the search result shows it.
 struct Measure {

@@ -60,6 +60,10 @@ man_page=$usr/share/man/man1/velko.1
 man_warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
     man --warnings -E UTF-8 -l -Tutf8 -Z "$man_page" 2>&1 >/dev/null)
 [ -z "$man_warnings" ] || fail "man: $man_warnings"
+# The build writes the lists of check rules and form keys in at their markers.
+if grep -l "velko-list:" "$man_page" "$usr"/share/velko/help/*.html; then
+    fail "a list was left unwritten"
+fi
 
 DESTDIR=$dest sh "$source/scripts/uninstall.sh" "$manifest" >/dev/null
 left=$(find "$dest" ! -type d)

@@ -1,0 +1,39 @@
+#include "check/RuleUnit.h"
+
+#include "check/PageEncoding.h"
+#include "tags/TagMatch.h"
+#include "text/DisplayText.h"
+
+namespace velko {
+
+QString CheckedPage::text(Span span, ReferencePlace place) {
+    return displayText(m_decoder.decode(sliceOf(m_bytes, span)), place);
+}
+
+QString shown(QStringView value) {
+    constexpr qsizetype kLength = 60;
+    QString line = value.toString();
+    for (QChar &c : line)
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    line = line.simplified();
+    if (line.size() > kLength) {
+        qsizetype keep = kLength - 1;
+        if (line[keep - 1].isHighSurrogate())
+            --keep;
+        line = line.first(keep) + u'…';
+    }
+    return line;
+}
+
+bool MetaKey::is(const TagRow &row) const {
+    return hasKeyOf(row, [this](QLatin1StringView rowAttribute, QLatin1StringView rowValue) {
+        return attribute == rowAttribute && equalsAsciiCaseless(value, rowValue);
+    });
+}
+
+bool MetaKey::hasValueOf(const TagRow &row) const {
+    return equalsAsciiCaseless(value, row.keyValue);
+}
+
+} // namespace velko

@@ -1,0 +1,105 @@
+#pragma once
+
+// What the page checker's rules see. The checker reads the head once, in page
+// order, and calls the hooks of every rule unit: one rule, or a family of
+// rules that share their reading. CheckRules.cpp names each rule's unit
+// beside its row; a unit is made afresh for each page, so what it counts on
+// the way is its own. Units name the tags of the tag table by its rows
+// (tagRowOf), never by names of their own.
+
+#include "base/AsciiCase.h"
+#include "check/CheckRules.h"
+#include "page/PageScanner.h"
+#include "tags/TagTable.h"
+#include "text/CharacterReferences.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace velko {
+
+class PageDecoder;
+
+// A finding before its place is known as a line and column.
+struct Found {
+    qsizetype offset;
+    Rule rule;
+    QStringList arguments;
+};
+
+// The page being checked, and where its findings go.
+class CheckedPage {
+public:
+    CheckedPage(QByteArrayView bytes, PageDecoder &decoder, qsizetype headTag, bool ownBytes,
+                std::vector<Found> &found)
+        : m_bytes(bytes)
+        , m_decoder(decoder)
+        , m_headTag(headTag)
+        , m_ownBytes(ownBytes)
+        , m_found(found) {}
+
+    QByteArrayView bytes() const { return m_bytes; }
+    // Where findings about the head as a whole go: the head tag.
+    qsizetype headTag() const { return m_headTag; }
+    // False for the text of a page being edited, read as UTF-8: its bytes
+    // are not yet in the charset it declares.
+    bool ownBytes() const { return m_ownBytes; }
+    // A stretch of the page as a browser shows it (text/DisplayText.h): an
+    // attribute value, or with `place` the text of an element.
+    QString text(Span span, ReferencePlace place = ReferencePlace::AttributeValue);
+    void report(qsizetype at, Rule rule, QStringList arguments = {}) {
+        m_found.push_back({at, rule, std::move(arguments)});
+    }
+
+private:
+    QByteArrayView m_bytes;
+    PageDecoder &m_decoder;
+    qsizetype m_headTag;
+    bool m_ownBytes;
+    std::vector<Found> &m_found;
+};
+
+// A value of the page as a message shows it: on one line, cut when long.
+QString shown(QStringView value);
+
+// A meta tag's key: its name, http-equiv or property.
+struct MetaKey {
+    QLatin1StringView attribute; // "name", "http-equiv" or "property"
+    QString value;               // as shown, in ASCII lower case, for comparing
+    QString written;             // as shown, for messages
+
+    // True when this is the row's key, or the other spelling the row reads.
+    bool is(const TagRow &row) const;
+    // True when the value is the row's key value, whichever attribute holds it.
+    bool hasValueOf(const TagRow &row) const;
+};
+
+struct MetaTag {
+    const PageToken &token;
+    std::vector<MetaKey> keys; // those it has and not empty: name, http-equiv, property
+    QString content;           // as shown; left empty when it has no key
+
+    qsizetype at() const { return token.whole.start; }
+};
+
+class RuleUnit {
+public:
+    virtual ~RuleUnit() = default;
+    // The head's tags and comments, in page order; the head starts with
+    // whatever comes before the head tag, which browsers put in it too.
+    virtual void onTitle(const PageToken &) {}
+    virtual void onMeta(const MetaTag &) {}
+    virtual void onLink(const PageToken &) {}
+    virtual void onComment(const PageToken &) {}
+    // Once the head is read: what it lacks as a whole.
+    virtual void onHeadEnd() {}
+    // Then each title, meta or link tag after the head that the tag table has
+    // a row for, in page order.
+    virtual void onTagAfterHead(const PageToken &, const TagRow &) {}
+};
+
+template <typename Unit> std::unique_ptr<RuleUnit> makeUnit(CheckedPage &page) {
+    return std::make_unique<Unit>(page);
+}
+
+} // namespace velko
