@@ -6,8 +6,8 @@
 # advance table against. qt6-tools-dev has CMake's Qt6LinguistTools,
 # qt6-l10n-tools its lupdate and lrelease; qt6-translations-l10n is Qt's own
 # translation of its dialogs.
-# "install-deps.sh bench" adds what the benchmarks compare Velko with, and
-# Google Benchmark for bench_previews; Node.js and npm only when no working npm
+# "install-deps.sh bench" adds what the benchmarks compare Velko with,
+# Google Benchmark for bench_previews, Chromium to open the check report in; Node.js and npm only when no working npm
 # is there already, since Debian's npm cannot be installed beside a Node.js
 # from elsewhere.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes,
@@ -34,7 +34,7 @@ man-db
 "
 
 if [ "${1:-}" = bench ]; then
-    packages="$packages python3 python3-lxml time libbenchmark-dev"
+    packages="$packages python3 python3-lxml time libbenchmark-dev chromium"
     npm --version > /dev/null 2>&1 || packages="$packages nodejs npm"
 fi
 if [ "${1:-}" = format ]; then
