@@ -66,8 +66,8 @@ void addTotals(QString &out, const CheckRun &run, const CheckTotals &totals) {
             run.unreadablePages == 1 ? u" page could not be read." : u" pages could not be read.",
             u"</p>\n");
     if (!run.skippedRules.isEmpty())
-        add(out, u"<p class=\"notice\">Not checked: ",
-            escaped(run.skippedRules.join(u"; ")), u".</p>\n");
+        add(out, u"<p class=\"notice\">Not checked: ", escaped(run.skippedRules.join(u"; ")),
+            u".</p>\n");
     out += u"</section>\n";
 }
 
