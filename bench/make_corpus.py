@@ -5,7 +5,7 @@ one tag per line), minified10m.html (a 10 MB page on one line),
 unclosed10m.html (a 10 MB page with a comment opened at the top and never
 closed) and site/ (2,000 pages of 20 KB).
 
-Usage: make_corpus.py FOLDER"""
+Usage: make_corpus.py FOLDER [site]; with "site", only site/."""
 
 import os
 import sys
@@ -48,13 +48,15 @@ def write(folder, name, data):
 def main():
     folder = sys.argv[1]
     os.makedirs(os.path.join(folder, "site"), exist_ok=True)
+    for n in range(2000):
+        write(folder, os.path.join("site", f"page{n:04}.html"), page(n, 20 * 1024))
+    if sys.argv[2:] == ["site"]:
+        return
     for name, size in (("page20k", 20 * 1024), ("page1m", MB), ("page10m", 10 * MB),
                        ("page100m", 100 * MB)):
         write(folder, name + ".html", page(0, size))
     write(folder, "minified10m.html", page(0, 10 * MB).replace(b"\n", b""))
     write(folder, "unclosed10m.html", page(0, 10 * MB, head="<!-- not closed\n" + HEAD))
-    for n in range(2000):
-        write(folder, os.path.join("site", f"page{n:04}.html"), page(n, 20 * 1024))
 
 
 if __name__ == "__main__":

@@ -165,3 +165,6 @@ echo
 echo "### velko --update"
 echo
 RUNS=$runs "$here/update.sh" "$build" "$work"
+
+echo
+"$here/report.sh" "$build" | sed '1s/^## /### /'

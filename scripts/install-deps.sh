@@ -6,10 +6,11 @@
 # advance table against. qt6-tools-dev has CMake's Qt6LinguistTools,
 # qt6-l10n-tools its lupdate and lrelease; qt6-translations-l10n is Qt's own
 # translation of its dialogs.
-# "install-deps.sh bench" adds what the benchmarks compare Velko with, and
-# Google Benchmark for bench_previews; Node.js and npm only when no working npm
-# is there already, since Debian's npm cannot be installed beside a Node.js
-# from elsewhere. bench/widths.py lays texts out in Chromium with the fonts
+# "install-deps.sh bench" adds what the benchmarks compare Velko with,
+# Google Benchmark for bench_previews and Chromium to open the check report
+# in; Node.js and npm only when no working npm is there already, since
+# Debian's npm cannot be installed beside a Node.js from elsewhere.
+# bench/widths.py lays texts out in Chromium with the fonts
 # the width tables come from; tools/font_advances.py reads those fonts with
 # fontTools.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes,
