@@ -39,16 +39,28 @@ public:
     void print(const QByteArray &bytes) { m_out.write(bytes); }
 
     // The bytes of the file at `path`, or of standard input for "-". Not only
-    // regular files: a form or a list may come from a pipe.
+    // regular files: a form or a list may come from a pipe, read up to a limit.
     std::optional<QByteArray> readInput(const QString &path) {
-        if (path == QLatin1String("-"))
-            return m_in.readAll();
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (path != QLatin1String("-") && !file.open(QIODevice::ReadOnly)) {
             fail(kUsage, path + QStringLiteral(": ") + file.errorString());
             return {};
         }
-        return file.readAll();
+        QString error;
+        std::optional<QByteArray> bytes =
+            readAtMost(file.isOpen() ? static_cast<QIODevice &>(file) : m_in, kInputLimit, &error);
+        if (!bytes)
+            fail(kUsage, path + QStringLiteral(": ") + error);
+        return bytes;
+    }
+
+    // --output: "-" is standard output; a FIFO or a device is written into.
+    bool writeOutput(const QString &path, const QByteArray &bytes, QString *error) {
+        if (path == QLatin1String("-")) {
+            print(bytes);
+            return true;
+        }
+        return writeFileSafely(path, bytes, error, {.streams = true});
     }
 
     std::optional<FormValue> readForm(const QString &path) {
@@ -105,7 +117,7 @@ int insert(Session &session, const QString &formPath, const QString &pagePath,
         session.print(out);
         return kDone;
     }
-    if (!writeFileAtomically(outputPath, out, &error))
+    if (!session.writeOutput(outputPath, out, &error))
         return session.fail(kFailed, outputPath + QStringLiteral(": ") + error);
     return kDone;
 }
@@ -194,8 +206,8 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     const UpdateOutput output = target.dryRun    ? UpdateOutput::Diff
                                 : target.inPlace ? UpdateOutput::WriteBack
                                                  : UpdateOutput::Page;
-    // Writing a page back mostly waits for the disk (QSaveFile syncs each
-    // file), so more pages are in flight than there are cores.
+    // Writing a page back mostly waits for the disk (each file is synced),
+    // so more pages are in flight than there are cores.
     QThreadPool pool;
     pool.setMaxThreadCount(output == UpdateOutput::WriteBack
                                ? std::max(8, QThread::idealThreadCount())
@@ -211,7 +223,7 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
             QString error = done[i].error;
             const bool toFile = output == UpdateOutput::Page && !target.output.isEmpty();
             if (error.isEmpty() && toFile &&
-                !writeFileAtomically(target.output, done[i].output, &error))
+                !session.writeOutput(target.output, done[i].output, &error))
                 error = target.output + QStringLiteral(": ") + error;
             if (!error.isEmpty()) {
                 code = session.fail(kFailed, path + QStringLiteral(": ") + error);
