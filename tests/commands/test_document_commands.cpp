@@ -85,10 +85,9 @@ private Q_SLOTS:
         }
         d().desktop().answers << answer;
         TRIGGER(d(), "mnuFileSave");
-        QCOMPARE(
-            d().desktop().messages,
-            QList<Message>{{"Velko", "The file page.html has been changed by another program.",
-                            Buttons::OverwriteReloadCancel, "", "Do you want to overwrite it?"}});
+        const Message question{"Velko", "The file page.html has been changed by another program.",
+                               Buttons::OverwriteReloadCancel, "", "Do you want to overwrite it?"};
+        QCOMPARE(d().desktop().messages, QList<Message>{question});
         QCOMPARE(test::bytesOf(page), file);
         QCOMPARE(d().window().documentText(), document);
         QCOMPARE(d().window().documentModified(), answer == Answer::Cancel);
@@ -102,9 +101,8 @@ private Q_SLOTS:
         TRIGGER(d(), "mnuFileOpen");
         QVERIFY(QFile::remove(page) && QDir().mkdir(page));
         TRIGGER(d(), "mnuFileSave");
-        QCOMPARE(
-            d().desktop().messages,
-            QList<Message>{{"Save File", "page.html could not be saved: Not a regular file."}});
+        const Message failure{"Save File", "page.html could not be saved: Not a regular file."};
+        QCOMPARE(d().desktop().messages, QList<Message>{failure});
         QCOMPARE(d().desktop().fileDialogs.last(),
                  (FileDialog{FileDialog::Kind::Save, "Save File As", page}));
         QCOMPARE(d().desktop().beeps, 1);
