@@ -17,10 +17,6 @@ namespace velko {
 
 namespace {
 
-QString translated(const char *text) {
-    return QCoreApplication::translate("velko::DocumentCommands", text);
-}
-
 // The lines, translated, as one message text.
 QString lines(std::initializer_list<const char *> parts) {
     QStringList texts;
@@ -98,7 +94,8 @@ void DocumentCommands::checkFileOnDisk() {
         return;
     if (reload())
         m_workspace.showStatusNote(
-            translated("%1 was changed by another program and has been reloaded.")
+            QCoreApplication::translate("velko::DocumentCommands",
+                                        "%1 was changed by another program and has been reloaded.")
                 .arg(QFileInfo(m_path).fileName()));
 }
 
@@ -160,10 +157,13 @@ bool DocumentCommands::save() {
     const QString name = QFileInfo(m_path).fileName();
     if (changedSince(m_path, m_snapshot)) {
         const Message question{
-            .title = translated("Velko"),
-            .text = translated("The file %1 has been changed by another program.").arg(name),
+            .title = QCoreApplication::translate("velko::DocumentCommands", "Velko"),
+            .text = QCoreApplication::translate("velko::DocumentCommands",
+                                                "The file %1 has been changed by another program.")
+                        .arg(name),
             .buttons = Buttons::OverwriteReloadCancel,
-            .informativeText = translated("Do you want to overwrite it?"),
+            .informativeText = QCoreApplication::translate("velko::DocumentCommands",
+                                                           "Do you want to overwrite it?"),
         };
         switch (m_desktop.showMessage(question)) {
         case Answer::Overwrite:
@@ -179,12 +179,15 @@ bool DocumentCommands::save() {
     if (saveTo(m_path, &error))
         return true;
     m_desktop.showMessage(
-        {translated("Save File"), translated("%1 could not be saved: %2.").arg(name, error)});
+        {QCoreApplication::translate("velko::DocumentCommands", "Save File"),
+         QCoreApplication::translate("velko::DocumentCommands", "%1 could not be saved: %2.")
+             .arg(name, error)});
     return saveAsNamed(m_path);
 }
 
 bool DocumentCommands::saveAsNamed(const QString &suggested) {
-    const QString path = m_dialog.showSave(translated("Save File As"), suggested);
+    const QString path = m_dialog.showSave(
+        QCoreApplication::translate("velko::DocumentCommands", "Save File As"), suggested);
     if (path.isEmpty()) {
         m_desktop.beep();
         return false;

@@ -26,7 +26,7 @@ FileSnapshot stampOf(const struct stat &info) {
 } // namespace
 
 FileSnapshot snapshotOf(int fd, QByteArrayView bytes) {
-    struct stat info{};
+    struct stat info {};
     if (fstat(fd, &info) != 0)
         return {};
     FileSnapshot snapshot = stampOf(info);
@@ -37,7 +37,7 @@ FileSnapshot snapshotOf(int fd, QByteArrayView bytes) {
 bool changedSince(const QString &path, const FileSnapshot &snapshot) {
     if (!snapshot.isValid())
         return false;
-    struct stat info{};
+    struct stat info {};
     if (stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     const FileSnapshot now = stampOf(info);

@@ -11,7 +11,7 @@
 namespace velko {
 
 struct FileSnapshot {
-    qint64 size = -1; // -1: no file
+    qint64 size = -1;    // -1: no file
     qint64 modified = 0; // nanoseconds since the epoch
     quint64 device = 0;
     quint64 inode = 0;

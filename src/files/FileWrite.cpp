@@ -118,8 +118,8 @@ std::optional<int> processStream(const QString &path) {
         return 1;
     if (path == QLatin1String("/dev/stderr"))
         return 2;
-    for (const QLatin1StringView folder : {QLatin1StringView("/dev/fd/"),
-                                           QLatin1StringView("/proc/self/fd/")}) {
+    for (const QLatin1StringView folder :
+         {QLatin1StringView("/dev/fd/"), QLatin1StringView("/proc/self/fd/")}) {
         bool ok = false;
         const int fd = path.startsWith(folder) ? path.sliced(folder.size()).toInt(&ok) : -1;
         if (ok && fd >= 0)
@@ -148,9 +148,9 @@ mode_t processUmask() {
 QList<QByteArray> attributeNames(const QByteArray &path, int fd) {
     QByteArray names(1024, '\0');
     for (;;) {
-        const ssize_t size = fd >= 0 ? ::flistxattr(fd, names.data(), size_t(names.size()))
-                                     : ::listxattr(path.constData(), names.data(),
-                                                   size_t(names.size()));
+        const ssize_t size =
+            fd >= 0 ? ::flistxattr(fd, names.data(), size_t(names.size()))
+                    : ::listxattr(path.constData(), names.data(), size_t(names.size()));
         if (size >= 0) {
             names.truncate(size);
             break;
@@ -175,8 +175,9 @@ bool copyAttributes(const QByteArray &from, int to) {
     for (const QByteArray &name : names) {
         const ssize_t size = ::getxattr(from.constData(), name.constData(), nullptr, 0);
         QByteArray value(std::max<ssize_t>(size, 0), '\0');
-        if (size < 0 || ::getxattr(from.constData(), name.constData(), value.data(),
-                                   size_t(value.size())) != size ||
+        if (size < 0 ||
+            ::getxattr(from.constData(), name.constData(), value.data(), size_t(value.size())) !=
+                size ||
             ::fsetxattr(to, name.constData(), value.constData(), size_t(value.size()), 0) != 0)
             return false;
     }
@@ -210,7 +211,9 @@ std::optional<WriteResult> replace(const QString &target, const struct stat *old
         if (!ownerKept || !copyAttributes(name, temp.fd()))
             return std::nullopt;
     }
-    const mode_t mode = rules.ownerOnly ? 0600 : old ? old->st_mode & 07777 : 0666 & ~processUmask();
+    const mode_t mode = rules.ownerOnly ? 0600
+                        : old           ? old->st_mode & 07777
+                                        : 0666 & ~processUmask();
     if (::fchmod(temp.fd(), mode) != 0 || !writeAll(temp.fd(), bytes) || ::fsync(temp.fd()) != 0)
         return failedWithErrno(error);
     if (rules.expected && readAll(name) != *rules.expected)
@@ -275,7 +278,7 @@ std::optional<QString> resolvePath(const QString &path, QString *error) {
     if (std::optional<QString> real = resolved(name))
         return real;
     const int cause = errno;
-    struct stat link{};
+    struct stat link {};
     if (cause == ENOENT && ::lstat(name.constData(), &link) != 0) {
         // No file of that name yet: its folder decides where it goes.
         const QFileInfo info(path);
@@ -284,7 +287,8 @@ std::optional<QString> resolvePath(const QString &path, QString *error) {
         failed(error, qt_error_string(errno));
         return std::nullopt;
     }
-    failed(error, cause == ENOENT ? QStringLiteral("Dangling symbolic link") : qt_error_string(cause));
+    failed(error,
+           cause == ENOENT ? QStringLiteral("Dangling symbolic link") : qt_error_string(cause));
     return std::nullopt;
 }
 
@@ -296,7 +300,7 @@ WriteResult writeFile(const QString &path, QByteArrayView bytes, const WriteRule
     if (!target)
         return WriteResult::Failed;
     const QByteArray name = encoded(*target);
-    struct stat old{};
+    struct stat old {};
     if (::stat(name.constData(), &old) != 0) {
         if (errno != ENOENT)
             return failedWithErrno(error);

@@ -182,25 +182,60 @@ struct SituationEntry {
 
 const SituationEntry kSituations[] = {
     {"link beside", Situation::LinkBeside, "page.html", {"target.html"}, "", true, false},
-    {"link through a linked folder", Situation::LinkThroughFolder, "alias/page.html",
-     {"real/target.html"}, "", true, false},
+    {"link through a linked folder",
+     Situation::LinkThroughFolder,
+     "alias/page.html",
+     {"real/target.html"},
+     "",
+     true,
+     false},
     {"dangling link", Situation::Dangling, "page.html", {}, "Dangling symbolic link", true, false},
-    {"link loop", Situation::Loop, "page.html", {}, "Too many levels of symbolic links", true,
+    {"link loop",
+     Situation::Loop,
+     "page.html",
+     {},
+     "Too many levels of symbolic links",
+     true,
      false},
     {"hard link", Situation::HardLink, "page.html", {"page.html", "other.html"}, "", true, false},
     {"another user's file", Situation::OtherUsersFile, "page.html", {"page.html"}, "", true, true},
     {"read-only file", Situation::ReadOnlyFile, "page.html", {}, "Permission denied", false, true},
-    {"read-only folder", Situation::ReadOnlyFolder, "ro/page.html", {}, "Permission denied", false,
+    {"read-only folder",
+     Situation::ReadOnlyFolder,
+     "ro/page.html",
+     {},
+     "Permission denied",
+     false,
      true},
     {"FIFO", Situation::Fifo, "page.html", {}, "Not a regular file", true, false},
-    {"character device", Situation::CharacterDevice, "page.html", {}, "Not a regular file", true,
+    {"character device",
+     Situation::CharacterDevice,
+     "page.html",
+     {},
+     "Not a regular file",
+     true,
      false},
-    {"folder in the file's place", Situation::FolderInPlace, "page.html", {}, "Not a regular file",
-     true, false},
-    {"folder missing", Situation::MissingFolder, "missing/page.html", {},
-     "No such file or directory", true, false},
-    {"full file system", Situation::FullFileSystem, "full/page.html", {},
-     "No space left on device", true, false},
+    {"folder in the file's place",
+     Situation::FolderInPlace,
+     "page.html",
+     {},
+     "Not a regular file",
+     true,
+     false},
+    {"folder missing",
+     Situation::MissingFolder,
+     "missing/page.html",
+     {},
+     "No such file or directory",
+     true,
+     false},
+    {"full file system",
+     Situation::FullFileSystem,
+     "full/page.html",
+     {},
+     "No space left on device",
+     true,
+     false},
 };
 
 void setAcl(const QString &path) {
@@ -211,7 +246,8 @@ void setAcl(const QString &path) {
         quint32 id;
     };
     const quint32 none = 0xffffffff;
-    const AclEntry entries[] = {{1, 6, none}, {2, 6, kUser}, {4, 4, none}, {0x10, 6, none}, {0x20, 0, none}};
+    const AclEntry entries[] = {
+        {1, 6, none}, {2, 6, kUser}, {4, 4, none}, {0x10, 6, none}, {0x20, 0, none}};
     QByteArray acl(4, '\0');
     acl[0] = 2;
     acl.append(reinterpret_cast<const char *>(entries), sizeof entries);
@@ -306,8 +342,8 @@ QMap<QByteArray, QByteArray> attributesOf(const QByteArray &path) {
     for (const QByteArray &name : names.split('\0')) {
         QByteArray value(4096, '\0');
         if (!name.isEmpty())
-            value.truncate(std::max<ssize_t>(
-                0, lgetxattr(path, name, value.data(), size_t(value.size()))));
+            value.truncate(
+                std::max<ssize_t>(0, lgetxattr(path, name, value.data(), size_t(value.size()))));
         if (!name.isEmpty())
             attributes[name] = value;
     }
@@ -391,8 +427,8 @@ void TestFileWriters::writes() {
         QSKIP("no private mount namespace (unshare) for a small file system");
     const QTemporaryDir dir;
     const QString path = dir.filePath(s.path);
-    const bool stream = w.streams && (s.situation == Situation::Fifo ||
-                                      s.situation == Situation::CharacterDevice);
+    const bool stream =
+        w.streams && (s.situation == Situation::Fifo || s.situation == Situation::CharacterDevice);
     int reader = -1; // the FIFO's other end, open for reading all along
     QMap<QString, Entry> before;
     const auto build = [&] {
@@ -524,7 +560,8 @@ void TestFileWriters::editorDuringARun() {
     for (auto it = pages.crbegin(); it != pages.crend(); ++it) { // to meet the run halfway
         const QString &page = *it;
         QFile file(page);
-        struct stat locked{}, named{};
+        struct stat locked {
+        }, named{};
         do {
             file.close();
             QVERIFY(file.open(QIODevice::ReadOnly) && flock(file.handle(), LOCK_EX) == 0);
@@ -538,7 +575,8 @@ void TestFileWriters::editorDuringARun() {
     finish(run);
     for (const QString &page : pages) {
         const QByteArray bytes = test::bytesOf(page);
-        QVERIFY2(bytes.contains("edited") && bytes.contains("zebra"), qPrintable(page + ": " + bytes));
+        QVERIFY2(bytes.contains("edited") && bytes.contains("zebra"),
+                 qPrintable(page + ": " + bytes));
     }
 }
 
