@@ -6,7 +6,7 @@
 // program. Then two runs of velko on the same pages, and an editor among them.
 
 #include "document/SiteUpdate.h"
-#include "import/UrlHistory.h"
+#include "seams/Settings.h"
 #include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
 #include "support/WindowDriver.h"
@@ -386,6 +386,7 @@ private Q_SLOTS:
     void writes_data();
     void writes();
     void appendsToStandardOutput();
+    void ownFilesArePrivate();
     void twoRunsKeepBothTags();
     void editorDuringARun();
 
@@ -499,6 +500,28 @@ void TestFileWriters::appendsToStandardOutput() {
     QCOMPARE(process.exitCode(), 0);
     const QByteArray bytes = test::bytesOf(log);
     QVERIFY2(bytes.startsWith("earlier\n<html><head>") && bytes.contains("zebra"), bytes);
+}
+
+// The settings and the data folder, kept from other users however loose the
+// umask.
+void TestFileWriters::ownFilesArePrivate() {
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    const mode_t mask = umask(0);
+    const Settings settings = readSettings();
+    SettingsRecentForms().setRecentForms({"a.json"});
+    umask(mask);
+    const auto modeOf = [](const QString &path) {
+        struct stat info {};
+        stat(QFile::encodeName(path), &info);
+        return info.st_mode & 07777;
+    };
+    QCOMPARE(settings.dataFolder, home.filePath("data/velko"));
+    QCOMPARE(modeOf(settings.dataFolder), 0700u);
+    QCOMPARE(modeOf(home.filePath("config/velko")), 0700u);
+    QCOMPARE(modeOf(home.filePath("config/velko/velko.conf")), 0600u);
+    QVERIFY(test::bytesOf(home.filePath("config/velko/velko.conf")).contains("a.json"));
 }
 
 namespace {
