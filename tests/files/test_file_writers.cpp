@@ -32,19 +32,8 @@ namespace {
 
 const QByteArray kOldPage = "<html><head><title>old</title></head><body></body></html>\n";
 const QString kNewPage = "<html><head><title>zebra</title></head><body></body></html>";
-constexpr uid_t kUser = 4242; // the ordinary user, who needs no account
+constexpr uid_t kUserId = 4242; // the ordinary user, who needs no account
 constexpr uid_t kNobody = 65534;
-
-// Writes bytes holding "zebra" to `path`, with the form and page it needs in
-// `scratch`, calling `arrange` just before; returns its report of a failure.
-using Writer = QString (*)(const QString &path, const QString &scratch,
-                           const std::function<void()> &arrange);
-
-QString commandLine(const QStringList &arguments, const std::function<void()> &arrange) {
-    arrange();
-    const test::CommandLineRun run = test::runInProcess(arguments);
-    return run.code == 0 ? QString() : QString::fromUtf8(run.err);
-}
 
 QString messages(const test::ScriptedDesktop &desktop) {
     QString report;
@@ -53,104 +42,78 @@ QString messages(const test::ScriptedDesktop &desktop) {
     return report;
 }
 
-// A window with "zebra" in the form and the document; `item` saves to `path`.
-QString windowWriter(const char *item, const QString &path, const std::function<void()> &arrange) {
+// A writer writes bytes holding "zebra": a menu item of the window, the
+// command line (FORM, PAGE and OUT stand for the form, the page and the file
+// written), or else Update Tags In Files on one page.
+struct WriterEntry {
+    const char *name;
+    const char *menuItem;
+    QStringList arguments;
+    bool streams; // writes into a FIFO or a device
+};
+
+const WriterEntry kWriters[] = {
+    {"Save File", "mnuFileSave", {}, false},
+    {"Save File As", "mnuFileSaveAs", {}, false},
+    {"Save Tags As", "mnuTagsSaveAs", {}, false},
+    {"Save Form As", "mnuFormSaveAs", {}, false},
+    {"--insert --output", nullptr, {"--insert", "FORM", "PAGE", "--output", "OUT"}, true},
+    {"--update --output", nullptr, {"--update", "FORM", "PAGE", "--output", "OUT"}, true},
+    {"--update --in-place", nullptr, {"--update", "FORM", "--in-place", "OUT"}, false},
+    {"Update Tags In Files", nullptr, {}, false},
+};
+
+// Writes to `path`, with the form and page in `scratch`, calling `arrange`
+// just before; returns the report of a failure, empty when there was none.
+// Save File writes to the page it imported: the page is imported as it was
+// before the situation came about (made for the import if need be).
+QString write(const WriterEntry &writer, const QString &path, const QString &scratch,
+              const std::function<void()> &arrange) {
+    if (!writer.arguments.isEmpty()) {
+        QStringList arguments = writer.arguments;
+        arguments.replaceInStrings("FORM", scratch + "/form.json")
+            .replaceInStrings("PAGE", scratch + "/source.html")
+            .replaceInStrings("OUT", path);
+        arrange();
+        const test::CommandLineRun run = test::runInProcess(arguments);
+        return run.code == 0 ? QString() : QString::fromUtf8(run.err);
+    }
+    if (!writer.menuItem) {
+        arrange();
+        FormValue form;
+        form[Field::Title] = "zebra";
+        return updatePage(path, siteTagLines(form, false)).error;
+    }
     test::WindowDriver d;
     d.setText(Field::Title, "zebra");
-    arrange();
-    d.window().setDocumentText(kNewPage);
-    d.window().setTagsText("a block"); // so that the Tags menu offers its items
-    d.desktop().fileChoices << path;
-    if (!d.trigger(item))
-        return "not offered";
-    return messages(d.desktop());
-}
-
-// Save File writes to the page it imported: the page at `path` is imported as
-// it was before the situation came about (made for the import if need be).
-QString saveFile(const QString &path, const QString &, const std::function<void()> &arrange) {
-    test::WindowDriver d;
+    d.desktop().fileChoices << path << ""; // Save File As, after a failure, is cancelled
     const QFileInfo info(path);
     const bool made = !info.exists() && !info.isSymLink();
     const bool madeFolder = made && !QFileInfo::exists(info.path());
-    if (made) {
-        QDir().mkpath(info.path());
-        test::writeBytes(path, kOldPage);
+    if (QLatin1String(writer.menuItem) == "mnuFileSave") {
+        if (made && QDir().mkpath(info.path()))
+            test::writeBytes(path, kOldPage);
+        if (!d.trigger("mnuFileOpen"))
+            return "not offered";
+        if (made)
+            QFile::remove(path);
+        if (madeFolder)
+            QDir().rmdir(info.path());
     }
-    d.desktop().fileChoices << path << ""; // Save File As, after a failure, is cancelled
-    if (!d.trigger("mnuFileOpen"))
-        return "not offered";
-    if (made)
-        QFile::remove(path);
-    if (madeFolder)
-        QDir().rmdir(info.path());
     arrange();
     d.window().setDocumentText(kNewPage);
-    if (!d.trigger("mnuFileSave"))
+    d.window().setTagsText("a block"); // so that the Tags menu offers its items
+    if (!d.trigger(writer.menuItem))
         return "not offered";
     if (d.desktop().fileDialogs.size() > 1 && d.desktop().fileDialogs.last().fileName != path)
         return "Save File As did not start at the page";
     return messages(d.desktop());
 }
 
-QString saveFileAs(const QString &path, const QString &, const std::function<void()> &arrange) {
-    return windowWriter("mnuFileSaveAs", path, arrange);
-}
-
-QString saveTagsAs(const QString &path, const QString &, const std::function<void()> &arrange) {
-    return windowWriter("mnuTagsSaveAs", path, arrange);
-}
-
-QString saveFormAs(const QString &path, const QString &, const std::function<void()> &arrange) {
-    return windowWriter("mnuFormSaveAs", path, arrange);
-}
-
-QString insertOutput(const QString &path, const QString &scratch,
-                     const std::function<void()> &arrange) {
-    return commandLine(
-        {"--insert", scratch + "/form.json", scratch + "/source.html", "--output", path}, arrange);
-}
-
-QString updateOutput(const QString &path, const QString &scratch,
-                     const std::function<void()> &arrange) {
-    return commandLine(
-        {"--update", scratch + "/form.json", scratch + "/source.html", "--output", path}, arrange);
-}
-
-QString updateInPlace(const QString &path, const QString &scratch,
-                      const std::function<void()> &arrange) {
-    return commandLine({"--update", scratch + "/form.json", "--in-place", path}, arrange);
-}
-
-QString updateTagsInFiles(const QString &path, const QString &,
-                          const std::function<void()> &arrange) {
-    arrange();
-    FormValue form;
-    form[Field::Title] = "zebra";
-    return updatePage(path, siteTagLines(form, false)).error;
-}
-
-struct WriterEntry {
-    const char *name;
-    Writer writer;
-    bool streams; // writes into a FIFO or a device
-};
-
-const WriterEntry kWriters[] = {
-    {"Save File", saveFile, false},
-    {"Save File As", saveFileAs, false},
-    {"Save Tags As", saveTagsAs, false},
-    {"Save Form As", saveFormAs, false},
-    {"--insert --output", insertOutput, true},
-    {"--update --output", updateOutput, true},
-    {"--update --in-place", updateInPlace, false},
-    {"Update Tags In Files", updateTagsInFiles, false},
-};
-
-Writer writerNamed(const QString &name) {
+const WriterEntry &writerNamed(const QString &name) {
     for (const WriterEntry &entry : kWriters)
         if (name == QLatin1String(entry.name))
-            return entry.writer;
+            return entry;
     qFatal("no writer %s", qPrintable(name));
 }
 
@@ -170,76 +133,41 @@ enum class Situation {
     FullFileSystem,
 };
 
+enum Who { kRoot = 1, kUser = 2, kBoth = 3 }; // who writes
+
 struct SituationEntry {
     const char *name;
     Situation situation;
     const char *path;    // what the writer is given
     QStringList written; // the files that get the new bytes
     const char *reason;  // of the refusal; for a stream, of the writers that take none
-    bool asRoot;
-    bool asUser;
+    Who who;
 };
 
+using enum Situation;
 const SituationEntry kSituations[] = {
-    {"link beside", Situation::LinkBeside, "page.html", {"target.html"}, "", true, false},
+    {"link beside", LinkBeside, "page.html", {"target.html"}, "", kRoot},
     {"link through a linked folder",
-     Situation::LinkThroughFolder,
+     LinkThroughFolder,
      "alias/page.html",
      {"real/target.html"},
      "",
-     true,
-     false},
-    {"dangling link", Situation::Dangling, "page.html", {}, "Dangling symbolic link", true, false},
-    {"link loop",
-     Situation::Loop,
-     "page.html",
-     {},
-     "Too many levels of symbolic links",
-     true,
-     false},
-    {"hard link", Situation::HardLink, "page.html", {"page.html", "other.html"}, "", true, false},
-    {"another user's file", Situation::OtherUsersFile, "page.html", {"page.html"}, "", true, true},
-    {"read-only file", Situation::ReadOnlyFile, "page.html", {}, "Permission denied", false, true},
-    {"read-only folder",
-     Situation::ReadOnlyFolder,
-     "ro/page.html",
-     {},
-     "Permission denied",
-     false,
-     true},
-    {"FIFO", Situation::Fifo, "page.html", {}, "Not a regular file", true, false},
-    {"character device",
-     Situation::CharacterDevice,
-     "page.html",
-     {},
-     "Not a regular file",
-     true,
-     false},
-    {"folder in the file's place",
-     Situation::FolderInPlace,
-     "page.html",
-     {},
-     "Not a regular file",
-     true,
-     false},
-    {"folder missing",
-     Situation::MissingFolder,
-     "missing/page.html",
-     {},
-     "No such file or directory",
-     true,
-     false},
-    {"full file system",
-     Situation::FullFileSystem,
-     "full/page.html",
-     {},
-     "No space left on device",
-     true,
-     false},
+     kRoot},
+    {"dangling link", Dangling, "page.html", {}, "Dangling symbolic link", kRoot},
+    {"link loop", Loop, "page.html", {}, "Too many levels of symbolic links", kRoot},
+    {"hard link", HardLink, "page.html", {"page.html", "other.html"}, "", kRoot},
+    {"another user's file", OtherUsersFile, "page.html", {"page.html"}, "", kBoth},
+    {"read-only file", ReadOnlyFile, "page.html", {}, "Permission denied", kUser},
+    {"read-only folder", ReadOnlyFolder, "ro/page.html", {}, "Permission denied", kUser},
+    {"FIFO", Fifo, "page.html", {}, "Not a regular file", kRoot},
+    {"character device", CharacterDevice, "page.html", {}, "Not a regular file", kRoot},
+    {"folder in the file's place", FolderInPlace, "page.html", {}, "Not a regular file", kRoot},
+    {"folder missing", MissingFolder, "missing/page.html", {}, "No such file or directory", kRoot},
+    {"full file system", FullFileSystem, "full/page.html", {}, "No space left on device", kRoot},
 };
 
 void setAcl(const QString &path) {
-    // A POSIX ACL as the kernel stores it: the owner, user kUser, the group
+    // A POSIX ACL as the kernel stores it: the owner, user kUserId, the group
     // and the mask read-write, others nothing.
     struct AclEntry {
         quint16 tag, perm;
@@ -247,7 +175,7 @@ void setAcl(const QString &path) {
     };
     const quint32 none = 0xffffffff;
     const AclEntry entries[] = {
-        {1, 6, none}, {2, 6, kUser}, {4, 4, none}, {0x10, 6, none}, {0x20, 0, none}};
+        {1, 6, none}, {2, 6, kUserId}, {4, 4, none}, {0x10, 6, none}, {0x20, 0, none}};
     QByteArray acl(4, '\0');
     acl[0] = 2;
     acl.append(reinterpret_cast<const char *>(entries), sizeof entries);
@@ -410,7 +338,7 @@ void TestFileWriters::writes_data() {
     for (int s = 0; s < int(std::size(kSituations)); ++s)
         for (const bool asUser : {false, true})
             for (int w = 0; w < int(std::size(kWriters)); ++w)
-                if (asUser ? kSituations[s].asUser : kSituations[s].asRoot)
+                if (kSituations[s].who & (asUser ? kUser : kRoot))
                     QTest::addRow("%s, %s%s", kWriters[w].name, kSituations[s].name,
                                   asUser ? ", as a user" : "")
                         << w << s << asUser;
@@ -433,7 +361,7 @@ void TestFileWriters::writes() {
     int reader = -1; // the FIFO's other end, open for reading all along
     QMap<QString, Entry> before;
     const auto build = [&] {
-        arrange(s.situation, dir.path(), asUser ? kUser : 0);
+        arrange(s.situation, dir.path(), asUser ? kUserId : 0);
         if (s.situation == Situation::Fifo)
             reader = open(QFile::encodeName(path), O_RDWR | O_NONBLOCK);
         before = contentsOf(dir.path());
@@ -441,7 +369,7 @@ void TestFileWriters::writes() {
 
     QString report;
     if (asUser) {
-        QVERIFY(chown(QFile::encodeName(dir.path()), kUser, kUser) == 0);
+        QVERIFY(chown(QFile::encodeName(dir.path()), kUserId, kUserId) == 0);
         build();
         QProcess child;
         child.start("setpriv", {"--reuid=4242", "--regid=4242", "--clear-groups",
@@ -451,7 +379,7 @@ void TestFileWriters::writes() {
             QSKIP(qPrintable("cannot run as an ordinary user: " + child.readAllStandardError()));
         report = QString::fromUtf8(child.readAllStandardOutput());
     } else {
-        report = w.writer(path, m_scratch.path(), build);
+        report = write(w, path, m_scratch.path(), build);
     }
     const QMap<QString, Entry> after = contentsOf(dir.path());
     if (s.situation == Situation::FullFileSystem)
@@ -611,8 +539,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     // The child that writes as an ordinary user: --write WRITER PATH SCRATCH.
     if (argc == 5 && qstrcmp(argv[1], "--write") == 0) {
-        const QString report =
-            writerNamed(argv[2])(QFile::decodeName(argv[3]), QFile::decodeName(argv[4]), [] {});
+        const QString report = write(writerNamed(argv[2]), QFile::decodeName(argv[3]),
+                                     QFile::decodeName(argv[4]), [] {});
         std::fputs(report.toUtf8().constData(), stdout);
         return 0;
     }
