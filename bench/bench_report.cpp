@@ -8,10 +8,10 @@
 // size, and the medians of RUNS (default 11) times to make the report (wall
 // and CPU time) and to write it.
 
-#include "check/DisplayText.h"
 #include "files/SitePages.h"
 #include "files/TextFile.h"
 #include "report/ReportHtml.h"
+#include "text/DisplayText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +29,7 @@ using namespace velko;
 namespace {
 
 // The page's first title and description, found well enough for a benchmark.
-CheckedPage checked(const QString &file, const QString &path) {
+PageResult checked(const QString &file, const QString &path) {
     QFile page(file);
     page.open(QIODevice::ReadOnly);
     const QByteArray bytes = page.readAll();
@@ -42,13 +42,12 @@ CheckedPage checked(const QString &file, const QString &path) {
                        "\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch described = description.match(text);
-    return checkedPage(path, displayText(title.match(text).captured(1)),
-                       displayText(described.captured(1) + described.captured(2)),
-                       checkPage(bytes));
+    return pageResult(path, displayText(title.match(text).captured(1), ReferencePlace::Text),
+                      displayText(described.captured(1) + described.captured(2)), checkPage(bytes));
 }
 
 // Groups of two or more pages with the same non-empty text.
-std::vector<PageGroup> shared(const std::vector<CheckedPage> &pages, QString CheckedPage::*text) {
+std::vector<PageGroup> shared(const std::vector<PageResult> &pages, QString PageResult::*text) {
     QHash<QString, qsizetype> groupOf;
     std::vector<PageGroup> groups;
     for (qsizetype i = 0; i < qsizetype(pages.size()); ++i) {
@@ -101,17 +100,17 @@ int main(int argc, char **argv) {
     CheckRun run;
     run.made = QDateTime::currentDateTime();
     run.subject = arguments[2];
-    std::vector<CheckedPage> originals;
+    std::vector<PageResult> originals;
     for (const QString &file : files)
         originals.push_back(checked(file, reportFolder.relativeFilePath(file)));
     for (qsizetype i = 0; i < wanted; ++i) {
-        CheckedPage page = originals[size_t(i % files.size())];
+        PageResult page = originals[size_t(i % files.size())];
         if (const qsizetype copy = i / files.size(); copy > 0)
             page.path = QStringLiteral("copy%1/").arg(copy, 2, 10, QChar(u'0')) + page.path;
         run.pages.push_back(std::move(page));
     }
-    run.sharedTitles = shared(run.pages, &CheckedPage::title);
-    run.sharedDescriptions = shared(run.pages, &CheckedPage::description);
+    run.sharedTitles = shared(run.pages, &PageResult::title);
+    run.sharedDescriptions = shared(run.pages, &PageResult::description);
 
     std::vector<double> making, makingCpu, writing;
     QByteArray html;

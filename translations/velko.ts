@@ -54,10 +54,6 @@
 <context>
     <name>velko::DocumentCommands</name>
     <message>
-        <source>Save File As</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>File Validation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -127,6 +123,30 @@
     </message>
     <message>
         <source>The tags would declare the charset %1, but the page is saved in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 has been changed by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File As</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -972,6 +992,14 @@
     </message>
     <message>
         <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

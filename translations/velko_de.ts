@@ -54,10 +54,6 @@
 <context>
     <name>velko::DocumentCommands</name>
     <message>
-        <source>Save File As</source>
-        <translation>Datei speichern unter</translation>
-    </message>
-    <message>
         <source>File Validation</source>
         <translation>Dateiprüfung</translation>
     </message>
@@ -128,6 +124,30 @@
     <message>
         <source>The tags would declare the charset %1, but the page is saved in %2.</source>
         <translation>Die Tags würden den Zeichensatz %1 angeben, aber die Seite wird in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 wurde von einem anderen Programm geändert und neu geladen.</translation>
+    </message>
+    <message>
+        <source>The file %1 has been changed by another program.</source>
+        <translation>Die Datei %1 wurde von einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite it?</source>
+        <translation>Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2.</source>
+        <translation>%1 konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save File As</source>
+        <translation>Datei speichern unter</translation>
     </message>
 </context>
 <context>
@@ -973,6 +993,14 @@
     <message>
         <source>Choose</source>
         <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@ int runInsert(const ModeCall &call) {
         session.print(out);
         return kDone;
     }
-    if (!writeFileAtomically(outputPath, out, &error))
+    if (!session.writeOutput(outputPath, out, &error))
         return session.fail(kFailed, outputPath + QStringLiteral(": ") + error);
     return kDone;
 }

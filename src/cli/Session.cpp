@@ -1,6 +1,8 @@
 #include "cli/Session.h"
 
 #include "fields/FormFile.h"
+#include "files/FileWrite.h"
+#include "files/TextFile.h"
 
 #include <QFile>
 
@@ -20,14 +22,25 @@ void Session::print(const QByteArray &bytes) {
 }
 
 std::optional<QByteArray> Session::readInput(const QString &path) {
-    if (path == QLatin1String("-"))
-        return m_in.readAll();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (path != QLatin1String("-") && !file.open(QIODevice::ReadOnly)) {
         fail(kUsage, path + QStringLiteral(": ") + file.errorString());
         return {};
     }
-    return file.readAll();
+    QString error;
+    std::optional<QByteArray> bytes =
+        readAtMost(file.isOpen() ? static_cast<QIODevice &>(file) : m_in, kInputLimit, &error);
+    if (!bytes)
+        fail(kUsage, path + QStringLiteral(": ") + error);
+    return bytes;
+}
+
+bool Session::writeOutput(const QString &path, const QByteArray &bytes, QString *error) {
+    if (path == QLatin1String("-")) {
+        print(bytes);
+        return true;
+    }
+    return writeFileSafely(path, bytes, error, {.streams = true});
 }
 
 std::optional<FormValue> Session::readForm(const QString &path) {

@@ -30,8 +30,10 @@ public:
     void print(const QByteArray &bytes);
 
     // The bytes of the file at `path`, or of standard input for "-". Not only
-    // regular files: a form or a list may come from a pipe.
+    // regular files: a form or a list may come from a pipe, read up to a limit.
     std::optional<QByteArray> readInput(const QString &path);
+    // --output: "-" is standard output; a FIFO or a device is written into.
+    bool writeOutput(const QString &path, const QByteArray &bytes, QString *error);
 
     std::optional<FormValue> readForm(const QString &path);
 

@@ -5,7 +5,7 @@
 #include "document/PageUpdate.h"
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
-#include "files/TextFile.h"
+#include "files/FileWrite.h"
 
 namespace velko {
 
@@ -30,19 +30,22 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     const UpdateOutput output = target.dryRun    ? UpdateOutput::Diff
                                 : target.inPlace ? UpdateOutput::WriteBack
                                                  : UpdateOutput::Page;
-    const bool toFile = output == UpdateOutput::Page && !target.output.isEmpty();
+    // "--output -" is standard output, where the page goes without --output.
+    const bool toFile = output == UpdateOutput::Page && !target.output.isEmpty() &&
+                        target.output != QLatin1String("-");
     const auto updatePage = [&](const QString &path) {
         PageUpdate done = updatePageFile(path, lines, output);
         QString error = done.error;
-        if (error.isEmpty() && toFile && !writeFileAtomically(target.output, done.output, &error))
+        if (error.isEmpty() && toFile &&
+            !writeFileSafely(target.output, done.output, &error, {.streams = true}))
             error = target.output + QStringLiteral(": ") + error;
         if (!error.isEmpty())
             return PageOutcome{.error = error};
         return PageOutcome{.out = toFile ? QByteArray() : std::move(done.output),
                            .note = done.summary()};
     };
-    // Writing a page back mostly waits for the disk (QSaveFile syncs each
-    // file), so more pages are in flight than there are cores.
+    // Writing a page back mostly waits for the disk (each file is synced),
+    // so more pages are in flight than there are cores.
     return runOnPages(session, pages, updatePage,
                       output == UpdateOutput::WriteBack ? std::max(8, QThread::idealThreadCount())
                                                         : QThread::idealThreadCount());

@@ -10,6 +10,7 @@
 #include "tags/TagBlock.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace velko {
@@ -66,13 +67,49 @@ DocumentCommands::DocumentCommands(Workspace &workspace, DesktopServices &deskto
                                    CommonDialog &dialog)
     : m_workspace(workspace)
     , m_desktop(desktop)
-    , m_dialog(dialog) {}
+    , m_dialog(dialog) {
+    // The watcher lives exactly as long as the commands.
+    QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_watcher,
+                     [this] { checkFileOnDisk(); });
+}
 
-void DocumentCommands::setDocumentFile(const QString &path, const DecodedText &page) {
+void DocumentCommands::setDocumentFile(const QString &path, const DecodedText &page,
+                                       const FileSnapshot &snapshot) {
     m_path = path;
     m_page = page;
+    m_snapshot = snapshot;
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        m_watcher.addPath(path);
     m_workspace.setDocumentPath(path);
     m_workspace.setDocumentModified(false);
+}
+
+void DocumentCommands::checkFileOnDisk() {
+    // A file replaced by a rename is no longer watched; its successor is.
+    if (!m_path.isEmpty() && m_watcher.files().isEmpty() && QFileInfo::exists(m_path))
+        m_watcher.addPath(m_path);
+    if (m_workspace.documentModified() || !changedSince(m_path, m_snapshot))
+        return;
+    if (reload())
+        m_workspace.showStatusNote(
+            QCoreApplication::translate("velko::DocumentCommands",
+                                        "%1 was changed by another program and has been reloaded.")
+                .arg(QFileInfo(m_path).fileName()));
+}
+
+bool DocumentCommands::reload() {
+    QString error;
+    FileSnapshot snapshot;
+    const std::optional<DecodedText> page = readTextFile(m_path, &error, &snapshot);
+    if (!page) {
+        m_desktop.showMessage(generalError(m_path + QStringLiteral(": ") + error));
+        return false;
+    }
+    m_workspace.setDocumentText(page->text);
+    setDocumentFile(QString(m_path), *page, snapshot);
+    return true;
 }
 
 void DocumentCommands::newDocument() {
@@ -111,30 +148,65 @@ bool DocumentCommands::askToSaveChanges() {
     }
 }
 
-// Any failure here, a missing name included, leads to Save File As.
+// A file another program changed since it was read or saved is overwritten
+// only when the user says so. A failure says why and leads to Save File As,
+// in the page's folder with its name; no name at all leads there at once.
 bool DocumentCommands::save() {
-    QString error;
-    if (m_path.isEmpty() ||
-        !writeFileAtomically(m_path, encodeDocument(m_workspace.documentText(), m_page), &error))
+    if (m_path.isEmpty())
         return saveAs();
-    setDocumentFile(m_path, m_page);
-    return true;
+    const QString name = QFileInfo(m_path).fileName();
+    if (changedSince(m_path, m_snapshot)) {
+        const Message question{
+            .title = QCoreApplication::translate("velko::DocumentCommands", "Velko"),
+            .text = QCoreApplication::translate("velko::DocumentCommands",
+                                                "The file %1 has been changed by another program.")
+                        .arg(name),
+            .buttons = Buttons::OverwriteReloadCancel,
+            .informativeText = QCoreApplication::translate("velko::DocumentCommands",
+                                                           "Do you want to overwrite it?"),
+        };
+        switch (m_desktop.showMessage(question)) {
+        case Answer::Overwrite:
+            break;
+        case Answer::Reload:
+            reload();
+            return false;
+        default:
+            return false;
+        }
+    }
+    QString error;
+    if (saveTo(m_path, &error))
+        return true;
+    m_desktop.showMessage(
+        {QCoreApplication::translate("velko::DocumentCommands", "Save File"),
+         QCoreApplication::translate("velko::DocumentCommands", "%1 could not be saved: %2.")
+             .arg(name, error)});
+    return saveAsNamed(m_path);
 }
 
-bool DocumentCommands::saveAs() {
-    const QString path =
-        m_dialog.showSave(QCoreApplication::translate("velko::DocumentCommands", "Save File As"));
+bool DocumentCommands::saveAsNamed(const QString &suggested) {
+    const QString path = m_dialog.showSave(
+        QCoreApplication::translate("velko::DocumentCommands", "Save File As"), suggested);
     if (path.isEmpty()) {
         m_desktop.beep();
         return false;
     }
     m_workspace.setTagsText(BuildTagBlock(m_workspace.form(), DcNameCase::LowerCase));
     QString error;
-    if (!writeFileAtomically(path, encodeDocument(m_workspace.documentText(), m_page), &error)) {
+    if (!saveTo(path, &error)) {
         m_desktop.showMessage(generalError(error));
         return false;
     }
-    setDocumentFile(path, m_page);
+    return true;
+}
+
+bool DocumentCommands::saveTo(const QString &path, QString *error) {
+    FileSnapshot written;
+    if (!writeFileSafely(path, encodeDocument(m_workspace.documentText(), m_page), error,
+                         {.written = &written}))
+        return false;
+    setDocumentFile(path, m_page, written);
     return true;
 }
 

@@ -43,13 +43,14 @@ void FileImport::importFile(const QString &path) {
     m_workspace.setForm(form);
 
     QString error;
-    const std::optional<DecodedText> page = readTextFile(path, &error);
+    FileSnapshot snapshot;
+    const std::optional<DecodedText> page = readTextFile(path, &error, &snapshot);
     if (!page) {
         m_desktop.showMessage(generalError(path + QStringLiteral(": ") + error));
         return;
     }
     m_workspace.setDocumentText(page->text);
-    m_document.setDocumentFile(path, *page);
+    m_document.setDocumentFile(path, *page, snapshot);
     readMetaTags(page->text, form);
     m_workspace.setForm(form);
     if (m_workspace.currentPage() == Page::GeneratedTags)

@@ -60,7 +60,8 @@ void FormPresets::load(const QString &path) {
         m_desktop.showMessage(problem(title, path, error));
         return;
     }
-    std::optional<FormValue> form = parseFormFile(file.readAll(), &error);
+    const std::optional<QByteArray> json = readAtMost(file, kInputLimit, &error);
+    std::optional<FormValue> form = json ? parseFormFile(*json, &error) : std::nullopt;
     if (!form) {
         m_desktop.showMessage(problem(title, path, error));
         return;
@@ -81,7 +82,7 @@ void FormPresets::saveAs() {
         return;
     }
     QString error;
-    if (!writeFileAtomically(path, formFileText(m_workspace.form()) + '\n', &error)) {
+    if (!writeFileSafely(path, formFileText(m_workspace.form()) + '\n', &error)) {
         m_desktop.showMessage(generalError(path + QStringLiteral(": ") + error));
         return;
     }

@@ -37,7 +37,7 @@ bool WebImport::run(const QString &url) {
     if (!fetched.body.endsWith('\n') && !fetched.body.endsWith('\r'))
         fetched.body.append("\r\n");
     QString error;
-    if (!writeFileAtomically(m_scratchPage, fetched.body, &error)) {
+    if (!writeFileSafely(m_scratchPage, fetched.body, &error, {.ownerOnly = true})) {
         m_desktop.showMessage(generalError(m_scratchPage + QStringLiteral(": ") + error));
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include "document/TagInsertion.h"
 #include "document/TagUpdate.h"
+#include "files/FileWrite.h"
 #include "files/PageFile.h"
 #include "files/TextFile.h"
 #include "text/UnifiedDiff.h"
@@ -19,20 +20,10 @@ QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByt
     return unifiedDiff(name, before, update.page, splices);
 }
 
-} // namespace
-
-QString PageUpdate::summary() const {
-    if (!changed())
-        return QStringLiteral("unchanged");
-    return QStringLiteral("replaced %1, added %2, removed %3")
-        .arg(replaced)
-        .arg(added)
-        .arg(removed);
-}
-
-PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
-                          UpdateOutput output) {
-    const PageFile file(path);
+// Updates the page read as `file`; with WriteBack the result is Changed when
+// another program changed the page since.
+PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const TagLine> lines,
+                      UpdateOutput output, WriteResult *written) {
     if (!file.error().isEmpty())
         return {.error = file.error()};
     const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
@@ -57,10 +48,40 @@ PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
         break;
     case UpdateOutput::WriteBack:
         if (!update.changes.empty())
-            writeFileAtomically(path, update.page, &result.error);
+            *written = writeFile(path, update.page, {.expected = file.bytes()}, &result.error);
         break;
     }
     return result;
+}
+
+} // namespace
+
+QString PageUpdate::summary() const {
+    if (!changed())
+        return QStringLiteral("unchanged");
+    return QStringLiteral("replaced %1, added %2, removed %3")
+        .arg(replaced)
+        .arg(added)
+        .arg(removed);
+}
+
+// Written back, the page stays locked from the read to the write, and is read
+// and updated again when a program that takes no lock changed it meanwhile.
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
+                          UpdateOutput output) {
+    if (output != UpdateOutput::WriteBack) {
+        WriteResult unused{};
+        return updateRead(PageFile(path), path, lines, output, &unused);
+    }
+    constexpr int kTries = 3;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        WriteResult written = WriteResult::Written;
+        PageUpdate result =
+            updateRead(PageFile(path, PageLock::Locked), path, lines, output, &written);
+        if (written != WriteResult::Changed)
+            return result;
+    }
+    return {.error = QString::fromUtf8(kChangedWhileUpdated)};
 }
 
 } // namespace velko

@@ -11,17 +11,26 @@
 
 namespace velko {
 
+// Locked: the page is held with an advisory lock (flock) for as long as the
+// PageFile lives, so that other runs that update it wait for this one.
+enum class PageLock { None, Locked };
+
+// Why a page could not be updated: other programs kept changing it.
+constexpr const char *kChangedWhileUpdated = "changed by another program while being updated";
+
 class PageFile {
 public:
     // Opens and reads or maps the regular file at `path`; anything else (a
     // folder, a FIFO, a device) is refused.
-    explicit PageFile(const QString &path);
+    explicit PageFile(const QString &path, PageLock lock = PageLock::None);
 
     // Why the page could not be read; empty when it was.
     const QString &error() const { return m_error; }
     QByteArrayView bytes() const { return m_bytes; }
 
 private:
+    bool lock();
+
     QFile m_file;
     QByteArray m_read;
     QByteArrayView m_bytes;

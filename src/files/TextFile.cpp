@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -118,8 +117,11 @@ QByteArray encodeDocument(QStringView document, const DecodedText &page) {
 bool openRegularFile(QFile &file, QString *error) {
     // Opening a FIFO for reading blocks until a writer comes, so only regular
     // files (or links to them) are opened at all. A missing file is left to
-    // QFile, which words that error itself.
+    // QFile, which words that error itself; a dangling link or a loop is
+    // worded as writing words it.
     const QFileInfo info(file.fileName());
+    if (info.isSymLink() && !info.exists() && !resolvePath(file.fileName(), error))
+        return false;
     if (info.exists() && !info.isFile()) {
         setError(error, QStringLiteral("Not a regular file"));
         return false;
@@ -131,7 +133,8 @@ bool openRegularFile(QFile &file, QString *error) {
     return true;
 }
 
-std::optional<QByteArray> readFileBytes(const QString &path, QString *error) {
+std::optional<QByteArray> readFileBytes(const QString &path, QString *error,
+                                        FileSnapshot *snapshot) {
     QFile file(path);
     if (!openRegularFile(file, error))
         return std::nullopt;
@@ -140,50 +143,34 @@ std::optional<QByteArray> readFileBytes(const QString &path, QString *error) {
         setError(error, file.errorString());
         return std::nullopt;
     }
+    if (snapshot)
+        *snapshot = snapshotOf(file.handle(), bytes);
     return bytes;
 }
 
-std::optional<DecodedText> readTextFile(const QString &path, QString *error) {
-    const std::optional<QByteArray> bytes = readFileBytes(path, error);
+std::optional<DecodedText> readTextFile(const QString &path, QString *error,
+                                        FileSnapshot *snapshot) {
+    const std::optional<QByteArray> bytes = readFileBytes(path, error, snapshot);
     if (!bytes)
         return std::nullopt;
     return decodeText(*bytes);
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
-    // The new file must replace the final target of a link, not the link.
-    // QSaveFile follows links too, but on a cycle it replaces the link with a
-    // plain file; 40 is the depth Linux allows.
-    QString target = path;
-    for (int depth = 0; QFileInfo(target).isSymLink(); ++depth) {
-        if (depth == 40) {
-            setError(error, QStringLiteral("Too many levels of symbolic links"));
-            return false;
-        }
-        target = QFileInfo(target).symLinkTarget();
+std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit, QString *error) {
+    QByteArray bytes;
+    constexpr qint64 kChunk = 1024 * 1024;
+    // One byte more than the limit tells a file of exactly `limit` from a longer one.
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = device.read(std::min(kChunk, limit + 1 - bytes.size()));
+        if (chunk.isEmpty()) // the end, or a read error that ends it
+            break;
+        bytes += chunk;
     }
-    // QSaveFile refuses a folder itself. Unbuffered, because commit() renames
-    // the file even when flushing a buffer failed. A short write is retried, so
-    // the next write reports why the file stopped growing (a full disk, a size
-    // limit).
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(error, file.errorString());
-        return false;
+    if (bytes.size() > limit) {
+        setError(error, QStringLiteral("too large"));
+        return std::nullopt;
     }
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            setError(error, file.errorString());
-            return false;
-        }
-        written += count;
-    }
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
+    return bytes;
 }
 
 } // namespace velko

@@ -2,9 +2,11 @@
 
 // Text files as Velko reads and writes them. A page is read in the encoding
 // it is in (see detectEncoding) and written back in it, with its byte-order
-// mark and each line's own line break. Writing is atomic: a failed write
-// leaves the old file as it was.
+// mark and each line's own line break, as FileWrite.h writes files: a failed
+// write leaves the old file as it was.
 
+#include "files/FileSnapshot.h"
+#include "files/FileWrite.h"
 #include "text/Encoding.h"
 #include "text/LineBreaks.h"
 
@@ -67,19 +69,22 @@ bool openRegularFile(QFile &file, QString *error);
 
 // Reads a regular file; anything else (a folder, a FIFO, a device) is refused
 // without being opened for reading. On failure returns nothing and sets
-// `error` to the cause.
-std::optional<QByteArray> readFileBytes(const QString &path, QString *error);
+// `error` to the cause. `snapshot`, when given, receives what the file was.
+std::optional<QByteArray> readFileBytes(const QString &path, QString *error,
+                                        FileSnapshot *snapshot = nullptr);
 // The same, decoded.
-std::optional<DecodedText> readTextFile(const QString &path, QString *error);
+std::optional<DecodedText> readTextFile(const QString &path, QString *error,
+                                        FileSnapshot *snapshot = nullptr);
 
-// Replaces the file at `path` with `bytes`, atomically. A symbolic link stays a
-// link and its target gets the new content. On failure the old file is left
-// untouched, `error` is set to the cause and false is returned.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
+// What form files and --files-from lists may hold.
+constexpr qint64 kInputLimit = 64 * 1024 * 1024;
+// All of `device` up to `limit` bytes; past it, nothing and `error` is
+// "too large". Reads a pipe or a device, which may never end, only that far.
+std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit, QString *error);
 
 inline bool writeTextFile(const QString &path, const QString &text, const TextFormat &format,
                           QString *error) {
-    return writeFileAtomically(path, encodeText(text, format), error);
+    return writeFileSafely(path, encodeText(text, format), error);
 }
 
 } // namespace velko

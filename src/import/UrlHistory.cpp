@@ -2,8 +2,6 @@
 
 #include "files/TextFile.h"
 
-#include <QFile>
-
 namespace velko {
 
 QString urlHistoryPath(const QString &dataFolder) {
@@ -34,10 +32,7 @@ bool saveUrlHistory(const QString &path, const QStringList &urls, QString *error
         text += url + QStringLiteral("\r\n");
     // An empty history is an empty file, not one line break.
     const QByteArray bytes = text.isEmpty() ? QByteArray() : encodeText(text, TextFormat{});
-    if (!writeFileAtomically(path, bytes, error))
-        return false;
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return true;
+    return writeFileSafely(path, bytes, error, {.ownerOnly = true});
 }
 
 } // namespace velko

@@ -12,8 +12,8 @@ int pixels(const QString &text, double pixelSize) {
 
 } // namespace
 
-CheckedPage checkedPage(QString path, QString title, QString description,
-                        std::vector<Finding> findings) {
+PageResult pageResult(QString path, QString title, QString description,
+                      std::vector<Finding> findings) {
     const int titleWidth = pixels(title, titlePixelSize);
     const int descriptionWidth = pixels(description, descriptionPixelSize);
     return {std::move(path), std::move(title), std::move(description),
@@ -30,7 +30,7 @@ SeverityCounts severityCounts(const std::vector<Finding> &findings) {
 CheckTotals checkTotals(const CheckRun &run) {
     CheckTotals totals;
     totals.pages = qsizetype(run.pages.size());
-    for (const CheckedPage &page : run.pages) {
+    for (const PageResult &page : run.pages) {
         bool error = false;
         for (const Finding &finding : page.findings) {
             ++totals.findings[size_t(finding.severity())];

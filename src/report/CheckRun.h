@@ -5,7 +5,7 @@
 // from it.
 
 #include "check/PageChecker.h"
-#include "tags/WebPreview.h"
+#include "tags/SearchWidths.h"
 #include "text/TextWidth.h"
 
 #include <QDateTime>
@@ -16,12 +16,7 @@
 
 namespace velko {
 
-// Where a search result cuts a title (at titlePixelSize) and a description (at
-// descriptionPixelSize), in pixels.
-inline constexpr int titleLimit = searchTitleWidth;
-inline constexpr int descriptionLimit = searchDescriptionWidth;
-
-struct CheckedPage {
+struct PageResult {
     QString path;        // relative to the report's folder, with "/" between folders
     QString title;       // as shown: references decoded, white space collapsed; empty when none
     QString description; // the same
@@ -31,15 +26,15 @@ struct CheckedPage {
 };
 
 // The page with its title's and description's widths measured.
-CheckedPage checkedPage(QString path, QString title, QString description,
-                        std::vector<Finding> findings);
+PageResult pageResult(QString path, QString title, QString description,
+                      std::vector<Finding> findings);
 
 using PageGroup = std::vector<qsizetype>; // indices into CheckRun::pages
 
 struct CheckRun {
     QDateTime made;
     QString subject;                           // what was checked: a folder, or the command
-    std::vector<CheckedPage> pages;            // in the order they were checked
+    std::vector<PageResult> pages;             // in the order they were checked
     std::vector<PageGroup> sharedTitles;       // pages that have the same title
     std::vector<PageGroup> sharedDescriptions; // and the same description
     qsizetype unreadablePages = 0;

@@ -29,9 +29,9 @@ struct WidthChart {
     int tick = 0; // pixels between the labels under the bars
 };
 
-inline constexpr WidthChart titleChart{u"title", titlePixelSize, titleLimit, 25, 36, 100};
+inline constexpr WidthChart titleChart{u"title", titlePixelSize, searchTitleWidth, 25, 36, 100};
 inline constexpr WidthChart descriptionChart{
-    u"description", descriptionPixelSize, descriptionLimit, 40, 35, 200};
+    u"description", descriptionPixelSize, searchDescriptionWidth, 40, 35, 200};
 
 // How many of `widths` fall on each bar: bar i holds i * step + 1 to
 // (i + 1) * step pixels (the first one 0 too).

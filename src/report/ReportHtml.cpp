@@ -77,7 +77,7 @@ void addCharts(QString &out, const CheckRun &run, const CheckTotals &totals) {
     out += u"</section>\n<section aria-labelledby=\"widths\">\n"
            u"<h2 id=\"widths\">Title and description widths</h2>\n<div class=\"pair\">\n";
     std::vector<int> titles, descriptions;
-    for (const CheckedPage &page : run.pages) {
+    for (const PageResult &page : run.pages) {
         if (!page.title.isEmpty())
             titles.push_back(page.titleWidth);
         if (!page.description.isEmpty())
@@ -98,7 +98,7 @@ constexpr size_t kGroupLinks = 10;
 // The groups largest first, and the first pages of each in the order
 // checked; the page table, filtered by the text, has them all.
 void addGroups(QString &out, const CheckRun &run, const std::vector<PageGroup> &groups,
-               QStringView heading, QStringView kind, QString CheckedPage::*shared) {
+               QStringView heading, QStringView kind, QString PageResult::*shared) {
     add(out, u"<h3>", heading, u"</h3>\n");
     if (groups.empty()) {
         add(out, u"<p>No two pages share a ", kind, u".</p>\n");
@@ -136,9 +136,9 @@ void addGroups(QString &out, const CheckRun &run, const std::vector<PageGroup> &
 void addShared(QString &out, const CheckRun &run) {
     out += u"<section aria-labelledby=\"shared\">\n"
            u"<h2 id=\"shared\">Pages sharing a title or a description</h2>\n";
-    addGroups(out, run, run.sharedTitles, u"Titles", u"title", &CheckedPage::title);
+    addGroups(out, run, run.sharedTitles, u"Titles", u"title", &PageResult::title);
     addGroups(out, run, run.sharedDescriptions, u"Descriptions", u"description",
-              &CheckedPage::description);
+              &PageResult::description);
     out += u"</section>\n";
 }
 
@@ -178,7 +178,8 @@ void addPageTable(QString &out, const std::vector<Rule> &rules, const CheckTotal
 // each distinct message once, which keeps a large report small.
 void addData(QString &out, const CheckRun &run, const std::vector<Rule> &rules) {
     add(out, u"<script type=\"application/json\" id=\"report-data\">{\"limits\":[",
-        QString::number(titleLimit), u",", QString::number(descriptionLimit), u"],\n\"rules\":[");
+        QString::number(searchTitleWidth), u",", QString::number(searchDescriptionWidth),
+        u"],\n\"rules\":[");
     std::array<qsizetype, ruleCount> ruleIndex{};
     for (size_t i = 0; i < rules.size(); ++i) {
         const RuleEntry &entry = ruleEntry(rules[i]);
@@ -207,7 +208,7 @@ void addData(QString &out, const CheckRun &run, const std::vector<Rule> &rules) 
         return *known;
     };
     for (size_t i = 0; i < run.pages.size(); ++i) {
-        const CheckedPage &page = run.pages[i];
+        const PageResult &page = run.pages[i];
         const SeverityCounts counts = severityCounts(page.findings);
         out += i ? u",\n[" : u"\n[";
         for (const QString *text : {&page.path, &page.title, &page.description}) {

@@ -9,8 +9,8 @@ QString CommonDialog::showOpen(const QString &title) {
     return chosen;
 }
 
-QString CommonDialog::showSave(const QString &title) {
-    m_fileName = m_desktop.chooseFile({FileDialog::Kind::Save, title, QString()});
+QString CommonDialog::showSave(const QString &title, const QString &fileName) {
+    m_fileName = m_desktop.chooseFile({FileDialog::Kind::Save, title, fileName});
     return m_fileName;
 }
 

@@ -17,9 +17,10 @@ public:
     // Opens with the current name filled in; a chosen file becomes the
     // current name, a cancel leaves it. Returns the choice, empty on cancel.
     QString showOpen(const QString &title);
-    // Opens with an empty name, which stays the current name on cancel. A name
-    // typed without an extension gets ".html".
-    QString showSave(const QString &title);
+    // Opens with `fileName` (by default an empty name); what it returns, a
+    // cancel's empty name too, becomes the current name. A name typed without
+    // an extension gets ".html".
+    QString showSave(const QString &title, const QString &fileName = {});
 
 private:
     DesktopServices &m_desktop;

@@ -11,9 +11,10 @@
 
 namespace velko {
 
-// SaveDiscardCancel offers Save as the default; Escape answers Cancel.
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+// SaveDiscardCancel offers Save as the default, OverwriteReloadCancel
+// Cancel; Escape answers Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, OverwriteReloadCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload };
 
 // A message box without an icon. Details, when given, are offered under the
 // box's details button and never replace the text; an informative text is

@@ -1,6 +1,8 @@
 #include "seams/Settings.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -16,10 +18,29 @@ QSettings store() {
 
 const QString kRecentFormsKey = QStringLiteral("forms/recent");
 
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+// A folder of Velko's own that only its owner may enter.
+void makePrivateFolder(const QString &path) {
+    QDir().mkpath(path);
+    QFile::setPermissions(path, kOwnerOnly | QFile::ExeOwner);
+}
+
+// The settings file, readable by its owner only. QSettings replaces it with a
+// file of the same permissions, so a new one is made before it writes.
+void makePrivateSettings(const QString &path) {
+    makePrivateFolder(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.exists())
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly);
+    QFile::setPermissions(path, kOwnerOnly);
+}
+
 } // namespace
 
 Settings readSettings() {
     const QSettings store = velko::store();
+    makePrivateSettings(store.fileName());
     Settings settings;
     bool ok = false;
     const int seconds = store.value(QStringLiteral("fetch/timeoutSeconds")).toInt(&ok);
@@ -33,7 +54,7 @@ Settings readSettings() {
         settings.helpFile = QUrl::fromLocalFile(helpFile);
     settings.dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                           QStringLiteral("/velko");
-    QDir().mkpath(settings.dataFolder);
+    makePrivateFolder(settings.dataFolder);
     return settings;
 }
 

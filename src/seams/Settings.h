@@ -30,7 +30,8 @@ struct Settings {
 
 // The user's settings; a setting that is missing or not valid keeps its
 // default. The data folder follows the XDG base directories and is created
-// when missing.
+// when missing; it and the settings file are kept for the user alone (folders
+// 0700, the file 0600).
 Settings readSettings();
 
 // Where the form files last opened or saved are kept between runs, newest

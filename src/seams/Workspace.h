@@ -39,6 +39,9 @@ public:
     // the block it shows.
     virtual QString generateTags() = 0;
 
+    // A short note in the status bar, such as that the document was reloaded.
+    virtual void showStatusNote(const QString &text) = 0;
+
     virtual Page currentPage() const = 0;
     virtual void selectPage(Page page) = 0;
 };

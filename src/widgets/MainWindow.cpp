@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -261,6 +262,10 @@ void MainWindow::setDocumentPath(const QString &path) {
     //: changed mark, and the program's name
     setWindowTitle(path.isEmpty() ? QStringLiteral("[*]Velko")
                                   : tr("%1[*] - Velko").arg(QFileInfo(path).fileName()));
+}
+
+void MainWindow::showStatusNote(const QString &text) {
+    statusBar()->showMessage(text);
 }
 
 void MainWindow::highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) {

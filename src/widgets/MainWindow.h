@@ -50,6 +50,7 @@ public:
     void setDocumentModified(bool modified) override;
     void setDocumentPath(const QString &path) override;
     void highlightDocumentRanges(std::span<const Span> ranges, qsizetype caret) override;
+    void showStatusNote(const QString &text) override;
     // What the "Generated Tags" page shows.
     QString tagsText() const;
     void setTagsText(const QString &text) override;

@@ -79,6 +79,8 @@ private:
 Answer QtDesktopServices::showMessage(const Message &message) {
     QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::NoButton,
                     m_owner);
+    const QAbstractButton *overwrite = nullptr;
+    const QAbstractButton *reload = nullptr;
     switch (message.buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -93,11 +95,25 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Save);
         break;
+    case Buttons::OverwriteReloadCancel:
+        overwrite =
+            box.addButton(QCoreApplication::translate("velko::QtDesktopServices", "Overwrite"),
+                          QMessageBox::AcceptRole);
+        reload = box.addButton(QCoreApplication::translate("velko::QtDesktopServices", "Reload"),
+                               QMessageBox::ResetRole);
+        box.setStandardButtons(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
     }
     box.setInformativeText(message.informativeText);
     if (!message.details.isEmpty())
         box.setDetailedText(message.details);
-    switch (box.exec()) {
+    const int clicked = box.exec();
+    if (overwrite && box.clickedButton() == overwrite)
+        return Answer::Overwrite;
+    if (reload && box.clickedButton() == reload)
+        return Answer::Reload;
+    switch (clicked) {
     case QMessageBox::Ok:
         return Answer::Ok;
     case QMessageBox::Cancel:
@@ -118,6 +134,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         return Answer::Ok;
     case Buttons::OkCancel:
     case Buttons::SaveDiscardCancel:
+    case Buttons::OverwriteReloadCancel:
         return Answer::Cancel;
     case Buttons::YesNo:
         break;

@@ -107,6 +107,13 @@ void TestCommandLine::commands_data() {
         "velko: This file does not appear");
     row("insert an empty block", {"--insert", path("empty.json"), path("lf.html")}, 1, {},
         "velko: No generated tags");
+    row("insert, output to \"-\"", {"--insert", f, path("lf.html"), "--output", "-"}, 0,
+        "<head>\n<title>Home</title>\n\n</head>\n", "");
+    // Input that never ends is read only up to a limit.
+    row("a form file that never ends", {"--generate", "/dev/zero"}, 2, {},
+        "velko: /dev/zero: too large\n");
+    row("a list that never ends", {"--read", "--files-from", "/dev/zero", "-0"}, 2, {},
+        "velko: /dev/zero: too large\n");
     row("a form's LF in a CR LF page", {"--insert", "-", path("1252.html")}, 0,
         "<head>\r\n<meta name=\"keywords\" content=\"a\r\nb\">\r\n\r\n<!-- caf\xe9 -->\r\n", "",
         R"({"Keywords": "a\nb"})");

@@ -4,9 +4,12 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 using namespace velko;
+
+Q_DECLARE_METATYPE(velko::Answer)
 
 class TestDocumentCommands : public QObject {
     Q_OBJECT
@@ -47,6 +50,62 @@ private Q_SLOTS:
         TRIGGER(d(), "mnuFileSave"); // no dialog: the document has its file
         QCOMPARE(test::bytesOf(page), "changed\r\n");
         QCOMPARE(d().desktop().fileDialogs.size(), 3);
+    }
+
+    // Another program writes the page: an unchanged document follows it at
+    // once, a changed one asks before it overwrites the other's change.
+    void changedOnDisk_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QByteArray>("file"); // the page afterwards
+        QTest::addColumn<QString>("document");
+        QTest::newRow("unchanged: reloaded")
+            << false << Answer::Ok << QByteArray("theirs") << "theirs";
+        QTest::newRow("Overwrite") << true << Answer::Overwrite << QByteArray("mine") << "mine";
+        QTest::newRow("Reload") << true << Answer::Reload << QByteArray("theirs") << "theirs";
+        QTest::newRow("Cancel") << true << Answer::Cancel << QByteArray("theirs") << "mine";
+    }
+    void changedOnDisk() {
+        QFETCH(bool, edited);
+        QFETCH(Answer, answer);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, document);
+        const QString page = m_dir.filePath("page.html");
+        test::writeBytes(page, "old");
+        d().desktop().fileChoices << page;
+        TRIGGER(d(), "mnuFileOpen");
+        if (edited)
+            d().window().setDocumentText("mine");
+        test::writeBytes(page, "theirs");
+        if (!edited) {
+            QTRY_COMPARE(d().window().documentText(), document);
+            QCOMPARE(d().window().statusBar()->currentMessage(),
+                     "page.html was changed by another program and has been reloaded.");
+            return;
+        }
+        d().desktop().answers << answer;
+        TRIGGER(d(), "mnuFileSave");
+        const Message question{"Velko", "The file page.html has been changed by another program.",
+                               Buttons::OverwriteReloadCancel, "", "Do you want to overwrite it?"};
+        QCOMPARE(d().desktop().messages, QList<Message>{question});
+        QCOMPARE(test::bytesOf(page), file);
+        QCOMPARE(d().window().documentText(), document);
+        QCOMPARE(d().window().documentModified(), answer == Answer::Cancel);
+    }
+
+    // Save File says why it failed, then offers Save File As at the page.
+    void saveFailureSaysWhy() {
+        const QString page = m_dir.filePath("page.html");
+        test::writeBytes(page, "old");
+        d().desktop().fileChoices << page << "";
+        TRIGGER(d(), "mnuFileOpen");
+        QVERIFY(QFile::remove(page) && QDir().mkdir(page));
+        TRIGGER(d(), "mnuFileSave");
+        const Message failure{"Save File", "page.html could not be saved: Not a regular file."};
+        QCOMPARE(d().desktop().messages, QList<Message>{failure});
+        QCOMPARE(d().desktop().fileDialogs.last(),
+                 (FileDialog{FileDialog::Kind::Save, "Save File As", page}));
+        QCOMPARE(d().desktop().beeps, 1);
     }
 
     void insertIntoTheSkeleton() {

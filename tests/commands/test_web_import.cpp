@@ -47,6 +47,8 @@ private Q_SLOTS:
         QCOMPARE(d().text(Field::Title), "Fetched");
         QCOMPARE(d().window().documentText(), QString(kPage).replace("\n", "\r\n") + "\r\n");
         QCOMPARE(test::bytesOf(scratchPagePath(m_home.path())), kPage + "\r\n");
+        QCOMPARE(QFile::permissions(scratchPagePath(m_home.path())),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
         QVERIFY(d().desktop().messages.isEmpty());
         d().desktop().fileChoices << ""; // a fetched page has no file: Save File asks
         TRIGGER(d(), "mnuFileSave");

@@ -1,6 +1,6 @@
-#include "check/DisplayText.h"
 #include "report/ReportHtml.h"
 #include "support/TestFiles.h"
+#include "text/DisplayText.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -198,9 +198,9 @@ void TestReport::report() {
         QDir(dir.path()).mkpath(QFileInfo(dir.filePath(page.path)).path());
         test::writeBytes(dir.filePath(page.path), bytes);
         files << dir.filePath(page.path);
-        run.pages.push_back(checkedPage(page.path, displayText(QString::fromUtf8(page.title)),
-                                        displayText(QString::fromUtf8(page.description)),
-                                        checkPage(bytes)));
+        run.pages.push_back(
+            pageResult(page.path, displayText(QString::fromUtf8(page.title), ReferencePlace::Text),
+                       displayText(QString::fromUtf8(page.description)), checkPage(bytes)));
     }
     const Report report = parse(reportHtml(run));
     QCOMPARE(report.error, QString());
@@ -234,9 +234,9 @@ void TestReport::report() {
         const qsizetype errors = saidOfPage.filter(" error ").size();
         // The widths are those the rules judge by.
         if (saidOfPage.filter(" title-too-long ").size())
-            QVERIFY(page[3].toInt() > titleLimit);
+            QVERIFY(page[3].toInt() > searchTitleWidth);
         if (saidOfPage.filter(" description-too-long ").size())
-            QVERIFY(page[4].toInt() > descriptionLimit);
+            QVERIFY(page[4].toInt() > searchDescriptionWidth);
         QCOMPARE(page[5].toInt(), errors);
         expected["pages-with-errors"] += errors > 0;
     }

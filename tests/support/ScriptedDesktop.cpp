@@ -13,6 +13,7 @@ Answer ScriptedDesktop::showMessage(const Message &message) {
     case Buttons::YesNo:
         return Answer::Yes;
     case Buttons::SaveDiscardCancel:
+    case Buttons::OverwriteReloadCancel:
         return Answer::Cancel;
     default:
         return Answer::Ok;

@@ -10,7 +10,8 @@ namespace velko::test {
 // Stands in for the user at the desktop: answers message boxes and file
 // dialogs from a script, in turn, and records every call. A box with only OK
 // needs no script. A question or dialog with no scripted answer gets OK/Yes
-// (Cancel where Save is offered) or a cancel, and counts as unexpected.
+// (Cancel where Save or Overwrite is offered) or a cancel, and counts as
+// unexpected.
 class ScriptedDesktop final : public DesktopServices {
 public:
     QQueue<Answer> answers;
