@@ -131,7 +131,7 @@ constexpr FieldEntry kFields[] = {
      QT_TRANSLATE_NOOP("velko::Form", "twitter:creator"),
      QT_TRANSLATE_NOOP("velko::Form", "The author's account"), false},
 };
-static_assert(std::size(kFields) == kFieldCount + kWebFieldCount);
+static_assert(std::size(kFields) == kFieldCount);
 
 constexpr const char *kDistributionItems[] = {"global", "local"};
 constexpr const char *kRobotItems[] = {"all", "noindex", "nofollow", "none"};
@@ -173,7 +173,7 @@ constexpr ListEntry kLists[] = {
      QT_TRANSLATE_NOOP("velko::Form", "Layout of a shared link: summary or large picture"),
      kTwitterCardItems},
 };
-static_assert(std::size(kLists) == kListCount + kWebListCount);
+static_assert(std::size(kLists) == kListCount);
 
 constexpr CheckEntry kChecks[] = {
     {Check::DCTitle, "DCTitle", Page::DublinCore, QT_TRANSLATE_NOOP("velko::Form", "Use Title"),
@@ -199,24 +199,7 @@ constexpr CheckEntry kChecks[] = {
          "velko::Form",
          "An empty og:title, og:description or og:url takes Title, Description or Canonical URL")},
 };
-static_assert(std::size(kChecks) == kCheckCount + kWebCheckCount);
-
-// Each table follows its enum, and the Web Tags page's entries come last.
-constexpr bool tablesFollowTheirEnums() {
-    for (int i = 0; i < int(std::size(kFields)); ++i)
-        if (indexOf(kFields[i].field) != i ||
-            (kFields[i].page == Page::WebTags) != (i >= kFieldCount))
-            return false;
-    for (int i = 0; i < int(std::size(kLists)); ++i)
-        if (indexOf(kLists[i].list) != i || (kLists[i].page == Page::WebTags) != (i >= kListCount))
-            return false;
-    for (int i = 0; i < int(std::size(kChecks)); ++i)
-        if (indexOf(kChecks[i].check) != i ||
-            (kChecks[i].page == Page::WebTags) != (i >= kCheckCount))
-            return false;
-    return true;
-}
-static_assert(tablesFollowTheirEnums());
+static_assert(std::size(kChecks) == kCheckCount);
 
 // A stable name is an identifier: letters and digits, a letter first.
 constexpr bool isIdentifier(std::string_view id) {
@@ -227,10 +210,12 @@ constexpr bool isIdentifier(std::string_view id) {
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
-// Each table's stable names are identifiers, each given once.
-template <typename Entry> constexpr bool stableNamesAreIdentifiers(std::span<const Entry> table) {
+// Each table follows its enum, and its stable names are identifiers, each
+// given once.
+template <typename Entry, typename Kind>
+constexpr bool followsItsEnum(std::span<const Entry> table, Kind Entry::*kind) {
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if (!isIdentifier(table[i].id))
+        if (std::size_t(table[i].*kind) != i || !isIdentifier(table[i].id))
             return false;
         for (std::size_t j = 0; j < i; ++j)
             if (std::string_view(table[j].id) == table[i].id)
@@ -238,9 +223,9 @@ template <typename Entry> constexpr bool stableNamesAreIdentifiers(std::span<con
     }
     return true;
 }
-static_assert(stableNamesAreIdentifiers<FieldEntry>(kFields));
-static_assert(stableNamesAreIdentifiers<ListEntry>(kLists));
-static_assert(stableNamesAreIdentifiers<CheckEntry>(kChecks));
+static_assert(followsItsEnum<FieldEntry>(kFields, &FieldEntry::field));
+static_assert(followsItsEnum<ListEntry>(kLists, &ListEntry::list));
+static_assert(followsItsEnum<CheckEntry>(kChecks, &CheckEntry::check));
 
 } // namespace
 
@@ -255,22 +240,13 @@ const CheckEntry &checkEntry(Check check) {
 }
 
 std::span<const FieldEntry> allFields() {
-    return std::span(kFields).first(kFieldCount);
+    return kFields;
 }
 std::span<const ListEntry> allLists() {
-    return std::span(kLists).first(kListCount);
+    return kLists;
 }
 std::span<const CheckEntry> allChecks() {
-    return std::span(kChecks).first(kCheckCount);
-}
-std::span<const FieldEntry> webFields() {
-    return std::span(kFields).subspan(kFieldCount);
-}
-std::span<const ListEntry> webLists() {
-    return std::span(kLists).subspan(kListCount);
-}
-std::span<const CheckEntry> webChecks() {
-    return std::span(kChecks).subspan(kCheckCount);
+    return kChecks;
 }
 
 QString formText(const char *source) {

@@ -23,9 +23,7 @@ namespace velko {
 
 // Text fields, hidden slots and the spare slot. Slots are hidden fields that
 // stage values read from a page for the lists, check boxes and refresh row.
-// Each enum below lists the first three pages' controls, then those of the
-// Web Tags page. FormValue keeps the two apart, so a form that leaves the Web
-// Tags page empty is, and makes, exactly what it did before that page existed.
+// Each enum ends in Count, which is no control but the number of them.
 enum class Field : int {
     Spare,
     Title,
@@ -75,9 +73,9 @@ enum class Field : int {
     OgLocale,
     TwitterSite,
     TwitterCreator,
+    Count
 };
-inline constexpr int kFieldCount = 37; // up to Comments
-inline constexpr int kWebFieldCount = 11;
+inline constexpr int kFieldCount = int(Field::Count);
 
 enum class List : int {
     Distribution,
@@ -89,9 +87,9 @@ enum class List : int {
     Viewport,
     OgType,
     TwitterCard,
+    Count
 };
-inline constexpr int kListCount = 6; // up to PageCaching
-inline constexpr int kWebListCount = 3;
+inline constexpr int kListCount = int(List::Count);
 
 enum class Check : int {
     DCTitle,
@@ -102,9 +100,9 @@ enum class Check : int {
     DescriptionComments,
     DeclareUtf8,
     FillOpenGraph,
+    Count
 };
-inline constexpr int kCheckCount = 6; // up to DescriptionComments
-inline constexpr int kWebCheckCount = 2;
+inline constexpr int kCheckCount = int(Check::Count);
 
 // Tab pages, numbered from 1 as the tabs are. Hidden fields have no page.
 enum class Page : int { None, General, DublinCore, Other, WebTags, GeneratedTags, HtmlFile };
@@ -144,14 +142,10 @@ const FieldEntry &fieldEntry(Field field);
 const ListEntry &listEntry(List list);
 const CheckEntry &checkEntry(Check check);
 
-// The controls of the first three pages, and the hidden slots.
+// Every row of each table, in enum order.
 std::span<const FieldEntry> allFields();
 std::span<const ListEntry> allLists();
 std::span<const CheckEntry> allChecks();
-// The controls of the Web Tags page.
-std::span<const FieldEntry> webFields();
-std::span<const ListEntry> webLists();
-std::span<const CheckEntry> webChecks();
 
 // A label, tooltip or caption of the tables, translated for display.
 QString formText(const char *source);

@@ -177,30 +177,30 @@ QWidget *FormControls::widget(Control control) const {
 
 FormValue FormControls::read() const {
     FormValue form;
-    for (int i = 0; i < kFields; ++i)
+    for (int i = 0; i < kFieldCount; ++i)
         form[Field(i)] = m_areas[i] ? m_areas[i]->text() : m_lines[i]->text();
-    for (int i = 0; i < kLists; ++i)
+    for (int i = 0; i < kListCount; ++i)
         form[List(i)] = m_lists[i]->value();
-    for (int i = 0; i < kChecks; ++i)
+    for (int i = 0; i < kCheckCount; ++i)
         form[Check(i)] = m_checks[i]->isChecked();
     return form;
 }
 
 void FormControls::write(const FormValue &form) {
-    for (int i = 0; i < kFields; ++i) {
+    for (int i = 0; i < kFieldCount; ++i) {
         if (m_areas[i])
             m_areas[i]->setText(form[Field(i)]);
         else
             m_lines[i]->setText(form[Field(i)]);
     }
-    for (int i = 0; i < kLists; ++i)
+    for (int i = 0; i < kListCount; ++i)
         m_lists[i]->setValue(form[List(i)]);
-    for (int i = 0; i < kChecks; ++i)
+    for (int i = 0; i < kCheckCount; ++i)
         m_checks[i]->setChecked(form[Check(i)]);
 }
 
 void FormControls::onChange(QObject *context, const std::function<void()> &changed) const {
-    for (int i = 0; i < kFields; ++i) {
+    for (int i = 0; i < kFieldCount; ++i) {
         if (m_areas[i])
             QObject::connect(m_areas[i], &QPlainTextEdit::textChanged, context, changed);
         else

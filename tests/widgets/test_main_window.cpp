@@ -98,10 +98,10 @@ private Q_SLOTS:
         d().setText(Field::OtherLanguage, "pt-br");
         d().find<QComboBox>("cboOgType")->setCurrentIndex(1);
         d().setText(Field::OgImage, "i.png");
-        const WebTagsValue web = d().window().form().web;
+        const FormValue web = test::onPage(d().window().form(), Page::WebTags);
         TRIGGER(d(), "mnuFormFill");
         QCOMPARE(d().text(Field::OtherLanguage), "pt-br");
-        QCOMPARE(d().window().form().web, web);
+        QCOMPARE(test::onPage(d().window().form(), Page::WebTags), web);
         TRIGGER(d(), "mnuTagsGenerate");
         const QString block = d().window().tagsText();
         TRIGGER(d(), "mnuFormClearAll");
