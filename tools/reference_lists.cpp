@@ -75,18 +75,15 @@ QString checkMeaning(const CheckEntry &entry) {
 // In the order of --form-template: the text fields, the lists, the boxes.
 std::vector<Row> formKeyRows() {
     std::vector<Row> rows;
-    for (const auto fields : {allFields(), webFields()})
-        for (const FieldEntry &entry : fields)
-            if (entry.field != Field::Spare)
-                rows.push_back({entry.name, QStringLiteral("text"),
-                                entry.page == Page::None ? slotMeaning(entry)
-                                                         : QString::fromUtf8(entry.tooltip)});
-    for (const auto lists : {allLists(), webLists()})
-        for (const ListEntry &entry : lists)
-            rows.push_back({entry.name, QStringLiteral("list"), listMeaning(entry)});
-    for (const auto checks : {allChecks(), webChecks()})
-        for (const CheckEntry &entry : checks)
-            rows.push_back({entry.caption, QStringLiteral("check box"), checkMeaning(entry)});
+    for (const FieldEntry &entry : allFields())
+        if (entry.field != Field::Spare)
+            rows.push_back(
+                {entry.name, QStringLiteral("text"),
+                 entry.page == Page::None ? slotMeaning(entry) : QString::fromUtf8(entry.tooltip)});
+    for (const ListEntry &entry : allLists())
+        rows.push_back({entry.name, QStringLiteral("list"), listMeaning(entry)});
+    for (const CheckEntry &entry : allChecks())
+        rows.push_back({entry.caption, QStringLiteral("check box"), checkMeaning(entry)});
     return rows;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Reads the meta tags of a page back into the tag form. Not an HTML parser: it
-// looks for the exact tag texts that Velko writes, in any letter case, one
-// pass over the page.
+// Reads the tags of a page back into the tag form, in one pass of the page
+// scanner: each title, meta or link tag that stands for a row of the tag table
+// (tags/TagMatch.h: its key in any letter case, its attributes in any order)
+// fills the row's control, and the last comment of the head fills Comments.
 
 #include "fields/FormValue.h"
 #include "files/TextFile.h"
