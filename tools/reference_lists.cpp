@@ -5,9 +5,11 @@
 // copies TEMPLATE to OUTPUT with each marker line replaced by its list, in
 // roff, or in HTML when OUTPUT ends in ".html". A marker is a comment line
 // naming the list: '.\" velko-list: check-rules' or
-// '<!-- velko-list: form-keys -->'.
+// '<!-- velko-list: form-keys -->'; 'page-own-fields' names the tags that
+// --keep-page-fields keeps, in a line of running text.
 
 #include "check/CheckRules.h"
+#include "document/SiteUpdate.h"
 #include "fields/FieldCatalogue.h"
 #include "tags/TagTable.h"
 
@@ -158,6 +160,8 @@ QString list(const QString &name, bool html) {
         return html ? htmlTable(formKeyRows(), {QStringLiteral("key"), QStringLiteral("value"),
                                                 QStringLiteral("what it is")})
                     : roffTable(formKeyRows(), {28}, false);
+    if (name == u"page-own-fields") // a line of running text
+        return (html ? pageOwnTagNames().toHtmlEscaped() : pageOwnTagNames()) + u'\n';
     return {};
 }
 
