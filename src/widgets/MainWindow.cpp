@@ -379,8 +379,8 @@ void MainWindow::openWebPage() {
                 bool wentOn = true;
                 run([this, url, &wentOn] { wentOn = m_webImport.run(url); });
                 if (!wentOn)
-                    return PageOutcome::Stopped;
-                return isFormEmpty(form()) ? PageOutcome::NothingRead : PageOutcome::FormFilled;
+                    return WebImportOutcome::Stopped;
+                return isFormEmpty(form()) ? WebImportOutcome::NothingRead : WebImportOutcome::FormFilled;
             },
             this);
     m_webDialog->showModal();
