@@ -26,7 +26,8 @@ bool WebImport::run(const QString &url) {
     if (fetched.cancelled)
         return false;
     if (!fetched.succeeded()) {
-        m_desktop.showMessage(generalError(url + QStringLiteral(": ") + fetched.error));
+        m_desktop.showMessage(
+            generalError(url + QStringLiteral(": ") + fetched.detail, fetched.error));
         return true;
     }
     // Asked once the page has arrived: a fetch that fails or is cancelled
