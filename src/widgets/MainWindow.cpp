@@ -119,8 +119,8 @@ void MainWindow::buildPages() {
 QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
     auto *content = new QWidget;
     auto *fields = new QWidget(content);
-    m_previews =
-        new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, content);
+    m_previews = new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, m_store,
+                                 content);
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(fields);
     contentLayout->addWidget(m_previews);
