@@ -131,8 +131,8 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     ConfirmingDesktop desktop;
-    velko::MemoryRecentForms recentForms;
-    velko::MainWindow window(desktop, velko::Settings{}, recentForms);
+    velko::MemoryWindowStore store;
+    velko::MainWindow window(desktop, velko::Settings{}, store);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
