@@ -8,39 +8,29 @@
 
 namespace velko {
 
-namespace {
-
-struct FirstPass {
-    CheckedFile file;
-    SiteFacts facts;
-};
-
-} // namespace
-
 SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts, int threads) {
     QThreadPool pool;
     pool.setMaxThreadCount(threads);
     std::vector<qsizetype> indices(paths.size());
     std::iota(indices.begin(), indices.end(), 0);
-    std::vector<FirstPass> first = QtConcurrent::blockingMapped<std::vector<FirstPass>>(
-        &pool, indices, [&](qsizetype index) {
-            const PageFile page(paths[index]);
-            if (!page.error().isEmpty())
-                return FirstPass{{page.error(), {}}, {}};
-            SitePage site{map, index, keepTexts};
-            std::vector<Finding> findings = checkSitePage(page.bytes(), site);
-            return FirstPass{{{}, std::move(findings), site.title, site.description},
-                             std::move(site.facts)};
-        });
-    std::vector<SiteFacts> facts;
-    facts.reserve(first.size());
+    // Each page's outcome goes straight into its place: a run of many pages
+    // holds no second copy.
     SiteRun run;
-    run.pages.reserve(first.size());
-    for (FirstPass &page : first) {
-        facts.push_back(std::move(page.facts));
-        run.pages.push_back(std::move(page.file));
-    }
-    first = {};
+    run.pages.resize(paths.size());
+    std::vector<SiteFacts> facts(paths.size());
+    QtConcurrent::blockingMap(&pool, indices, [&](qsizetype index) {
+        const PageFile page(paths[index]);
+        CheckedFile &file = run.pages[index];
+        if (!page.error().isEmpty()) {
+            file.error = page.error();
+            return;
+        }
+        SitePage site{map, index, keepTexts};
+        file.findings = checkSitePage(page.bytes(), site);
+        file.title = std::move(site.title);
+        file.description = std::move(site.description);
+        facts[index] = std::move(site.facts);
+    });
     std::vector<std::vector<Finding>> site = siteFindings(facts, paths, map.knowsAddress());
     for (size_t i = 0; i < site.size(); ++i) {
         if (site[i].empty())
