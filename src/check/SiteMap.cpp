@@ -44,8 +44,7 @@ SiteTarget SiteMap::target(QStringView address, qsizetype from, bool anyHost) co
         url.setPort(m_base.port());
     }
     // http and https name the same site: sites answer on both, one redirecting.
-    if (!isWebScheme(url.scheme()) || url.host() != m_base.host() ||
-        url.port(0) != m_base.port(0))
+    if (!isWebScheme(url.scheme()) || url.host() != m_base.host() || url.port(0) != m_base.port(0))
         return {};
     const QString path = url.path(QUrl::FullyDecoded);
     if (!path.startsWith(m_base.path()))
@@ -56,9 +55,8 @@ SiteTarget SiteMap::target(QStringView address, qsizetype from, bool anyHost) co
     if (name.section(u'/', -1).contains(u'.'))
         return fileTarget(name);
     const SiteTarget page = fileTarget(name + QLatin1String(".html"));
-    return page.kind == SiteTarget::Kind::Missing
-               ? fileTarget(name + QLatin1String("/index.html"))
-               : page;
+    return page.kind == SiteTarget::Kind::Missing ? fileTarget(name + QLatin1String("/index.html"))
+                                                  : page;
 }
 
 SiteTarget SiteMap::fileTarget(const QString &relative) const {

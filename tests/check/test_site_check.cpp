@@ -63,10 +63,9 @@ void TestSiteCheck::site_data() {
                 {"c.html", "<title>boats &amp; oars</title>"},
                 {"d.html", title + "\n" + canonical("a.html")},
                 {"e.html", title + "\n" + kNoindex}}
-        << QString() << QStringList{"a.html:4 title-shared 1 b.html",
-                                    "a.html:5 description-shared 1 b.html",
-                                    "b.html:4 title-shared 1 a.html",
-                                    "b.html:5 description-shared 1 a.html"};
+        << QString()
+        << QStringList{"a.html:4 title-shared 1 b.html", "a.html:5 description-shared 1 b.html",
+                       "b.html:4 title-shared 1 a.html", "b.html:5 description-shared 1 a.html"};
     QTest::newRow("canonicals")
         << Site{{"a.html", canonical("https://example.org/gone.html")},
                 {"b.html", canonical("https://example.org/n")},
@@ -84,11 +83,10 @@ void TestSiteCheck::site_data() {
         {"de.html", alternate("de", "de.html") + "\n" + alternate("en", "en.html")},
         {"fr.html", alternate("fr", "fr.html") + "\n" + alternate("en", "en.html")},
         {"it.html", alternate("EN-gb", "de.html") + "\n" + alternate("english", "it.html")}};
-    QTest::newRow("hreflang")
-        << languages << "https://example.org"
-        << QStringList{"fr.html:5 hreflang-return-missing en.html",
-                       "it.html:4 hreflang-return-missing de.html",
-                       "it.html:5 hreflang-invalid english"};
+    QTest::newRow("hreflang") << languages << "https://example.org"
+                              << QStringList{"fr.html:5 hreflang-return-missing en.html",
+                                             "it.html:4 hreflang-return-missing de.html",
+                                             "it.html:5 hreflang-invalid english"};
     QTest::newRow("hreflang without the site's address")
         << languages << QString() << QStringList{"it.html:5 hreflang-invalid english"};
     QTest::newRow("hreflang, no self")
@@ -118,8 +116,7 @@ void TestSiteCheck::site() {
     QTemporaryDir dir;
     for (const auto &[path, bytes] : site) {
         QDir(dir.path()).mkpath(QFileInfo(dir.filePath(path)).path());
-        test::writeBytes(dir.filePath(path),
-                         path.endsWith(".html") ? pageBytes(bytes) : bytes);
+        test::writeBytes(dir.filePath(path), path.endsWith(".html") ? pageBytes(bytes) : bytes);
     }
     const QStringList pages = pagesInFolder(dir.path(), [] { return false; });
     QStringList names;
