@@ -958,15 +958,55 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The page has no head tag.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The title is %1 px wide; search results show about %2 px.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The description is %1 px wide; search results show about %2 px.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page has no head tag; add &lt;head&gt; after &lt;html&gt; for Velko to put tags in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The html tag has no lang attribute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hreflang &quot;%1&quot; is neither a language code such as en or en-GB nor x-default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hreflang alternates do not list this page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page is noindex and names another page as canonical.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; names no file of the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:image &quot;%1&quot; names no file of the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this title, the first %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this description, the first %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The canonical page %1 is noindex or names another canonical.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not list this page as an alternate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

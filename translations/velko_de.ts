@@ -958,16 +958,56 @@
         <translation>Die Seite gibt den Zeichensatz %1 an, ihre Bytes sind aber kein %1.</translation>
     </message>
     <message>
-        <source>The page has no head tag.</source>
-        <translation>Die Seite hat kein Head-Tag.</translation>
-    </message>
-    <message>
         <source>The title is %1 px wide; search results show about %2 px.</source>
         <translation>Der Titel ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
     </message>
     <message>
         <source>The description is %1 px wide; search results show about %2 px.</source>
         <translation>Die Beschreibung ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
+    </message>
+    <message>
+        <source>The page has no head tag; add &lt;head&gt; after &lt;html&gt; for Velko to put tags in.</source>
+        <translation>Die Seite hat kein Head-Tag; fügen Sie &lt;head&gt; nach &lt;html&gt; ein, damit Velko Tags einsetzen kann.</translation>
+    </message>
+    <message>
+        <source>The html tag has no lang attribute.</source>
+        <translation>Das html-Tag hat kein lang-Attribut.</translation>
+    </message>
+    <message>
+        <source>hreflang &quot;%1&quot; is neither a language code such as en or en-GB nor x-default.</source>
+        <translation>hreflang &quot;%1&quot; ist weder ein Sprachcode wie en oder en-GB noch x-default.</translation>
+    </message>
+    <message>
+        <source>The hreflang alternates do not list this page.</source>
+        <translation>Die hreflang-Alternativen nennen diese Seite nicht.</translation>
+    </message>
+    <message>
+        <source>The page is noindex and names another page as canonical.</source>
+        <translation>Die Seite ist noindex und nennt eine andere Seite als kanonisch.</translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; names no file of the site.</source>
+        <translation>Die kanonische Adresse &quot;%1&quot; nennt keine Datei der Site.</translation>
+    </message>
+    <message>
+        <source>og:image &quot;%1&quot; names no file of the site.</source>
+        <translation>og:image &quot;%1&quot; nennt keine Datei der Site.</translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this title, the first %2.</source>
+        <translation>%1 andere indexierbare Seiten haben diesen Titel, die erste %2.</translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this description, the first %2.</source>
+        <translation>%1 andere indexierbare Seiten haben diese Beschreibung, die erste %2.</translation>
+    </message>
+    <message>
+        <source>The canonical page %1 is noindex or names another canonical.</source>
+        <translation>Die kanonische Seite %1 ist noindex oder nennt eine andere kanonische Adresse.</translation>
+    </message>
+    <message>
+        <source>%1 does not list this page as an alternate.</source>
+        <translation>%1 nennt diese Seite nicht als Alternative.</translation>
     </message>
 </context>
 <context>

@@ -382,7 +382,8 @@ void MainWindow::openWebPage() {
                 run([this, url, &wentOn] { wentOn = m_webImport.run(url); });
                 if (!wentOn)
                     return WebImportOutcome::Stopped;
-                return isFormEmpty(form()) ? WebImportOutcome::NothingRead : WebImportOutcome::FormFilled;
+                return isFormEmpty(form()) ? WebImportOutcome::NothingRead
+                                           : WebImportOutcome::FormFilled;
             },
             this);
     m_webDialog->showModal();

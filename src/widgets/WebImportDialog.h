@@ -31,7 +31,8 @@ public:
     // `importPage` imports the page of an address. `historyPath`: where the
     // address history is kept.
     WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, const QString &historyPath,
-                    std::function<WebImportOutcome(const QString &url)> importPage, QWidget *parent);
+                    std::function<WebImportOutcome(const QString &url)> importPage,
+                    QWidget *parent);
 
     // Shows the dialog modally, or brings it to the front when it is on
     // screen already.
