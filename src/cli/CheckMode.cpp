@@ -52,8 +52,10 @@ QStringList pagesOf(const QStringList &given, QString *root) {
 }
 
 QString counted(qsizetype count, const char *one, const char *many) {
-    return QLocale::c().toString(qint64(count)).replace(u'\u00a0', u',') + u' ' +
-           QLatin1String(count == 1 ? one : many);
+    // Grouped by commas whatever the user's locale, as the summary is read by
+    // scripts too: "6,014 findings".
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return english.toString(qint64(count)) + u' ' + QLatin1String(count == 1 ? one : many);
 }
 
 // "2,000 pages, 1,234 findings (12 errors, 900 warnings, 322 notes) in 0.2 s"
