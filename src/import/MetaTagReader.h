@@ -1,8 +1,8 @@
 #pragma once
 
-// Reads the meta tags of a page back into the tag form. Not an HTML parser: it
-// looks for the exact tag texts that Velko writes, in any letter case, one
-// pass over the page.
+// Reads the tags of a page's head back into the tag form: the first tag of
+// each row's kind (tags/TagKinds.h), found the way the updater finds them, so
+// that updating a page with the form read from it changes nothing.
 
 #include "fields/FormValue.h"
 #include "files/TextFile.h"
