@@ -21,6 +21,10 @@ QStringView refreshAddress(QStringView content);
 // form for those that take one ("max-snippet:50").
 bool isRobotsToken(QStringView token);
 
+// A robots token that search engines once knew and no longer heed: noodp,
+// noydir, noyaca, nositelinkssearchbox, in any ASCII letter case.
+bool isRetiredRobotsToken(QStringView token);
+
 // A W3C date: YYYY, YYYY-MM, YYYY-MM-DD, or a complete date with a time and
 // a time zone: YYYY-MM-DDThh:mm[:ss[.s]](Z|+hh:mm|-hh:mm).
 bool isW3cDate(QStringView text);
