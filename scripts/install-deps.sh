@@ -15,6 +15,10 @@
 # fontTools.
 # "install-deps.sh fuzz" adds clang and its libFuzzer and sanitizer runtimes,
 # "install-deps.sh format" clang-format.
+# "install-deps.sh deb" adds what "make deb" builds the Debian package with
+# (dpkg-buildpackage and debhelper; build-essential is what dpkg-buildpackage
+# takes for granted beside debian/control's Build-Depends, which the list
+# above holds) and lintian, which checks it.
 set -eu
 
 packages="
@@ -43,6 +47,9 @@ if [ "${1:-}" = bench ]; then
 fi
 if [ "${1:-}" = format ]; then
     packages="$packages clang-format"
+fi
+if [ "${1:-}" = deb ]; then
+    packages="$packages build-essential dpkg-dev debhelper lintian"
 fi
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang libclang-rt-14-dev"

@@ -5,9 +5,11 @@
 // copies TEMPLATE to OUTPUT with each marker line replaced by its list, in
 // roff, or in HTML when OUTPUT ends in ".html". A marker is a comment line
 // naming the list: '.\" velko-list: check-rules' or
-// '<!-- velko-list: form-keys -->'.
+// '<!-- velko-list: form-keys -->'; 'page-own-fields' names the tags that
+// --keep-page-fields keeps, in a line of running text.
 
 #include "check/CheckRules.h"
+#include "document/SiteUpdate.h"
 #include "fields/FieldCatalogue.h"
 #include "tags/TagTable.h"
 
@@ -75,18 +77,15 @@ QString checkMeaning(const CheckEntry &entry) {
 // In the order of --form-template: the text fields, the lists, the boxes.
 std::vector<Row> formKeyRows() {
     std::vector<Row> rows;
-    for (const auto fields : {allFields(), webFields()})
-        for (const FieldEntry &entry : fields)
-            if (entry.field != Field::Spare)
-                rows.push_back({entry.name, QStringLiteral("text"),
-                                entry.page == Page::None ? slotMeaning(entry)
-                                                         : QString::fromUtf8(entry.tooltip)});
-    for (const auto lists : {allLists(), webLists()})
-        for (const ListEntry &entry : lists)
-            rows.push_back({entry.name, QStringLiteral("list"), listMeaning(entry)});
-    for (const auto checks : {allChecks(), webChecks()})
-        for (const CheckEntry &entry : checks)
-            rows.push_back({entry.caption, QStringLiteral("check box"), checkMeaning(entry)});
+    for (const FieldEntry &entry : allFields())
+        if (entry.field != Field::Spare)
+            rows.push_back(
+                {entry.name, QStringLiteral("text"),
+                 entry.page == Page::None ? slotMeaning(entry) : QString::fromUtf8(entry.tooltip)});
+    for (const ListEntry &entry : allLists())
+        rows.push_back({entry.name, QStringLiteral("list"), listMeaning(entry)});
+    for (const CheckEntry &entry : allChecks())
+        rows.push_back({entry.caption, QStringLiteral("check box"), checkMeaning(entry)});
     return rows;
 }
 
@@ -161,6 +160,8 @@ QString list(const QString &name, bool html) {
         return html ? htmlTable(formKeyRows(), {QStringLiteral("key"), QStringLiteral("value"),
                                                 QStringLiteral("what it is")})
                     : roffTable(formKeyRows(), {28}, false);
+    if (name == u"page-own-fields") // a line of running text
+        return (html ? pageOwnTagNames().toHtmlEscaped() : pageOwnTagNames()) + u'\n';
     return {};
 }
 

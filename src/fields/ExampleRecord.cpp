@@ -53,6 +53,12 @@ constexpr ExampleChoice kChoices[] = {
     {List::Charset, 2},      {List::Language, 0}, {List::PageCaching, 1},
 };
 
+// Every box of the first three pages.
+constexpr Check kChecked[] = {
+    Check::DCTitle,       Check::DCDescription,    Check::DCSubject,
+    Check::TitleComments, Check::KeywordsComments, Check::DescriptionComments,
+};
+
 } // namespace
 
 void fillInExamples(FormValue &form) {
@@ -60,7 +66,8 @@ void fillInExamples(FormValue &form) {
         form[field] = QString::fromUtf8(value);
     for (const auto &[list, index] : kChoices)
         form[list] = {index, QString::fromUtf8(listEntry(list).items[index])};
-    form.checks.fill(true);
+    for (Check check : kChecked)
+        form[check] = true;
 }
 
 } // namespace velko

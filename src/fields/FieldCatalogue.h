@@ -2,11 +2,18 @@
 
 // The tag form's catalogue: every text field, choice list and check box, with
 // the page it sits on and the texts a user sees. Everything else in Velko names
-// fields through the enums below and reads their texts from these tables.
+// controls through the enums below and reads their texts from these tables.
 // Labels, tooltips, captions and page titles are English source texts marked
-// for translation; formText() gives one in the user's language. Names, object
+// for translation; formText() gives one in the user's language. Names, stable
 // names and list items are used as they are: names are the keys of form files
 // (check boxes are keyed by their English caption), list items go into tags.
+//
+// A control is known by its row, never by its place. Its stable name `id` is
+// the enum's own identifier ("Title", "RefreshSeconds", "OgTitle") and makes
+// its object name; form files key it by its name, screen readers by its label.
+// An enum's number only indexes arrays in memory (FormValue, the window's
+// controls), so a row may go anywhere and renames no other control. Form
+// files and the form template list the keys in table order.
 
 #include <QString>
 #include <array>
@@ -14,11 +21,9 @@
 
 namespace velko {
 
-// Index into the HTMLText array of text fields. Slots are hidden fields that
+// Text fields, hidden slots and the spare slot. Slots are hidden fields that
 // stage values read from a page for the lists, check boxes and refresh row.
-// Each enum below lists the first three pages' controls, then those of the
-// Web Tags page. FormValue keeps the two apart, so a form that leaves the Web
-// Tags page empty is, and makes, exactly what it did before that page existed.
+// Each enum ends in Count, which is no control but the number of them.
 enum class Field : int {
     Spare,
     Title,
@@ -68,9 +73,9 @@ enum class Field : int {
     OgLocale,
     TwitterSite,
     TwitterCreator,
+    Count
 };
-inline constexpr int kFieldCount = 37; // up to Comments
-inline constexpr int kWebFieldCount = 11;
+inline constexpr int kFieldCount = int(Field::Count);
 
 enum class List : int {
     Distribution,
@@ -82,9 +87,9 @@ enum class List : int {
     Viewport,
     OgType,
     TwitterCard,
+    Count
 };
-inline constexpr int kListCount = 6; // up to PageCaching
-inline constexpr int kWebListCount = 3;
+inline constexpr int kListCount = int(List::Count);
 
 enum class Check : int {
     DCTitle,
@@ -95,9 +100,9 @@ enum class Check : int {
     DescriptionComments,
     DeclareUtf8,
     FillOpenGraph,
+    Count
 };
-inline constexpr int kCheckCount = 6; // up to DescriptionComments
-inline constexpr int kWebCheckCount = 2;
+inline constexpr int kCheckCount = int(Check::Count);
 
 // Tab pages, numbered from 1 as the tabs are. Hidden fields have no page.
 enum class Page : int { None, General, DublinCore, Other, WebTags, GeneratedTags, HtmlFile };
@@ -107,6 +112,7 @@ inline constexpr int kFormPageCount = 4;
 
 struct FieldEntry {
     Field field;
+    const char *id;      // stable name; the control is "HTMLText_<id>"
     const char *name;    // the field's name, also its key in form files
     Page page;           // Page::None for the hidden slots
     const char *label;   // text beside the control
@@ -116,8 +122,8 @@ struct FieldEntry {
 
 struct ListEntry {
     List list;
+    const char *id; // stable name; the control is "cbo<id>"
     const char *name;
-    const char *objectName;
     Page page;
     const char *label;
     const char *tooltip;
@@ -126,7 +132,7 @@ struct ListEntry {
 
 struct CheckEntry {
     Check check;
-    const char *objectName;
+    const char *id; // stable name; the control is "chk<id>"
     Page page;
     const char *caption;
     const char *tooltip; // empty when the box has none
@@ -136,14 +142,10 @@ const FieldEntry &fieldEntry(Field field);
 const ListEntry &listEntry(List list);
 const CheckEntry &checkEntry(Check check);
 
-// The controls of the first three pages, and the hidden slots.
+// Every row of each table, in enum order.
 std::span<const FieldEntry> allFields();
 std::span<const ListEntry> allLists();
 std::span<const CheckEntry> allChecks();
-// The controls of the Web Tags page.
-std::span<const FieldEntry> webFields();
-std::span<const ListEntry> webLists();
-std::span<const CheckEntry> webChecks();
 
 // A label, tooltip or caption of the tables, translated for display.
 QString formText(const char *source);
@@ -151,8 +153,11 @@ QString formText(const char *source);
 // A tab's caption, translated.
 QString pageTitle(Page page);
 
-// Object name of a text field's control: "HTMLText_<index>".
-QString fieldObjectName(Field field);
+// A control's object name, made from its stable name: "HTMLText_Title",
+// "cboRobot", "chkDCTitle".
+QString objectNameOf(Field field);
+QString objectNameOf(List list);
+QString objectNameOf(Check check);
 
 constexpr int indexOf(Field field) {
     return static_cast<int>(field);

@@ -131,19 +131,13 @@ std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
                 problem = quoted(key) + QStringLiteral(": ") + why;
         }
     };
-    for (const auto fields : {allFields(), webFields()})
-        for (const FieldEntry &entry : fields)
-            if (entry.field != Field::Spare)
-                read(entry.name,
-                     [&](const QJsonValue &v) { return readText(v, form[entry.field]); });
-    for (const auto lists : {allLists(), webLists()})
-        for (const ListEntry &entry : lists)
-            read(entry.name,
-                 [&](const QJsonValue &v) { return readList(v, entry, form[entry.list]); });
-    for (const auto checks : {allChecks(), webChecks()})
-        for (const CheckEntry &entry : checks)
-            read(entry.caption,
-                 [&](const QJsonValue &v) { return readCheck(v, form[entry.check]); });
+    for (const FieldEntry &entry : allFields())
+        if (entry.field != Field::Spare)
+            read(entry.name, [&](const QJsonValue &v) { return readText(v, form[entry.field]); });
+    for (const ListEntry &entry : allLists())
+        read(entry.name, [&](const QJsonValue &v) { return readList(v, entry, form[entry.list]); });
+    for (const CheckEntry &entry : allChecks())
+        read(entry.caption, [&](const QJsonValue &v) { return readCheck(v, form[entry.check]); });
 
     if (!problem.isEmpty())
         return fail(problem);
@@ -212,16 +206,13 @@ QByteArray formTemplateText() {
         appendJsonString(out, QString::fromUtf8(key));
         out.append(": ").append(value).append(",\n");
     };
-    for (const auto fields : {allFields(), webFields()})
-        for (const FieldEntry &entry : fields)
-            if (entry.field != Field::Spare)
-                add(entry.name, "\"\"");
-    for (const auto lists : {allLists(), webLists()})
-        for (const ListEntry &entry : lists)
+    for (const FieldEntry &entry : allFields())
+        if (entry.field != Field::Spare)
             add(entry.name, "\"\"");
-    for (const auto checks : {allChecks(), webChecks()})
-        for (const CheckEntry &entry : checks)
-            add(entry.caption, "false");
+    for (const ListEntry &entry : allLists())
+        add(entry.name, "\"\"");
+    for (const CheckEntry &entry : allChecks())
+        add(entry.caption, "false");
     out.chop(2);
     out.append("\n}\n");
     return out;
@@ -236,16 +227,13 @@ QByteArray formFileText(const FormValue &form) {
             appendJsonString(key, QString::fromUtf8(name));
             built << key + ':';
         };
-        for (const auto fields : {allFields(), webFields()})
-            for (const FieldEntry &entry : fields)
-                if (entry.field != Field::Spare)
-                    add(entry.name);
-        for (const auto lists : {allLists(), webLists()})
-            for (const ListEntry &entry : lists)
+        for (const FieldEntry &entry : allFields())
+            if (entry.field != Field::Spare)
                 add(entry.name);
-        for (const auto checks : {allChecks(), webChecks()})
-            for (const CheckEntry &entry : checks)
-                add(entry.caption);
+        for (const ListEntry &entry : allLists())
+            add(entry.name);
+        for (const CheckEntry &entry : allChecks())
+            add(entry.caption);
         return built;
     }();
 
@@ -253,27 +241,22 @@ QByteArray formFileText(const FormValue &form) {
     out.reserve(2048);
     auto key = keys.cbegin();
     out.append('{');
-    for (const auto fields : {allFields(), webFields()}) {
-        for (const FieldEntry &entry : fields) {
-            if (entry.field == Field::Spare)
-                continue;
-            out.append(*key++);
-            appendJsonString(out, form[entry.field]);
-            out.append(',');
-        }
+    for (const FieldEntry &entry : allFields()) {
+        if (entry.field == Field::Spare)
+            continue;
+        out.append(*key++);
+        appendJsonString(out, form[entry.field]);
+        out.append(',');
     }
-    for (const auto lists : {allLists(), webLists()}) {
-        for (const ListEntry &entry : lists) {
-            const ListValue &list = form[entry.list];
-            out.append(*key++).append("{\"index\":").append(QByteArray::number(list.index));
-            out.append(",\"text\":");
-            appendJsonString(out, list.text);
-            out.append("},");
-        }
+    for (const ListEntry &entry : allLists()) {
+        const ListValue &list = form[entry.list];
+        out.append(*key++).append("{\"index\":").append(QByteArray::number(list.index));
+        out.append(",\"text\":");
+        appendJsonString(out, list.text);
+        out.append("},");
     }
-    for (const auto checks : {allChecks(), webChecks()})
-        for (const CheckEntry &entry : checks)
-            out.append(*key++).append(form[entry.check] ? "true," : "false,");
+    for (const CheckEntry &entry : allChecks())
+        out.append(*key++).append(form[entry.check] ? "true," : "false,");
     out.back() = '}';
     return out;
 }

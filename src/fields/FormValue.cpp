@@ -1,39 +1,39 @@
 #include "fields/FormValue.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace velko {
 
 namespace {
 
-bool allEmpty(auto begin, auto end) {
-    return std::all_of(begin, end, [](const QString &text) { return text.isEmpty(); });
-}
-
-bool nothingChosen(const auto &lists) {
-    return std::all_of(lists.begin(), lists.end(), [](const ListValue &list) {
-        return list.index == -1 && list.text.trimmed().isEmpty();
-    });
+// The boxes that repeat Title, Keywords or Description as comments: checking
+// one does not make a form filled in.
+bool isCommentBox(Check check) {
+    return check == Check::TitleComments || check == Check::KeywordsComments ||
+           check == Check::DescriptionComments;
 }
 
 } // namespace
 
 bool isFormEmpty(const FormValue &form) {
-    const WebTagsValue &web = form.web;
-    const bool webEmpty = allEmpty(web.texts.begin(), web.texts.end()) &&
-                          nothingChosen(web.lists) &&
-                          std::none_of(web.checks.begin(), web.checks.end(), std::identity());
-    return allEmpty(form.texts.begin() + 1, form.texts.end()) && nothingChosen(form.lists) &&
-           !form[Check::DCTitle] && !form[Check::DCDescription] && !form[Check::DCSubject] &&
-           webEmpty;
+    const auto textEmpty = [&](const FieldEntry &entry) {
+        return entry.field == Field::Spare || form[entry.field].isEmpty();
+    };
+    const auto nothingChosen = [](const ListValue &list) {
+        return list.index == -1 && list.text.trimmed().isEmpty();
+    };
+    const auto unchecked = [&](const CheckEntry &entry) {
+        return isCommentBox(entry.check) || !form[entry.check];
+    };
+    return std::ranges::all_of(allFields(), textEmpty) &&
+           std::ranges::all_of(form.lists, nothingChosen) &&
+           std::ranges::all_of(allChecks(), unchecked);
 }
 
 void clearForm(FormValue &form) {
-    std::fill(form.texts.begin() + 1, form.texts.end(), QString());
-    form.lists.fill(ListValue{});
-    form.checks.fill(false);
-    form.web = {};
+    const QString spare = form[Field::Spare];
+    form = {};
+    form[Field::Spare] = spare;
 }
 
 } // namespace velko

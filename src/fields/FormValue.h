@@ -16,52 +16,25 @@ struct ListValue {
     bool operator==(const ListValue &) const = default;
 };
 
-// The Web Tags page's controls, each array indexed from the first of that
-// page's values in its enum.
-struct WebTagsValue {
-    std::array<QString, kWebFieldCount> texts;
-    std::array<ListValue, kWebListCount> lists;
-    std::array<bool, kWebCheckCount> checks = {};
-
-    bool operator==(const WebTagsValue &) const = default;
-};
-
+// One array per kind of control, indexed by the catalogue's enums.
 struct FormValue {
-    std::array<QString, kFieldCount> texts; // HTMLText, multi-line values with CR LF
+    std::array<QString, kFieldCount> texts; // multi-line values with CR LF
     std::array<ListValue, kListCount> lists;
     std::array<bool, kCheckCount> checks = {};
-    WebTagsValue web;
 
-private:
-    // The array a value is in: one of the first three pages', or of Web Tags.
-    template <typename Form> static auto &at(Form &form, Field f) {
-        const int i = indexOf(f);
-        return i < kFieldCount ? form.texts[i] : form.web.texts[i - kFieldCount];
-    }
-    template <typename Form> static auto &at(Form &form, List l) {
-        const int i = indexOf(l);
-        return i < kListCount ? form.lists[i] : form.web.lists[i - kListCount];
-    }
-    template <typename Form> static auto &at(Form &form, Check c) {
-        const int i = indexOf(c);
-        return i < kCheckCount ? form.checks[i] : form.web.checks[i - kCheckCount];
-    }
-
-public:
-    QString &operator[](Field f) { return at(*this, f); }
-    const QString &operator[](Field f) const { return at(*this, f); }
-    ListValue &operator[](List l) { return at(*this, l); }
-    const ListValue &operator[](List l) const { return at(*this, l); }
-    bool &operator[](Check c) { return at(*this, c); }
-    bool operator[](Check c) const { return at(*this, c); }
+    QString &operator[](Field f) { return texts[indexOf(f)]; }
+    const QString &operator[](Field f) const { return texts[indexOf(f)]; }
+    ListValue &operator[](List l) { return lists[indexOf(l)]; }
+    const ListValue &operator[](List l) const { return lists[indexOf(l)]; }
+    bool &operator[](Check c) { return checks[indexOf(c)]; }
+    bool operator[](Check c) const { return checks[indexOf(c)]; }
 
     bool operator==(const FormValue &) const = default;
 };
 
-// True when text fields 1 to 36 are empty, no list has a chosen item or typed
-// text (blanks aside), the three Dublin Core boxes are unchecked and nothing
-// on the Web Tags page is filled in or checked. The comment boxes and the
-// spare slot do not count.
+// True when every text field and slot is empty, no list has a chosen item or
+// typed text (blanks aside) and no box is checked. The spare slot and the
+// three comment boxes do not count.
 bool isFormEmpty(const FormValue &form);
 
 // Clear Form Fields: every text field but the spare slot emptied, no list item

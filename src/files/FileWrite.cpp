@@ -206,8 +206,12 @@ std::optional<WriteResult> replace(const QString &target, const struct stat *old
     if (!temp.isOpen())
         return failedWithErrno(error);
     if (old) {
-        const bool ownerKept = (old->st_uid == ::geteuid() && old->st_gid == ::getegid()) ||
-                               ::fchown(temp.fd(), old->st_uid, old->st_gid) == 0;
+        // The new file's group is not always the process's: a folder with the
+        // set-group-ID bit gives its own.
+        struct stat made {};
+        const bool ownerKept = ::fstat(temp.fd(), &made) == 0 &&
+                               ((made.st_uid == old->st_uid && made.st_gid == old->st_gid) ||
+                                ::fchown(temp.fd(), old->st_uid, old->st_gid) == 0);
         if (!ownerKept || !copyAttributes(name, temp.fd()))
             return std::nullopt;
     }

@@ -106,7 +106,7 @@ FormControls::FormControls(const std::array<QWidget *, kFormPageCount> &pages, Q
         if (entry.page != Page::None)
             continue;
         auto *slot = new QLineEdit(slotOwner);
-        slot->setObjectName(fieldObjectName(entry.field));
+        slot->setObjectName(objectNameOf(entry.field));
         slot->setAccessibleName(QString::fromUtf8(entry.name));
         slot->hide();
         m_lines[indexOf(entry.field)] = slot;
@@ -123,12 +123,12 @@ QWidget *FormControls::buildControl(Control control, QWidget *page) {
             area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             area->setFixedHeight(area->fontMetrics().lineSpacing() * kMultiLineRows +
                                  2 * (area->frameWidth() + 4));
-            area->setObjectName(fieldObjectName(entry.field));
+            area->setObjectName(objectNameOf(entry.field));
             m_areas[control.id] = area;
             return area;
         }
         auto *line = new QLineEdit(page);
-        line->setObjectName(fieldObjectName(entry.field));
+        line->setObjectName(objectNameOf(entry.field));
         if (entry.field == Field::RefreshSeconds || entry.field == Field::OtherLanguage)
             setShortWidth(line);
         m_lines[control.id] = line;
@@ -142,14 +142,14 @@ QWidget *FormControls::buildControl(Control control, QWidget *page) {
         const auto longest = std::max_element(items.begin(), items.end(),
                                               [](auto &a, auto &b) { return a.size() < b.size(); });
         list->setMinimumContentsLength(int(longest->size()) + 1);
-        list->setObjectName(QString::fromUtf8(entry.objectName));
+        list->setObjectName(objectNameOf(entry.list));
         m_lists[control.id] = list;
         return list;
     }
     case Control::Kind::Check: {
         const CheckEntry &entry = checkEntry(Check(control.id));
         auto *box = new QCheckBox(formText(entry.caption), page);
-        box->setObjectName(QString::fromUtf8(entry.objectName));
+        box->setObjectName(objectNameOf(entry.check));
         m_checks[control.id] = box;
         return box;
     }
@@ -177,30 +177,30 @@ QWidget *FormControls::widget(Control control) const {
 
 FormValue FormControls::read() const {
     FormValue form;
-    for (int i = 0; i < kFields; ++i)
+    for (int i = 0; i < kFieldCount; ++i)
         form[Field(i)] = m_areas[i] ? m_areas[i]->text() : m_lines[i]->text();
-    for (int i = 0; i < kLists; ++i)
+    for (int i = 0; i < kListCount; ++i)
         form[List(i)] = m_lists[i]->value();
-    for (int i = 0; i < kChecks; ++i)
+    for (int i = 0; i < kCheckCount; ++i)
         form[Check(i)] = m_checks[i]->isChecked();
     return form;
 }
 
 void FormControls::write(const FormValue &form) {
-    for (int i = 0; i < kFields; ++i) {
+    for (int i = 0; i < kFieldCount; ++i) {
         if (m_areas[i])
             m_areas[i]->setText(form[Field(i)]);
         else
             m_lines[i]->setText(form[Field(i)]);
     }
-    for (int i = 0; i < kLists; ++i)
+    for (int i = 0; i < kListCount; ++i)
         m_lists[i]->setValue(form[List(i)]);
-    for (int i = 0; i < kChecks; ++i)
+    for (int i = 0; i < kCheckCount; ++i)
         m_checks[i]->setChecked(form[Check(i)]);
 }
 
 void FormControls::onChange(QObject *context, const std::function<void()> &changed) const {
-    for (int i = 0; i < kFields; ++i) {
+    for (int i = 0; i < kFieldCount; ++i) {
         if (m_areas[i])
             QObject::connect(m_areas[i], &QPlainTextEdit::textChanged, context, changed);
         else

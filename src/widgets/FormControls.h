@@ -37,14 +37,11 @@ private:
     QWidget *buildControl(Control control, QWidget *page);
     QWidget *widget(Control control) const;
 
-    static constexpr int kFields = kFieldCount + kWebFieldCount;
-    static constexpr int kLists = kListCount + kWebListCount;
-    static constexpr int kChecks = kCheckCount + kWebCheckCount;
-
-    std::array<QLineEdit *, kFields> m_lines{}; // single-line fields and slots
-    std::array<TextArea *, kFields> m_areas{};  // multi-line fields
-    std::array<ChoiceList *, kLists> m_lists{};
-    std::array<QCheckBox *, kChecks> m_checks{};
+    // Indexed by the catalogue's enums.
+    std::array<QLineEdit *, kFieldCount> m_lines{}; // single-line fields and slots
+    std::array<TextArea *, kFieldCount> m_areas{};  // multi-line fields
+    std::array<ChoiceList *, kListCount> m_lists{};
+    std::array<QCheckBox *, kCheckCount> m_checks{};
 };
 
 } // namespace velko

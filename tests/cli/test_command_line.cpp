@@ -383,13 +383,7 @@ void TestCommandLine::formFiles() {
         "Charset": {"index": 2, "text": "edited"}, "Use Title": true})"),
              form);
 
-    form = {};
-    for (int i = 1; i < kFieldCount; ++i)
-        form.texts[i] = QString("\\ \" \x01 %1 ł").arg(i);
-    form[List::Language] = {-1, "typed"};
-    form[List::Robot] = {3, "none"};
-    form.checks.fill(true);
-    QCOMPARE(test::formOf(formFileText(form)), form);
+    QCOMPARE(test::formOf(formFileText(test::fullForm())), test::fullForm());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

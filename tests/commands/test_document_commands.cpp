@@ -222,7 +222,7 @@ private Q_SLOTS:
     // Copy Tags copies a fresh block; an empty one gives a warning instead.
     void copyTags() {
         d().showAndActivate();
-        auto *title = d().find<QLineEdit>(fieldObjectName(Field::Title));
+        auto *title = d().find<QLineEdit>(objectNameOf(Field::Title));
         title->setText("Home");
         d().window().setTagsText("stale");
         title->setFocus();

@@ -1,37 +1,14 @@
 // Open Form, Save Form As and Recent Forms, through the real window.
 
-#include "fields/FormFile.h"
 #include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
+#include "support/TestForms.h"
 #include "support/WindowDriver.h"
 
 #include <QMenu>
 #include <QTemporaryDir>
 
 using namespace velko;
-
-namespace {
-
-// Every control holds something, and something different.
-FormValue fullForm() {
-    FormValue form;
-    for (const auto fields : {allFields(), webFields()})
-        for (const FieldEntry &entry : fields)
-            if (entry.field != Field::Spare)
-                form[entry.field] = QString("%1 \"ł\" &").arg(entry.name);
-    form[Field::Comments] = "two\r\nlines";
-    // Each list's last item, as Viewport has only one.
-    for (const auto lists : {allLists(), webLists()})
-        for (const ListEntry &entry : lists)
-            form[entry.list] = {int(entry.items.size()) - 1, QString::fromUtf8(entry.items.back())};
-    form[List::Language] = {-1, "typed"};
-    for (const auto checks : {allChecks(), webChecks()})
-        for (const CheckEntry &entry : checks)
-            form[entry.check] = int(entry.check) % 2 == 0;
-    return form;
-}
-
-} // namespace
 
 class TestFormPresets : public QObject {
     Q_OBJECT
@@ -66,7 +43,7 @@ private:
 };
 
 void TestFormPresets::roundTrip() {
-    const FormValue form = fullForm();
+    const FormValue form = test::fullForm();
     d().window().setForm(form);
     QCOMPARE(d().window().form(), form);
     save(path("full.json"));

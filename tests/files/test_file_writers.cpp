@@ -124,6 +124,7 @@ enum class Situation {
     Loop,
     HardLink,
     OtherUsersFile,
+    SetGroupFolder,
     ReadOnlyFile,
     ReadOnlyFolder,
     Fifo,
@@ -157,6 +158,7 @@ const SituationEntry kSituations[] = {
     {"link loop", Loop, "page.html", {}, "Too many levels of symbolic links", kRoot},
     {"hard link", HardLink, "page.html", {"page.html", "other.html"}, "", kRoot},
     {"another user's file", OtherUsersFile, "page.html", {"page.html"}, "", kBoth},
+    {"folder giving its group", SetGroupFolder, "sg/page.html", {"sg/page.html"}, "", kRoot},
     {"read-only file", ReadOnlyFile, "page.html", {}, "Permission denied", kUser},
     {"read-only folder", ReadOnlyFolder, "ro/page.html", {}, "Permission denied", kUser},
     {"FIFO", Fifo, "page.html", {}, "Not a regular file", kRoot},
@@ -219,6 +221,13 @@ void arrange(Situation situation, const QString &dir, uid_t owner) {
         QVERIFY(chown(path, kNobody, kNobody) == 0);
         setAcl(dir + "/page.html");
         QVERIFY(setxattr(path, "user.origin", "velko", 5, 0) == 0);
+        break;
+    case Situation::SetGroupFolder: // new files in it take its group, not the page's
+        QDir().mkdir(dir + "/sg");
+        QVERIFY(chown(QFile::encodeName(dir + "/sg"), owner, kNobody) == 0 &&
+                chmod(QFile::encodeName(dir + "/sg"), 02775) == 0);
+        page("sg/page.html");
+        QVERIFY(chown(QFile::encodeName(dir + "/sg/page.html"), owner, owner) == 0);
         break;
     case Situation::ReadOnlyFile:
         page("page.html");

@@ -18,13 +18,13 @@ FormValue read(const QString &page) {
 // Every control of the Web Tags page filled in or chosen, Fill Open Graph aside.
 FormValue everyWebTag() {
     FormValue form;
-    for (const FieldEntry &entry : webFields())
+    for (const FieldEntry &entry : allFields())
         form[entry.field] = QString::fromUtf8(entry.name).remove("og:").remove("twitter:") + " x";
-    for (const ListEntry &entry : webLists())
+    for (const ListEntry &entry : allLists())
         form[entry.list] = {0, QString::fromUtf8(entry.items[0])};
     form[List::OgType] = {-1, "product"};
     form[Check::DeclareUtf8] = true;
-    return form;
+    return test::onPage(form, Page::WebTags);
 }
 
 const QStringList everyWebTagLine = {
@@ -107,17 +107,18 @@ void TestWebTags::eachRowAlone() {
 // touches none of them.
 void TestWebTags::allRowsInTheFullBlock() {
     FormValue form = everyWebTag();
-    for (int i = 1; i < kFieldCount; ++i)
-        form.texts[i] = QString::number(i);
+    for (const FieldEntry &entry : allFields())
+        if (entry.page != Page::WebTags)
+            form[entry.field] = QString::fromUtf8(entry.id);
     for (const ListEntry &entry : allLists())
-        form[entry.list] = {1, QString::fromUtf8(entry.items[1])};
+        if (entry.page != Page::WebTags)
+            form[entry.list] = {1, QString::fromUtf8(entry.items[1])};
     form.checks.fill(true);
-    FormValue without = form;
-    without.web = {};
+    const FormValue without = test::onPage(form, Page::WebTags, false);
     for (DcNameCase dcCase : {DcNameCase::Capitalised, DcNameCase::LowerCase}) {
         QStringList lines = BuildTagBlock(without, dcCase).split("\r\n");
-        const qsizetype comments = lines.indexOf("<!--36-->");
-        QCOMPARE(lines[comments - 1], R"(<meta name="abstract" content="35">)");
+        const qsizetype comments = lines.indexOf("<!--Comments-->");
+        QCOMPARE(lines[comments - 1], R"(<meta name="abstract" content="Abstract">)");
         for (qsizetype i = 0; i < everyWebTagLine.size(); ++i)
             lines.insert(comments + i, everyWebTagLine[i]);
         lines.prepend(R"(<meta charset="utf-8">)");
