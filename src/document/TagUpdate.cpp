@@ -40,9 +40,24 @@ struct ByteCodec {
     QString decode(QByteArrayView bytes) const { return decodeAs(bytes, encoding); }
 };
 
+// The end tag some pages close a void element with ("<meta ...></meta>"),
+// right after it; browsers ignore it, but left alone it would stand orphaned.
+template <typename View> Span withEndTag(View page, Span tag, QLatin1StringView name) {
+    const qsizetype end = tag.end();
+    const qsizetype length = name.size() + 3;
+    if (end + length > page.size() || unitAt(page, end) != u'<' || unitAt(page, end + 1) != u'/' ||
+        unitAt(page, end + length - 1) != u'>' || !nameIs(page, {end + 2, name.size()}, name))
+        return tag;
+    return {tag.start, tag.length + length};
+}
+
 // A tag that stands alone on its line (white space aside) goes with its line
 // and line break; any other tag goes alone.
-template <typename View> Span removedSpan(View page, Span tag) {
+template <typename View> Span removedSpan(View page, const PageToken &token) {
+    Span tag = token.whole;
+    if (token.tag == TagName::Meta || token.tag == TagName::Link)
+        tag =
+            withEndTag(page, tag, QLatin1StringView(token.tag == TagName::Meta ? "meta" : "link"));
     qsizetype start = tag.start;
     while (start > 0 && isBlank(unitAt(page, start - 1)))
         --start;
@@ -151,10 +166,8 @@ public:
         for (const HeadTag &tag : m_tags) {
             const bool duplicate = !tag.kinds.empty() && tag.duplicates == int(tag.kinds.size());
             if (tag.claimedBy < 0 && (duplicate || tag.stale))
-                m_edits.push_back({TagChangeKind::Removed,
-                                   removedSpan(m_page, tag.token.whole),
-                                   {},
-                                   tag.token.whole});
+                m_edits.push_back(
+                    {TagChangeKind::Removed, removedSpan(m_page, tag.token), {}, tag.token.whole});
         }
         addLines();
         write(result);

@@ -122,10 +122,10 @@ void TestTagUpdate::heads_data() {
         "<head>\n<meta name=\"robots\" content=\"index, follow\">\n" + robotsAfter,
         R"({"Robot": "noindex"})",
         "<head>\n<meta name=\"robots\" content=\"noindex\">\n" + robotsAfter, {1, 0, 0});
-    row("data-* and id attributes stay; a second description goes",
+    row("data-* and id attributes stay; a second description goes with its end tag",
         "<head>\n<title data-rh=\"true\">Old</title>\n<meta data-hid=\"description\" id=\"d\" "
         "name=\"description\" content=\"Old\" data-react-helmet=\"true\"/>\n"
-        "  <meta name=\"description\" content=\"Again\">\n</head>",
+        "  <meta name=\"description\" content=\"Again\"></META>\n</head>",
         R"({"Title": "New", "Description": "New"})",
         "<head>\n<title data-rh=\"true\">New</title>\n<meta data-hid=\"description\" id=\"d\" "
         "name=\"description\" content=\"New\" data-react-helmet=\"true\"/>\n</head>",
