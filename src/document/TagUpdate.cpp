@@ -393,6 +393,22 @@ private:
                     variant = tag.variant;
             }
         }
+        // A charset tag that names no charset (a content type without one,
+        // a value under another attribute's name) declares nothing: the one
+        // that does takes the line, and when none does the line is added
+        // where added lines go, not made of a tag that may stand past the
+        // first 1,024 bytes.
+        if (kind.space == KeySpace::Charset) {
+            const auto declares =
+                std::stable_partition(plain.begin(), plain.end(), [this](qsizetype t) {
+                    return declaredCharsetSpan(m_page, m_tags[size_t(t)].token).start >= 0;
+                });
+            if (declares == plain.begin()) {
+                for (const qsizetype t : plain)
+                    ++m_tags[size_t(t)].duplicates;
+                plain.clear();
+            }
+        }
         if (plain.empty()) {
             if (!variant.isEmpty()) {
                 result.kept.push_back({KeptKind::Why::Variants, kindName(kind), QString(variant)});

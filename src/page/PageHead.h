@@ -5,6 +5,7 @@
 // tags, without the contents of template elements (and of noscript, which
 // the scanner reads as raw text).
 
+#include "page/PageCharset.h"
 #include "page/PageScanner.h"
 
 namespace velko {
@@ -24,16 +25,10 @@ struct PageHead {
     bool found() const { return tag.start >= 0; }
 };
 
-// True when a meta tag declares the charset: <meta charset> or the
-// content-type http-equiv.
+// True when a meta tag declares a charset: <meta charset> with a name, or the
+// content-type http-equiv whose content names one, as browsers find it.
 template <typename View> bool declaresCharset(View page, const PageToken &token) {
-    if (token.kind != PageToken::Kind::StartTag || token.tag != TagName::Meta)
-        return false;
-    if (findAttribute(page, token, QLatin1StringView("charset")))
-        return true;
-    const Attribute *httpEquiv = findAttribute(page, token, QLatin1StringView("http-equiv"));
-    return httpEquiv &&
-           nameIs(page, trimmedSpan(page, httpEquiv->value), QLatin1StringView("content-type"));
+    return declaredCharsetSpan(page, token).start >= 0;
 }
 
 // scanPage without what lies inside template elements, nor their own tags:

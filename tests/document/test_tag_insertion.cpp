@@ -22,7 +22,7 @@ private Q_SLOTS:
         QTest::newRow("a charset declaration first")
             << "<head>\r\n <meta charset=\"utf-8\"><title>" << 31;
         QTest::newRow("a content type with blanks around it")
-            << "<head><meta http-equiv=' Content-Type ' content='text/html'>x" << 60;
+            << "<head><meta http-equiv=' Content-Type ' content='text/html; charset=utf-8'>x" << 75;
         QTest::newRow("a charset declaration after the title")
             << "<head><title>t</title><meta charset=\"utf-8\">" << 44;
         QTest::newRow("none but in a template and a noscript")
