@@ -343,11 +343,16 @@ private:
     void planComment(int i) {
         const TagLine &given = line(i);
         const TagRow &row = *given.row;
-        const QString mine = row.source == Source::CheckBox ? pageValue(tagRowOf(row.field))
-                                                            : asWritten(given.value, false);
-        if (!mine.isEmpty()) {
+        // A comment that already holds the line's text is the line's too:
+        // the page may lack the tag a copied comment follows.
+        const QString written = asWritten(given.value, false);
+        const QString mine =
+            row.source == Source::CheckBox ? pageValue(tagRowOf(row.field)) : written;
+        for (const QString &text : {mine, written}) {
+            if (text.isEmpty())
+                continue;
             for (HeadTag &tag : m_tags) {
-                if (!tag.isComment() || tag.claimedBy >= 0 || readAt(tag.token.text, false) != mine)
+                if (!tag.isComment() || tag.claimedBy >= 0 || readAt(tag.token.text, false) != text)
                     continue;
                 setValue(tag, i);
                 return;
