@@ -592,22 +592,30 @@ SITE_FORM = {
     "twitter:site": "@velko",
     "Declare UTF-8": True,
 }
-WHOLE_TAGS = re.compile(rb"^(\s*<(meta|link|title)\b[^>]*>(</(meta|link)>)?)+\s*$", re.I)
+REMOVABLE = re.compile(rb"^(<(meta|link|title)\b[^>]*>|</(meta|link)>)$", re.I)
+TAG = re.compile(rb"<[^>]*>")
 
 
-def removed_chunks(before, after):
-    """The runs of `before` that `after` lacks, when `after` is `before` with
-    runs removed (compared a tag at a time); None when it is not."""
+def removed_tags(before, after):
+    """The tags of `before` that `after` lacks, when `after` is `before` with
+    whole tags (and blanks) removed, compared a tag at a time; None when it
+    is not."""
     import difflib
 
     old, new = re.split(rb"(?=<)", before), re.split(rb"(?=<)", after)
-    chunks = []
+    removed = []
     for op, i1, i2, j1, j2 in difflib.SequenceMatcher(None, old, new, autojunk=False).get_opcodes():
-        if op == "delete":
-            chunks.append(b"".join(old[i1:i2]))
-        elif op != "equal":
+        if op == "equal":
+            continue
+        was, now = b"".join(old[i1:i2]), b"".join(new[j1:j2])
+        kept, tags = TAG.findall(now), iter(TAG.findall(was))
+        for tag in kept:  # the tags left must be the old ones, in order
+            if not any(tag == other or removed.append(other) for other in tags):
+                return None
+        removed += list(tags)
+        if b"".join(TAG.sub(b"", was).split()) != b"".join(TAG.sub(b"", now).split()):
             return None
-    return chunks
+    return removed
 
 
 def errors_by_rule(velko, page):
@@ -641,10 +649,10 @@ def compare_own_and_site(pages, velko):
                     f.write(done.stdout)
                 again = subprocess.run([velko, "--read", out], capture_output=True)
                 same_form = json.loads(again.stdout)["form"] == json.loads(read.stdout)["form"]
-                chunks = [] if done.stdout == data else removed_chunks(data, done.stdout)
-                if chunks == []:
+                removed = [] if done.stdout == data else removed_tags(data, done.stdout)
+                if removed == []:
                     result["own_same"] += 1
-                elif same_form and chunks and all(WHOLE_TAGS.match(chunk) for chunk in chunks):
+                elif same_form and removed and all(REMOVABLE.match(tag) for tag in removed):
                     result["own_duplicates"] += 1
                 else:
                     result["examples"]["own form changed more than duplicates"].append(page)
