@@ -406,7 +406,10 @@ private:
         if (kind.space == KeySpace::Charset) {
             const auto declares =
                 std::stable_partition(plain.begin(), plain.end(), [this](qsizetype t) {
-                    return declaredCharsetSpan(m_page, m_tags[size_t(t)].token).start >= 0;
+                    // as browsers do, a label they do not know declares nothing
+                    const Span name = declaredCharsetSpan(m_page, m_tags[size_t(t)].token);
+                    return name.start >= 0 &&
+                           Encoding::fromLabel(readAt(name, true).toLatin1()).has_value();
                 });
             if (declares == plain.begin()) {
                 for (const qsizetype t : plain)
