@@ -399,19 +399,21 @@ private:
             }
         }
         // A charset tag that names no charset (a content type without one,
-        // a value under another attribute's name) declares nothing: the one
-        // that does takes the line, and when none does the line is added
-        // where added lines go, not made of a tag that may stand past the
-        // first 1,024 bytes.
+        // a value under another attribute's name) declares nothing, and one
+        // naming a label browsers do not know yields to one they know: the
+        // declaration browsers heed takes the line. When none names any, the
+        // line is added where added lines go, not made of a tag that may
+        // stand past the first 1,024 bytes.
         if (kind.space == KeySpace::Charset) {
-            const auto declares =
+            const auto names =
                 std::stable_partition(plain.begin(), plain.end(), [this](qsizetype t) {
-                    // as browsers do, a label they do not know declares nothing
-                    const Span name = declaredCharsetSpan(m_page, m_tags[size_t(t)].token);
-                    return name.start >= 0 &&
-                           Encoding::fromLabel(readAt(name, true).toLatin1()).has_value();
+                    return declaredCharsetSpan(m_page, m_tags[size_t(t)].token).start >= 0;
                 });
-            if (declares == plain.begin()) {
+            std::stable_partition(plain.begin(), names, [this](qsizetype t) {
+                const Span name = declaredCharsetSpan(m_page, m_tags[size_t(t)].token);
+                return Encoding::fromLabel(readAt(name, true).toLatin1()).has_value();
+            });
+            if (names == plain.begin()) {
                 for (const qsizetype t : plain)
                     ++m_tags[size_t(t)].duplicates;
                 plain.clear();
