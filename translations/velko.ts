@@ -977,6 +977,10 @@
         <source>The description is %1 px wide; search results show about %2 px.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::QtDesktopServices</name>

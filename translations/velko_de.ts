@@ -977,6 +977,10 @@
         <source>The description is %1 px wide; search results show about %2 px.</source>
         <translation>Die Beschreibung ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
     </message>
+    <message>
+        <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
+        <translation>Robots-Angabe &quot;%1&quot;: veraltet, von Suchmaschinen übergangen.</translation>
+    </message>
 </context>
 <context>
     <name>velko::QtDesktopServices</name>
