@@ -16,6 +16,10 @@
 //                                   the preview shown, the longest the event
 //                                   loop went unserved meanwhile, ms to the
 //                                   pages written and the longest gap then
+//   bench_window card IMAGE         shows the Web Tags page with og:image
+//                                   IMAGE (a FIFO, /dev/tty, a huge file):
+//                                   prints the longest the event loop went
+//                                   unserved in the two seconds after
 
 #include "seams/DesktopServices.h"
 #include "widgets/MainWindow.h"
@@ -120,6 +124,21 @@ int updateSite(velko::MainWindow &window, ConfirmingDesktop &desktop, const QStr
     return 0;
 }
 
+// The social card's picture is read off the window's thread: whatever the
+// address names, the window keeps serving events.
+int showCard(velko::MainWindow &window, const QString &image) {
+    velko::FormValue form;
+    form[velko::Field::OgImage] = image;
+    window.setForm(form);
+    GapMeter gaps;
+    window.selectPage(velko::Page::WebTags);
+    QEventLoop wait;
+    QTimer::singleShot(2000, &wait, &QEventLoop::quit);
+    wait.exec();
+    std::printf("%.1f\n", gaps.longestMs());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -127,12 +146,12 @@ int main(int argc, char *argv[]) {
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: bench_window startup START_NS | text MEGABYTES | insert "
-                             "MEGABYTES | import PAGE | save PAGE | site FOLDER\n");
+                             "MEGABYTES | import PAGE | save PAGE | site FOLDER | card IMAGE\n");
         return 2;
     }
     ConfirmingDesktop desktop;
-    velko::MemoryRecentForms recentForms;
-    velko::MainWindow window(desktop, velko::Settings{}, recentForms);
+    velko::MemoryWindowStore store;
+    velko::MainWindow window(desktop, velko::Settings{}, store);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -144,6 +163,8 @@ int main(int argc, char *argv[]) {
 
     if (args[1] == QLatin1String("site"))
         return updateSite(window, desktop, args[2]);
+    if (args[1] == QLatin1String("card"))
+        return showCard(window, args[2]);
 
     auto *area = window.findChild<velko::TextArea *>(QStringLiteral("rtfFile"));
     window.selectPage(velko::Page::HtmlFile);

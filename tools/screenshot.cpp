@@ -25,8 +25,8 @@ int main(int argc, char *argv[]) {
     // The pictures show the settings as they come, whatever the user has set.
     const velko::Settings settings;
     QWidget *shown = nullptr;
-    velko::MemoryRecentForms recentForms;
-    velko::MainWindow mainWindow(desktop, settings, recentForms);
+    velko::MemoryWindowStore store;
+    velko::MainWindow mainWindow(desktop, settings, store);
     velko::AboutBox *box = nullptr;
     if (window) {
         mainWindow.findChild<QAction *>(QStringLiteral("mnuFormFill"))->trigger();

@@ -102,14 +102,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The HTML document has changes that have not been saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to save them?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Replace %1 tags, add %2, remove %3 duplicates.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -966,10 +958,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The page has no head tag.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The title is %1 px wide; search results show about %2 px.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -978,7 +966,62 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The page has no head tag; add &lt;head&gt; after &lt;html&gt; for Velko to put tags in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The html tag has no lang attribute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hreflang &quot;%1&quot; is neither a language code such as en or en-GB nor x-default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hreflang alternates do not list this page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page is noindex and names another page as canonical.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; names no file of the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>og:image &quot;%1&quot; names no file of the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this title, the first %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this description, the first %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The canonical page %1 is noindex or names another canonical.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not list this page as an alternate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::PublicFetch</name>
+    <message>
+        <source>%1 is not a public address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger than %1 MB</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1087,6 +1130,52 @@
     </message>
 </context>
 <context>
+    <name>velko::SocialCardView</name>
+    <message>
+        <source>Load Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetch the picture that og:image names from the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture Velko can show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be loaded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::UnsavedWork</name>
+    <message>
+        <source>The HTML document has changes that have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form has changes that have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save them as a form file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The HTML document and the form have changes that have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save the document, and the form as a form file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::UpdateCheck</name>
     <message>
         <source>Program Update</source>
@@ -1113,15 +1202,47 @@ Would you like to download it?</source>
 <context>
     <name>velko::WebFetcher</name>
     <message>
-        <source>The page is larger than 100 MB.</source>
+        <source>Connection refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The page did not arrive within %1 seconds.</source>
+        <source>Host not found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The connection closed before the whole page arrived.</source>
+        <source>Connection closed by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure connection failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many redirects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redirected to a less safe address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an http or https address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an HTTP answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed out after %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger than 100 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection closed before the whole page arrived</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1200,6 +1321,14 @@ Check connection or URL.</source>
     </message>
     <message>
         <source>Social card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load preview images from the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetch the card&apos;s picture as soon as og:image names one on the web, without Load Image; never from a local or private address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -102,14 +102,6 @@
         <translation>Velko</translation>
     </message>
     <message>
-        <source>The HTML document has changes that have not been saved.</source>
-        <translation>Das HTML-Dokument enthält Änderungen, die noch nicht gespeichert wurden.</translation>
-    </message>
-    <message>
-        <source>Do you want to save them?</source>
-        <translation>Möchten Sie sie speichern?</translation>
-    </message>
-    <message>
         <source>Replace %1 tags, add %2, remove %3 duplicates.</source>
         <translation>%1 Tags ersetzen, %2 hinzufügen, %3 Duplikate entfernen.</translation>
     </message>
@@ -966,10 +958,6 @@
         <translation>Die Seite gibt den Zeichensatz %1 an, ihre Bytes sind aber kein %1.</translation>
     </message>
     <message>
-        <source>The page has no head tag.</source>
-        <translation>Die Seite hat kein Head-Tag.</translation>
-    </message>
-    <message>
         <source>The title is %1 px wide; search results show about %2 px.</source>
         <translation>Der Titel ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
     </message>
@@ -978,8 +966,63 @@
         <translation>Die Beschreibung ist %1 px breit; Suchergebnisse zeigen etwa %2 px.</translation>
     </message>
     <message>
+        <source>The page has no head tag; add &lt;head&gt; after &lt;html&gt; for Velko to put tags in.</source>
+        <translation>Die Seite hat kein Head-Tag; fügen Sie &lt;head&gt; nach &lt;html&gt; ein, damit Velko Tags einsetzen kann.</translation>
+    </message>
+    <message>
+        <source>The html tag has no lang attribute.</source>
+        <translation>Das html-Tag hat kein lang-Attribut.</translation>
+    </message>
+    <message>
+        <source>hreflang &quot;%1&quot; is neither a language code such as en or en-GB nor x-default.</source>
+        <translation>hreflang &quot;%1&quot; ist weder ein Sprachcode wie en oder en-GB noch x-default.</translation>
+    </message>
+    <message>
+        <source>The hreflang alternates do not list this page.</source>
+        <translation>Die hreflang-Alternativen nennen diese Seite nicht.</translation>
+    </message>
+    <message>
+        <source>The page is noindex and names another page as canonical.</source>
+        <translation>Die Seite ist noindex und nennt eine andere Seite als kanonisch.</translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; names no file of the site.</source>
+        <translation>Die kanonische Adresse &quot;%1&quot; nennt keine Datei der Site.</translation>
+    </message>
+    <message>
+        <source>og:image &quot;%1&quot; names no file of the site.</source>
+        <translation>og:image &quot;%1&quot; nennt keine Datei der Site.</translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this title, the first %2.</source>
+        <translation>%1 andere indexierbare Seiten haben diesen Titel, die erste %2.</translation>
+    </message>
+    <message>
+        <source>%1 other indexable pages have this description, the first %2.</source>
+        <translation>%1 andere indexierbare Seiten haben diese Beschreibung, die erste %2.</translation>
+    </message>
+    <message>
+        <source>The canonical page %1 is noindex or names another canonical.</source>
+        <translation>Die kanonische Seite %1 ist noindex oder nennt eine andere kanonische Adresse.</translation>
+    </message>
+    <message>
+        <source>%1 does not list this page as an alternate.</source>
+        <translation>%1 nennt diese Seite nicht als Alternative.</translation>
+    </message>
+    <message>
         <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
         <translation>Robots-Angabe &quot;%1&quot;: veraltet, von Suchmaschinen übergangen.</translation>
+    </message>
+</context>
+<context>
+    <name>velko::PublicFetch</name>
+    <message>
+        <source>%1 is not a public address</source>
+        <translation>%1 ist keine öffentliche Adresse</translation>
+    </message>
+    <message>
+        <source>Larger than %1 MB</source>
+        <translation>Größer als %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1130,52 @@
     </message>
 </context>
 <context>
+    <name>velko::SocialCardView</name>
+    <message>
+        <source>Load Image</source>
+        <translation>Bild laden</translation>
+    </message>
+    <message>
+        <source>Fetch the picture that og:image names from the web</source>
+        <translation>Das Bild, das og:image nennt, aus dem Web laden</translation>
+    </message>
+    <message>
+        <source>not a picture Velko can show</source>
+        <translation>kein Bild, das Velko anzeigen kann</translation>
+    </message>
+    <message>
+        <source>The picture could not be loaded: %1</source>
+        <translation>Das Bild konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velko::UnsavedWork</name>
+    <message>
+        <source>The HTML document has changes that have not been saved.</source>
+        <translation>Das HTML-Dokument enthält Änderungen, die noch nicht gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Do you want to save them?</source>
+        <translation>Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>The form has changes that have not been saved.</source>
+        <translation>Das Formular enthält Änderungen, die noch nicht gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Do you want to save them as a form file?</source>
+        <translation>Möchten Sie sie als Formulardatei speichern?</translation>
+    </message>
+    <message>
+        <source>The HTML document and the form have changes that have not been saved.</source>
+        <translation>Das HTML-Dokument und das Formular enthalten Änderungen, die noch nicht gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the document, and the form as a form file?</source>
+        <translation>Möchten Sie das Dokument speichern, und das Formular als Formulardatei?</translation>
+    </message>
+</context>
+<context>
     <name>velko::UpdateCheck</name>
     <message>
         <source>Program Update</source>
@@ -1114,16 +1203,48 @@ Möchten Sie sie herunterladen?</translation>
 <context>
     <name>velko::WebFetcher</name>
     <message>
-        <source>The page is larger than 100 MB.</source>
-        <translation>Die Seite ist größer als 100 MB.</translation>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
-        <source>The page did not arrive within %1 seconds.</source>
-        <translation>Die Seite ist nicht innerhalb von %1 Sekunden eingetroffen.</translation>
+        <source>Host not found</source>
+        <translation>Host nicht gefunden</translation>
     </message>
     <message>
-        <source>The connection closed before the whole page arrived.</source>
-        <translation>Die Verbindung wurde geschlossen, bevor die ganze Seite eingetroffen war.</translation>
+        <source>Connection closed by the server</source>
+        <translation>Verbindung vom Server geschlossen</translation>
+    </message>
+    <message>
+        <source>Secure connection failed</source>
+        <translation>Sichere Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Too many redirects</source>
+        <translation>Zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>Redirected to a less safe address</source>
+        <translation>Zu einer weniger sicheren Adresse weitergeleitet</translation>
+    </message>
+    <message>
+        <source>Not an http or https address</source>
+        <translation>Keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>Not an HTTP answer</source>
+        <translation>Keine HTTP-Antwort</translation>
+    </message>
+    <message>
+        <source>Timed out after %1 s</source>
+        <translation>Zeitüberschreitung nach %1 s</translation>
+    </message>
+    <message>
+        <source>Larger than 100 MB</source>
+        <translation>Größer als 100 MB</translation>
+    </message>
+    <message>
+        <source>Connection closed before the whole page arrived</source>
+        <translation>Verbindung geschlossen, bevor die ganze Seite eingetroffen war</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1328,14 @@ Prüfen Sie die Verbindung oder die URL.</translation>
     <message>
         <source>Social card</source>
         <translation>Social-Media-Karte</translation>
+    </message>
+    <message>
+        <source>Load preview images from the web</source>
+        <translation>Vorschaubilder aus dem Web laden</translation>
+    </message>
+    <message>
+        <source>Fetch the card&apos;s picture as soon as og:image names one on the web, without Load Image; never from a local or private address</source>
+        <translation>Das Bild der Karte laden, sobald og:image eines im Web nennt, ohne „Bild laden“; nie von einer lokalen oder privaten Adresse</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "check/rules/OpenGraphRules.h"
 #include "check/rules/RefreshRule.h"
 #include "check/rules/RobotsRules.h"
+#include "check/rules/SiteRules.h"
 #include "check/rules/TagAfterHeadRule.h"
 #include "check/rules/TitleRules.h"
 #include "check/rules/ViewportRule.h"
@@ -21,9 +22,11 @@ namespace {
 using L = QLatin1StringView;
 
 constexpr RuleEntry kRules[] = {
-    {Rule::HeadMissing, L("head-missing"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "The page has no head tag."),
-     "the page has no head tag", nullptr},
+    {Rule::HeadImplied, L("head-implied"), Severity::Note,
+     QT_TRANSLATE_NOOP(
+         "velko::PageChecker",
+         "The page has no head tag; add <head> after <html> for Velko to put tags in."),
+     "the page leaves out its head tag, as HTML allows; Insert and Update need it", nullptr},
     {Rule::TitleMissing, L("title-missing"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no title."), "no <title> in the head",
      makeUnit<TitleRules>},
@@ -123,6 +126,48 @@ constexpr RuleEntry kRules[] = {
      QT_TRANSLATE_NOOP("velko::PageChecker", "%1 is after the head; it belongs in the head."),
      "a title, meta or link tag that Velko writes, after the head (an SVG image's title aside)",
      makeUnit<TagAfterHeadRule>},
+    {Rule::LangMissing, L("lang-missing"), Severity::Note,
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The html tag has no lang attribute."),
+     "the <html> tag has no lang attribute", makeUnit<SiteRules>},
+    {Rule::HreflangInvalid, L("hreflang-invalid"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "hreflang \"%1\" is neither a language code such as en or en-GB nor "
+                       "x-default."),
+     "an hreflang value that is not a language code with an optional region, nor x-default",
+     makeUnit<SiteRules>},
+    {Rule::HreflangSelfMissing, L("hreflang-self-missing"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The hreflang alternates do not list this page."),
+     "a page with hreflang alternates that does not list itself", makeUnit<SiteRules>},
+    {Rule::CanonicalNoindex, L("canonical-noindex"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The page is noindex and names another page as canonical."),
+     "the page is noindex and names a canonical other than itself", makeUnit<SiteRules>},
+    {Rule::CanonicalTargetMissing, L("canonical-target-missing"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The canonical address \"%1\" names no file of the site."),
+     "with --site-url: a canonical address of the site whose file does not exist",
+     makeUnit<SiteRules>},
+    {Rule::OgImageMissing, L("og-image-missing"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker", "og:image \"%1\" names no file of the site."),
+     "og:image names a file of the site (a relative path, or under --site-url) that does not "
+     "exist",
+     makeUnit<SiteRules>},
+    {Rule::TitleShared, L("title-shared"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "%1 other indexable pages have this title, the first %2."),
+     "the same title on two or more indexable pages", nullptr},
+    {Rule::DescriptionShared, L("description-shared"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "%1 other indexable pages have this description, the first %2."),
+     "the same description on two or more indexable pages", nullptr},
+    {Rule::CanonicalTargetNoindex, L("canonical-target-noindex"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The canonical page %1 is noindex or names another canonical."),
+     "with --site-url: the canonical page is noindex or names another canonical", nullptr},
+    {Rule::HreflangReturnMissing, L("hreflang-return-missing"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker", "%1 does not list this page as an alternate."),
+     "with --site-url: an hreflang alternate in the site that does not list the page back",
+     nullptr},
 };
 constexpr RuleCaseEntry kCases[] = {
     {RuleCase::MetaDuplicateOnce, Rule::MetaDuplicate, Severity::Warning, nullptr},

@@ -19,7 +19,7 @@ namespace velko {
 enum class Severity { Error, Warning, Note };
 
 enum class Rule {
-    HeadMissing,
+    HeadImplied,
     TitleMissing,
     TitleEmpty,
     TitleDuplicate,
@@ -44,8 +44,19 @@ enum class Rule {
     DcDateFormat,
     ExpiresFormat,
     TagAfterHead,
+    LangMissing,
+    HreflangInvalid,
+    HreflangSelfMissing,
+    CanonicalNoindex,
+    CanonicalTargetMissing,
+    OgImageMissing,
+    // Judged once every page of the run is read (SiteCheck.h).
+    TitleShared,
+    DescriptionShared,
+    CanonicalTargetNoindex,
+    HreflangReturnMissing,
 };
-inline constexpr int ruleCount = int(Rule::TagAfterHead) + 1;
+inline constexpr int ruleCount = int(Rule::HreflangReturnMissing) + 1;
 using RuleSet = std::bitset<ruleCount>;
 
 class RuleUnit;
@@ -80,7 +91,8 @@ struct RuleEntry {
     // rules: "no <title> in the head".
     const char *description;
     // The unit that finds it; rules of one family share theirs. None for
-    // head-missing: without a head the checker looks no further.
+    // head-implied, which the checker finds itself, and for the rules of
+    // the second pass.
     UnitMaker unit;
 };
 

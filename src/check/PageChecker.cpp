@@ -4,6 +4,7 @@
 #include "check/PageEncoding.h"
 #include "check/PagePlaces.h"
 #include "check/RuleUnit.h"
+#include "check/SiteCheck.h"
 #include "page/PageCharset.h"
 #include "page/PageHead.h"
 #include "tags/TagMatch.h"
@@ -30,11 +31,11 @@ PageTags pageTags(QByteArrayView page, qsizetype headEnd) {
     PageTags tags;
     scanOutsideTemplates(page, [&](const PageToken &token) {
         const bool comment = token.kind == PageToken::Kind::Comment;
-        const bool wanted = token.kind == PageToken::Kind::StartTag &&
-                            (token.tag == TagName::Title || token.tag == TagName::Meta ||
-                             token.tag == TagName::Link);
+        const bool start = token.kind == PageToken::Kind::StartTag;
+        const bool wanted = start && (token.tag == TagName::Title || token.tag == TagName::Meta ||
+                                      token.tag == TagName::Link);
         if (token.whole.start < headEnd) {
-            if (wanted || comment)
+            if (wanted || comment || (start && token.tag == TagName::Html))
                 tags.head.push_back(token);
         } else if (const TagRow *row = wanted ? rowOfTag(page, token) : nullptr) {
             tags.afterHead.emplace_back(token, row);
@@ -97,6 +98,9 @@ void readHead(CheckedPage &page, const PageTags &tags) {
         if (token.kind == PageToken::Kind::Comment) {
             for (const auto &unit : all)
                 unit->onComment(token);
+        } else if (token.tag == TagName::Html) {
+            for (const auto &unit : all)
+                unit->onHtml(token);
         } else if (token.tag == TagName::Title) {
             for (const auto &unit : all)
                 unit->onTitle(token);
@@ -162,18 +166,54 @@ QString withArguments(const QString &pattern, const QStringList &arguments) {
     return text;
 }
 
-std::vector<Finding> check(QByteArrayView page, bool fromText) {
+// Where a head left out ends: at the body tag or "</head>". The scanner
+// skips the tags of the body's other elements, so a page with neither is head
+// to its end.
+qsizetype impliedHeadEnd(QByteArrayView page) {
+    qsizetype end = page.size();
+    scanPage(page, [&](const PageToken &token) {
+        const bool start = token.kind == PageToken::Kind::StartTag;
+        if ((start && token.tag == TagName::Body) || (!start && token.tag == TagName::Head)) {
+            end = token.whole.start;
+            return false;
+        }
+        return true;
+    });
+    return end;
+}
+
+// The lines and columns of the places the site rules keep.
+void locateFacts(QByteArrayView page, PageDecoder &decoder, SiteFacts &facts) {
+    std::vector<SitePlace *> places{&facts.titleAt, &facts.descriptionAt, &facts.canonicalAt};
+    for (auto &alternate : facts.alternates)
+        places.push_back(&alternate.second);
+    std::erase_if(places, [](const SitePlace *place) { return place->offset < 0; });
+    std::sort(places.begin(), places.end(),
+              [](const SitePlace *a, const SitePlace *b) { return a->offset < b->offset; });
+    const qsizetype start = hasByteOrderMark(page) ? kUtf8Mark.size() : 0;
+    std::vector<qsizetype> offsets;
+    for (const SitePlace *place : places)
+        offsets.push_back(std::max(place->offset, start));
+    const std::vector<LineColumn> found = linesAndColumns(page, start, decoder, offsets);
+    for (size_t i = 0; i < places.size(); ++i) {
+        places[i]->line = qint32(found[i].line);
+        places[i]->column = qint32(found[i].column);
+    }
+}
+
+std::vector<Finding> check(QByteArrayView page, bool fromText, SitePage *site = nullptr) {
     std::vector<Found> found;
     const PageHead head = findHead(page);
-    if (!head.found()) {
-        found.push_back({0, Rule::HeadMissing, {}});
-        PageDecoder decoder("UTF-8");
-        return located(page, decoder, found);
-    }
-    const PageTags tags = pageTags(page, head.end);
+    if (!head.found())
+        found.push_back({0, Rule::HeadImplied, {}});
+    const qsizetype headEnd = head.found() ? head.end : impliedHeadEnd(page);
+    const PageTags tags = pageTags(page, headEnd);
     PageDecoder decoder(fromText ? QByteArray("UTF-8") : pageCharset(page, tags.head));
-    CheckedPage checked(page, decoder, head.tag.start, !fromText, found);
+    CheckedPage checked(page, decoder, std::max<qsizetype>(head.tag.start, 0), !fromText, found,
+                        site);
     readHead(checked, tags);
+    if (site)
+        locateFacts(page, decoder, site->facts);
     return located(page, decoder, found);
 }
 
@@ -202,6 +242,10 @@ std::vector<Finding> checkPage(QByteArrayView page) {
 
 std::vector<Finding> checkText(QStringView text) {
     return check(text.toUtf8(), true);
+}
+
+std::vector<Finding> checkSitePage(QByteArrayView page, SitePage &site) {
+    return check(page, false, &site);
 }
 
 } // namespace velko

@@ -17,7 +17,7 @@ namespace velko {
 struct Finding {
     qsizetype line = 1;   // as PagePlaces.h counts lines
     qsizetype column = 1; // and columns
-    Rule rule = Rule::HeadMissing;
+    Rule rule = Rule::HeadImplied;
     QStringList arguments; // the values the rule's message names
     RuleCase which = RuleCase::None;
 

@@ -20,6 +20,7 @@
 namespace velko {
 
 class PageDecoder;
+struct SitePage;
 
 // A finding before its place is known as a line and column.
 struct Found {
@@ -33,12 +34,13 @@ struct Found {
 class CheckedPage {
 public:
     CheckedPage(QByteArrayView bytes, PageDecoder &decoder, qsizetype headTag, bool ownBytes,
-                std::vector<Found> &found)
+                std::vector<Found> &found, SitePage *site = nullptr)
         : m_bytes(bytes)
         , m_decoder(decoder)
         , m_headTag(headTag)
         , m_ownBytes(ownBytes)
-        , m_found(found) {}
+        , m_found(found)
+        , m_site(site) {}
 
     QByteArrayView bytes() const { return m_bytes; }
     // Where findings about the head as a whole go: the head tag.
@@ -46,6 +48,9 @@ public:
     // False for the text of a page being edited, read as UTF-8: its bytes
     // are not yet in the charset it declares.
     bool ownBytes() const { return m_ownBytes; }
+    // The page within its site, when a run checks a site; none for the text
+    // being edited.
+    SitePage *site() const { return m_site; }
     // A stretch of the page as a browser shows it (text/DisplayText.h): an
     // attribute value, or with `place` the text of an element.
     QString text(Span span, ReferencePlace place = ReferencePlace::AttributeValue);
@@ -63,6 +68,7 @@ private:
     qsizetype m_headTag;
     bool m_ownBytes;
     std::vector<Found> &m_found;
+    SitePage *m_site;
 };
 
 // A value of the page as a message shows it: on one line, cut when long.
@@ -99,6 +105,7 @@ public:
     virtual void onMeta(const MetaTag &) {}
     virtual void onLink(const PageToken &) {}
     virtual void onComment(const PageToken &) {}
+    virtual void onHtml(const PageToken &) {}
     // Once the head is read: what it lacks as a whole.
     virtual void onHeadEnd() {}
     // Then each title, meta or link tag after the head that the tag table has

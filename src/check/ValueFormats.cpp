@@ -70,6 +70,22 @@ QStringView refreshAddress(QStringView content) {
     return rest;
 }
 
+bool robotsKeepsOut(QStringView content) {
+    for (QStringView token : content.split(u',')) {
+        token = token.trimmed();
+        if (equalsAsciiCaseless(token, L("noindex")) || equalsAsciiCaseless(token, L("none")))
+            return true;
+    }
+    return false;
+}
+
+bool isLanguageTag(QStringView code) {
+    static const QRegularExpression tag(
+        QStringLiteral("^([a-z]{2,3}(-[a-z]{4})?(-([a-z]{2}|[0-9]{3}))?|x-default)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return tag.match(code).hasMatch();
+}
+
 bool isRobotsToken(QStringView token) {
     static constexpr QLatin1StringView kWords[] = {
         L("all"),          L("none"),        L("index"),           L("noindex"),

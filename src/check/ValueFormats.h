@@ -25,6 +25,15 @@ bool isRobotsToken(QStringView token);
 // noydir, noyaca, nositelinkssearchbox, in any ASCII letter case.
 bool isRetiredRobotsToken(QStringView token);
 
+// True when a robots tag's content keeps the page out of search results:
+// it holds noindex or none.
+bool robotsKeepsOut(QStringView content);
+
+// An hreflang value: a language (two or three letters), with an optional
+// script (four letters) and region (two letters or three digits), in any
+// letter case; or x-default.
+bool isLanguageTag(QStringView code);
+
 // A W3C date: YYYY, YYYY-MM, YYYY-MM-DD, or a complete date with a time and
 // a time zone: YYYY-MM-DDThh:mm[:ss[.s]](Z|+hh:mm|-hh:mm).
 bool isW3cDate(QStringView text);

@@ -1,7 +1,18 @@
-// --check: each page's findings, a line each.
+// --check: each page's findings, a line each, the site rules' among them; a
+// summary line, and with --report the run as an HTML file.
 
+#include "check/SiteRun.h"
 #include "cli/PageBatch.h"
 #include "cli/PageCheck.h"
+#include "files/FileWrite.h"
+#include "files/SitePages.h"
+#include "report/CheckRun.h"
+#include "report/ReportHtml.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocale>
 
 namespace velko {
 
@@ -23,6 +34,80 @@ std::optional<RuleSet> ignoredRules(const QStringList &values, QString *unknown)
     return rules;
 }
 
+// The pages given, each folder as the pages under it; and the folder the
+// site's addresses map into.
+QStringList pagesOf(const QStringList &given, QString *root) {
+    QStringList pages;
+    QStringList folders;
+    for (const QString &path : given) {
+        if (QFileInfo(path).isDir()) {
+            pages << pagesInFolder(path, [] { return false; });
+            folders << path;
+        } else {
+            pages << path;
+        }
+    }
+    *root = folders.size() == 1 && given.size() == 1 ? folders.front() : commonFolder(pages);
+    return pages;
+}
+
+QString counted(qsizetype count, const char *one, const char *many) {
+    return QLocale::c().toString(qint64(count)).replace(u'\u00a0', u',') + u' ' +
+           QLatin1String(count == 1 ? one : many);
+}
+
+// "2,000 pages, 1,234 findings (12 errors, 900 warnings, 322 notes) in 0.2 s"
+QString summary(qsizetype pages, const SeverityCounts &counts, qint64 milliseconds) {
+    const qsizetype findings = counts[0] + counts[1] + counts[2];
+    return counted(pages, "page", "pages") + QStringLiteral(", ") +
+           counted(findings, "finding", "findings") + QStringLiteral(" (") +
+           counted(counts[0], "error", "errors") + QStringLiteral(", ") +
+           counted(counts[1], "warning", "warnings") + QStringLiteral(", ") +
+           counted(counts[2], "note", "notes") + QStringLiteral(") in ") +
+           QString::number(double(milliseconds) / 1000, 'f', 1) + QStringLiteral(" s");
+}
+
+QString skippedRules() {
+    QStringList ids;
+    for (const RuleEntry &entry : checkRules())
+        if (needsSiteAddress(entry.rule))
+            ids << QString(entry.id);
+    return QStringLiteral("; without --site-url, skipped ") + ids.join(QStringLiteral(", "));
+}
+
+// The run as the report shows it, the pages' paths relative to its folder.
+CheckRun reportRun(const QString &reportPath, const QString &subject, const QStringList &pages,
+                   SiteRun &site, bool knowsAddress) {
+    CheckRun run{QDateTime::currentDateTime(), subject, {}, {}, {}, 0, {}};
+    const QDir folder = QFileInfo(reportPath).absoluteDir();
+    std::vector<qsizetype> shownAs(pages.size(), -1);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        CheckedFile &page = site.pages[i];
+        if (!page.error.isEmpty()) {
+            ++run.unreadablePages;
+            continue;
+        }
+        shownAs[i] = qsizetype(run.pages.size());
+        run.pages.push_back(
+            pageResult(folder.relativeFilePath(QFileInfo(pages[i]).absoluteFilePath()), page.title,
+                       page.description, std::move(page.findings)));
+    }
+    const auto groups = [&](const std::vector<std::vector<qsizetype>> &shared) {
+        std::vector<PageGroup> shown;
+        for (const std::vector<qsizetype> &group : shared) {
+            shown.emplace_back();
+            for (const qsizetype page : group)
+                shown.back().push_back(shownAs[page]);
+        }
+        return shown;
+    };
+    run.sharedTitles = groups(site.sharedTitles);
+    run.sharedDescriptions = groups(site.sharedDescriptions);
+    if (!knowsAddress)
+        run.skippedRules << QStringLiteral("the rules that need --site-url");
+    return run;
+}
+
 } // namespace
 
 // Any error found fails the command.
@@ -40,15 +125,57 @@ int runCheck(const ModeCall &call) {
         return call.session.usageError(QStringLiteral("--format takes text or json"));
     const ReportFormat format =
         formatName == QLatin1String("json") ? ReportFormat::Json : ReportFormat::Text;
+    QUrl base;
+    if (call.parser.isSet(call.options.siteUrl)) {
+        base = QUrl(call.parser.value(call.options.siteUrl), QUrl::StrictMode);
+        if (!base.isValid() || base.host().isEmpty() ||
+            (base.scheme() != QLatin1String("http") && base.scheme() != QLatin1String("https")))
+            return call.session.usageError(
+                QStringLiteral("--site-url takes an http or https address"));
+    }
 
-    const std::optional<QStringList> pages = givenPages(call);
-    if (!pages)
+    const std::optional<QStringList> given = givenPages(call);
+    if (!given)
         return kUsage;
-    return runOnPages(call.session, *pages, [&](const QString &path) {
-        const PageReport report = checkPageFile(path, *ignored, format);
-        return PageOutcome{
-            .out = report.lines, .error = report.failure, .failed = report.errorFound};
-    });
+    QElapsedTimer timer;
+    timer.start();
+    QString root;
+    const QStringList pages = pagesOf(*given, &root);
+    const SiteMap map(pages, root, base);
+    const QString reportPath = call.parser.value(call.options.report);
+    SiteRun site = checkSite(pages, map, !reportPath.isEmpty());
+
+    int code = kDone;
+    SeverityCounts counts{};
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        CheckedFile &page = site.pages[i];
+        if (!page.error.isEmpty()) {
+            code = call.session.fail(kFailed, pages[i] + QStringLiteral(": ") + page.error);
+            continue;
+        }
+        std::erase_if(page.findings,
+                      [&](const Finding &finding) { return ignored->test(size_t(finding.rule)); });
+        QByteArray lines;
+        for (const Finding &finding : page.findings) {
+            appendFinding(lines, pages[i], finding, format);
+            ++counts[size_t(finding.severity())];
+            if (finding.severity() == Severity::Error)
+                code = kFailed;
+        }
+        call.session.print(lines);
+    }
+    if (!reportPath.isEmpty()) {
+        QString error;
+        if (!writeFileSafely(reportPath,
+                             reportHtml(reportRun(reportPath, given->join(u' '), pages, site,
+                                                  map.knowsAddress())),
+                             &error))
+            code = call.session.fail(kFailed, reportPath + QStringLiteral(": ") + error);
+    }
+    if (pages.size() > 1 && !call.parser.isSet(call.options.quiet))
+        call.session.warn(summary(pages.size(), counts, timer.elapsed()) +
+                          (map.knowsAddress() ? QString() : skippedRules()));
+    return code;
 }
 
 } // namespace velko

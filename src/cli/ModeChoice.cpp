@@ -19,7 +19,10 @@ ModeRun chosenMode(const ModeCall &call) {
              options.keepPageFields.names() + listOptions,
          runUpdate},
         {options.read, listOptions, runRead},
-        {options.check, listOptions + options.format.names() + options.ignore.names(), runCheck},
+        {options.check,
+         listOptions + options.format.names() + options.ignore.names() + options.siteUrl.names() +
+             options.report.names() + options.quiet.names(),
+         runCheck},
         {options.formTemplate, {}, runFormTemplate},
     };
     const Mode *mode = nullptr;

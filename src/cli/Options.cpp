@@ -41,13 +41,20 @@ CommandLineOptions::CommandLineOptions()
                   "print, for each page, one line of JSON: {\"file\", \"encoding\", \"form\"}, the "
                   "form as importing the page leaves it"))
     , check(option("check",
-                   "check the head of each page; print a line per finding, PAGE:LINE:COLUMN: "
-                   "SEVERITY: MESSAGE [RULE]"))
+                   "check the head of each page (of each folder, every .html, .htm and .xhtml "
+                   "file under it) and the pages as a site; print a line per finding, "
+                   "PAGE:LINE:COLUMN: SEVERITY: MESSAGE [RULE]"))
     , format(option("format",
                     "print each finding as a line of JSON instead: {\"file\", \"line\", "
                     "\"column\", \"severity\", \"rule\", \"message\"}",
                     "FORMAT"))
     , ignore(option("ignore", "leave out the findings of these rules (below)", "RULES"))
+    , siteUrl(option("site-url",
+                     "with --check: the pages' site is at URL, which maps to the folder given "
+                     "(or the pages' common folder): URL/a/b.html is FOLDER/a/b.html",
+                     "URL"))
+    , report(option("report", "with --check: write an HTML report of the run to FILE", "FILE"))
+    , quiet(option("quiet", "with --check: no summary line on standard error"))
     , filesFrom(option("files-from",
                        "with --read, --check or --update --in-place: the pages named in LIST too, "
                        "one path a line (\"-\": standard input)",

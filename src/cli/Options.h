@@ -22,6 +22,9 @@ struct CommandLineOptions {
     QCommandLineOption check;
     QCommandLineOption format;
     QCommandLineOption ignore;
+    QCommandLineOption siteUrl;
+    QCommandLineOption report;
+    QCommandLineOption quiet;
     QCommandLineOption filesFrom;
     QCommandLineOption nulSeparated;
     QCommandLineOption formTemplate;
@@ -30,9 +33,9 @@ struct CommandLineOptions {
 
     // Every option, in the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {generate,  lowerCaseDc,    insert,       output, update, inPlace,
-                dryRun,    keepPageFields, read,         check,  format, ignore,
-                filesFrom, nulSeparated,   formTemplate, help,   version};
+        return {generate,       lowerCaseDc, insert,       output,       update, inPlace, dryRun,
+                keepPageFields, read,        check,        format,       ignore, siteUrl, report,
+                quiet,          filesFrom,   nulSeparated, formTemplate, help,   version};
     }
 };
 

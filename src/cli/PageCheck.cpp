@@ -1,8 +1,8 @@
 #include "cli/PageCheck.h"
 
-#include "check/PageChecker.h"
 #include "fields/FormFile.h"
-#include "files/PageFile.h"
+
+#include <QFile>
 
 namespace velko {
 
@@ -31,18 +31,9 @@ void appendJson(QByteArray &out, const QString &path, const Finding &finding) {
 
 } // namespace
 
-PageReport checkPageFile(const QString &path, const RuleSet &ignored, ReportFormat format) {
-    const PageFile page(path);
-    if (!page.error().isEmpty())
-        return {{}, false, page.error()};
-    PageReport report;
-    for (const Finding &finding : checkPage(page.bytes())) {
-        if (ignored.test(size_t(finding.rule)))
-            continue;
-        report.errorFound = report.errorFound || finding.severity() == Severity::Error;
-        (format == ReportFormat::Json ? appendJson : appendText)(report.lines, path, finding);
-    }
-    return report;
+void appendFinding(QByteArray &out, const QString &page, const Finding &finding,
+                   ReportFormat format) {
+    (format == ReportFormat::Json ? appendJson : appendText)(out, page, finding);
 }
 
 } // namespace velko

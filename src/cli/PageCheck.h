@@ -1,8 +1,8 @@
 #pragma once
 
-// velko --check on one page: its findings as the lines the command prints.
+// velko --check: the findings of a run as the lines the command prints.
 
-#include "check/CheckRules.h"
+#include "check/PageChecker.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,14 +14,8 @@ enum class ReportFormat {
     Json, // {"file", "line", "column", "severity", "rule", "message"}
 };
 
-struct PageReport {
-    QByteArray lines; // one a finding, each ending with a line break
-    bool errorFound = false;
-    QString failure; // why the page could not be read; empty when it was
-};
-
-// Checks the page at `path`; the findings of `ignored` rules are left out.
-// Messages are in English.
-PageReport checkPageFile(const QString &path, const RuleSet &ignored, ReportFormat format);
+// Appends the finding in `page` as a line (messages in English).
+void appendFinding(QByteArray &out, const QString &page, const Finding &finding,
+                   ReportFormat format);
 
 } // namespace velko

@@ -16,8 +16,8 @@ constexpr auto kSynopsis = R"(Usage: velko [PAGE]
        velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
              [--keep-page-fields]
        velko --read [PAGE...] [--files-from LIST [-0]]
-       velko --check [PAGE...] [--files-from LIST [-0]] [--format=json]
-             [--ignore RULE,...]
+       velko --check [PAGE|FOLDER...] [--files-from LIST [-0]] [--format=json]
+             [--ignore RULE,...] [--site-url URL] [--report FILE.html] [--quiet]
        velko --form-template
 
 Without a mode, opens the Velko window, with PAGE imported if given.

@@ -127,39 +127,21 @@ bool DocumentCommands::reload() {
 }
 
 void DocumentCommands::newDocument() {
-    if (!askToSaveChanges())
+    if (!askToSave(m_desktop, unsavedPart(), {}))
         return;
     m_workspace.setDocumentText(newDocumentSkeleton());
     setDocumentFile({}, {});
 }
 
 void DocumentCommands::close() {
-    if (!askToSaveChanges())
+    if (!askToSave(m_desktop, unsavedPart(), {}))
         return;
     m_workspace.setDocumentText({});
     setDocumentFile({}, {});
 }
 
-bool DocumentCommands::askToSaveChanges() {
-    if (!m_workspace.documentModified())
-        return true;
-    const Message question{
-        .title = QCoreApplication::translate("velko::DocumentCommands", "Velko"),
-        .text = QCoreApplication::translate("velko::DocumentCommands",
-                                            "The HTML document has changes that have not been "
-                                            "saved."),
-        .buttons = Buttons::SaveDiscardCancel,
-        .informativeText =
-            QCoreApplication::translate("velko::DocumentCommands", "Do you want to save them?"),
-    };
-    switch (m_desktop.showMessage(question)) {
-    case Answer::Save:
-        return save();
-    case Answer::Discard:
-        return true;
-    default:
-        return false;
-    }
+UnsavedPart DocumentCommands::unsavedPart() {
+    return {m_workspace.documentModified(), [this] { return save(); }};
 }
 
 // A file another program changed since it was read or saved is overwritten

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/UnsavedWork.h"
 #include "files/TextFile.h"
 
 #include <QFileSystemWatcher>
@@ -16,8 +17,7 @@ struct Message;
 Message missingTagsMessage();
 
 // New, Close, Save File, Save File As, Insert Tags Into File and Update Tags
-// In File, and the question every command asks before it replaces a changed
-// document.
+// In File.
 //
 // The document keeps a file name of its own, apart from the dialogs' shared
 // current file name: Save File writes only to the file the document came from
@@ -37,10 +37,9 @@ public:
     void insertTags();
     void updateTags();
 
-    // Before the document is replaced or the program ends: a changed document
-    // is saved or given up as the user answers. Returns whether the command
-    // may go on; false when the user cancelled or the save failed.
-    [[nodiscard]] bool askToSaveChanges();
+    // The document, for the question before it is replaced or dropped
+    // (askToSave): saved with Save File.
+    UnsavedPart unsavedPart();
 
     // The document, as it now stands, belongs to `path` (empty: to no file),
     // was read as `page` from the file `snapshot` describes, and counts as

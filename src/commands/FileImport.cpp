@@ -1,6 +1,7 @@
 #include "commands/FileImport.h"
 
 #include "commands/DocumentCommands.h"
+#include "commands/FormPresets.h"
 #include "import/MetaTagReader.h"
 #include "seams/CommonDialog.h"
 #include "seams/DesktopServices.h"
@@ -10,12 +11,21 @@
 
 namespace velko {
 
+void fillFormFromPage(Workspace &workspace, const QString &page) {
+    FormValue form = workspace.form();
+    clearForm(form);
+    readMetaTags(page, form);
+    workspace.setForm(form);
+    workspace.setFormModified(false);
+}
+
 FileImport::FileImport(Workspace &workspace, DesktopServices &desktop, CommonDialog &dialog,
-                       DocumentCommands &document)
+                       DocumentCommands &document, FormPresets &presets)
     : m_workspace(workspace)
     , m_desktop(desktop)
     , m_dialog(dialog)
-    , m_document(document) {}
+    , m_document(document)
+    , m_presets(presets) {}
 
 void FileImport::run() {
     const QString path =
@@ -33,15 +43,10 @@ void FileImport::importPage(const QString &path) {
 }
 
 // Asked once the page is chosen, so a cancelled dialog asks nothing, and before
-// it is read, so that saving over the very page imports what was saved. The
-// form is then cleared first, so a page that cannot be read leaves it empty.
+// it is read, so that saving over the very page imports what was saved.
 void FileImport::importFile(const QString &path) {
-    if (!m_document.askToSaveChanges())
+    if (!askToSave(m_desktop, m_document.unsavedPart(), m_presets.unsavedPart()))
         return;
-    FormValue form = m_workspace.form();
-    clearForm(form);
-    m_workspace.setForm(form);
-
     QString error;
     FileSnapshot snapshot;
     const std::optional<DecodedText> page = readTextFile(path, &error, &snapshot);
@@ -51,8 +56,7 @@ void FileImport::importFile(const QString &path) {
     }
     m_workspace.setDocumentText(page->text);
     m_document.setDocumentFile(path, *page, snapshot);
-    readMetaTags(page->text, form);
-    m_workspace.setForm(form);
+    fillFormFromPage(m_workspace, page->text);
     if (m_workspace.currentPage() == Page::GeneratedTags)
         m_workspace.selectPage(Page::General);
 }

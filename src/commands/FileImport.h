@@ -7,17 +7,23 @@ namespace velko {
 class CommonDialog;
 class DesktopServices;
 class DocumentCommands;
+class FormPresets;
 class Workspace;
+
+// The page's tags fill the cleared form, which then counts as unchanged: it
+// is what the page says.
+void fillFormFromPage(Workspace &workspace, const QString &page);
 
 // Import File: a page from disk becomes the document, and its tags fill the
 // cleared form.
 class FileImport {
 public:
     FileImport(Workspace &workspace, DesktopServices &desktop, CommonDialog &dialog,
-               DocumentCommands &document);
+               DocumentCommands &document, FormPresets &presets);
 
-    // Asks for the page, then whether to save a changed document; a cancel
-    // of the file dialog beeps, and either cancel changes nothing.
+    // Asks for the page, then whether to save a changed document and form; a
+    // cancel of the file dialog beeps, and either cancel changes nothing. A
+    // page that cannot be read leaves the document and the form as they were.
     void run();
     // Imports a page named on the command line, as if chosen in the dialog.
     void importPage(const QString &path);
@@ -29,6 +35,7 @@ private:
     DesktopServices &m_desktop;
     CommonDialog &m_dialog;
     DocumentCommands &m_document;
+    FormPresets &m_presets;
 };
 
 } // namespace velko

@@ -1,5 +1,6 @@
 #include "commands/FormPresets.h"
 
+#include "fields/ExampleRecord.h"
 #include "fields/FormFile.h"
 #include "files/TextFile.h"
 #include "seams/DesktopServices.h"
@@ -32,6 +33,27 @@ QString FormPresets::lastPath() const {
     return recent().value(0);
 }
 
+UnsavedPart FormPresets::unsavedPart() {
+    return {m_workspace.formModified(), [this] { return saveAs(); }};
+}
+
+void FormPresets::setUnchanged(const FormValue &form) {
+    m_workspace.setForm(form);
+    m_workspace.setFormModified(false);
+}
+
+void FormPresets::clear() {
+    FormValue form = m_workspace.form();
+    clearForm(form);
+    setUnchanged(form);
+}
+
+void FormPresets::fillInExamples() {
+    FormValue form = m_workspace.form();
+    velko::fillInExamples(form);
+    setUnchanged(form);
+}
+
 void FormPresets::open() {
     const QString path = m_desktop.chooseFile(
         {FileDialog::Kind::Open, QCoreApplication::translate("velko::FormPresets", "Open Form"),
@@ -40,14 +62,20 @@ void FormPresets::open() {
         m_desktop.beep();
         return;
     }
-    load(path);
+    // Asked before the file is read, so that saving over the very file opens
+    // what was saved.
+    if (askToSave(m_desktop, {}, unsavedPart()))
+        load(path);
 }
 
+// A file that is gone replaces nothing, so it needs no question.
 void FormPresets::openRecent(const QString &path) {
     if (!QFileInfo::exists(path)) {
         QStringList paths = recent();
         paths.removeAll(path);
         m_recent.setRecentForms(paths);
+    } else if (!askToSave(m_desktop, {}, unsavedPart())) {
+        return;
     }
     load(path);
 }
@@ -68,25 +96,27 @@ void FormPresets::load(const QString &path) {
     }
     // The spare slot is no key of the file; clearing the form keeps it too.
     (*form)[Field::Spare] = m_workspace.form()[Field::Spare];
-    m_workspace.setForm(*form);
+    setUnchanged(*form);
     m_workspace.selectPage(Page::General);
     remember(path);
 }
 
-void FormPresets::saveAs() {
+bool FormPresets::saveAs() {
     const QString path = m_desktop.chooseFile(
         {FileDialog::Kind::Save, QCoreApplication::translate("velko::FormPresets", "Save Form As"),
          lastPath(), FileDialog::Filter::FormFile});
     if (path.isEmpty()) {
         m_desktop.beep();
-        return;
+        return false;
     }
     QString error;
     if (!writeFileSafely(path, formFileText(m_workspace.form()) + '\n', &error)) {
         m_desktop.showMessage(generalError(path + QStringLiteral(": ") + error));
-        return;
+        return false;
     }
+    m_workspace.setFormModified(false);
     remember(path);
+    return true;
 }
 
 void FormPresets::remember(const QString &path) {

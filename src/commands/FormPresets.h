@@ -1,5 +1,8 @@
 #pragma once
 
+#include "commands/UnsavedWork.h"
+#include "fields/FormValue.h"
+
 #include <QStringList>
 
 namespace velko {
@@ -8,24 +11,34 @@ class DesktopServices;
 class RecentFormStore;
 class Workspace;
 
-// Open Form, Save Form As and Recent Forms: the whole form as a form file,
-// the same file the command line reads, so that a preset made in the window
-// drives a build script and the other way round.
+// The Form menu's commands: Clear and Fill In Examples, and Open Form, Save
+// Form As and Recent Forms, which keep the whole form as a form file, the
+// same file the command line reads, so that a preset made in the window
+// drives a build script and the other way round. Each leaves the form
+// counting as unchanged.
 class FormPresets {
 public:
     static constexpr int kRecentCount = 5;
 
     FormPresets(Workspace &workspace, DesktopServices &desktop, RecentFormStore &recent);
 
-    // Asks for a form file and opens it; a cancel beeps and changes nothing.
+    void clear();
+    void fillInExamples();
+    // Asks for a form file, then whether to save a changed form, and opens
+    // it; a cancel of the dialog beeps, and either cancel changes nothing.
     void open();
-    // Asks for a name and writes every control's value there.
-    void saveAs();
-    // Opens a file of the Recent Forms list; a file that is gone leaves the
-    // list.
+    // Asks for a name and writes every control's value there. Returns whether
+    // the form was saved.
+    bool saveAs();
+    // Opens a file of the Recent Forms list, asking first as open() does; a
+    // file that is gone leaves the list.
     void openRecent(const QString &path);
     // Newest first.
     QStringList recent() const;
+
+    // The form, for the question before it is replaced or dropped
+    // (askToSave): saved with Save Form As.
+    UnsavedPart unsavedPart();
 
 private:
     // Replaces the whole form with the file's, as importing does: cleared,
@@ -34,6 +47,7 @@ private:
     void load(const QString &path);
     void remember(const QString &path);
     QString lastPath() const;
+    void setUnchanged(const FormValue &form);
 
     Workspace &m_workspace;
     DesktopServices &m_desktop;

@@ -1,7 +1,8 @@
 #include "commands/WebImport.h"
 
 #include "commands/DocumentCommands.h"
-#include "import/MetaTagReader.h"
+#include "commands/FileImport.h"
+#include "commands/FormPresets.h"
 #include "net/WebFetcher.h"
 #include "seams/DesktopServices.h"
 #include "seams/Workspace.h"
@@ -13,10 +14,11 @@ QString scratchPagePath(const QString &dataFolder) {
 }
 
 WebImport::WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
-                     WebFetcher &fetcher, const QString &dataFolder)
+                     FormPresets &presets, WebFetcher &fetcher, const QString &dataFolder)
     : m_workspace(workspace)
     , m_desktop(desktop)
     , m_document(document)
+    , m_presets(presets)
     , m_fetcher(fetcher)
     , m_scratchPage(scratchPagePath(dataFolder)) {}
 
@@ -26,13 +28,14 @@ bool WebImport::run(const QString &url) {
     if (fetched.cancelled)
         return false;
     if (!fetched.succeeded()) {
-        m_desktop.showMessage(generalError(url + QStringLiteral(": ") + fetched.error));
+        m_desktop.showMessage(
+            generalError(url + QStringLiteral(": ") + fetched.detail, fetched.error));
         return true;
     }
     // Asked once the page has arrived: a fetch that fails or is cancelled
     // replaces nothing and needs no question. Asked before output.txt is
     // written, so that a cancel changes nothing at all.
-    if (!m_document.askToSaveChanges())
+    if (!askToSave(m_desktop, m_document.unsavedPart(), m_presets.unsavedPart()))
         return false;
     if (!fetched.body.endsWith('\n') && !fetched.body.endsWith('\r'))
         fetched.body.append("\r\n");
@@ -42,16 +45,12 @@ bool WebImport::run(const QString &url) {
         return true;
     }
 
-    FormValue form = m_workspace.form();
-    clearForm(form);
-    m_workspace.setForm(form);
     // What output.txt now holds, decoded by the text-file rule.
     const DecodedText page = decodeText(fetched.body, fetched.charset);
     m_workspace.setDocumentText(page.text);
     // A fetched page has no file of its own: Save File asks where to save it.
     m_document.setDocumentFile({}, page);
-    readMetaTags(page.text, form);
-    m_workspace.setForm(form);
+    fillFormFromPage(m_workspace, page.text);
     return true;
 }
 

@@ -6,6 +6,7 @@ namespace velko {
 
 class DesktopServices;
 class DocumentCommands;
+class FormPresets;
 class WebFetcher;
 class Workspace;
 
@@ -15,18 +16,19 @@ class Workspace;
 class WebImport {
 public:
     WebImport(Workspace &workspace, DesktopServices &desktop, DocumentCommands &document,
-              WebFetcher &fetcher, const QString &dataFolder);
+              FormPresets &presets, WebFetcher &fetcher, const QString &dataFolder);
 
-    // A failed fetch leaves the form and the document as they were. Returns
-    // false when the import was stopped, without a word: the fetch was
-    // cancelled, or the user kept a changed document. The dialog that starts
-    // it is modal and offers Cancel while it waits.
+    // A failed fetch leaves the form and the document as they were, and says
+    // why. Returns false when the import was stopped, without a word: the
+    // fetch was cancelled, or the user kept a changed document or form. The
+    // dialog that starts it is modal and offers Cancel while it waits.
     [[nodiscard]] bool run(const QString &url);
 
 private:
     Workspace &m_workspace;
     DesktopServices &m_desktop;
     DocumentCommands &m_document;
+    FormPresets &m_presets;
     WebFetcher &m_fetcher;
     QString m_scratchPage;
 };

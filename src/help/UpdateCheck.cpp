@@ -93,15 +93,17 @@ void UpdateCheck::run() {
     const FetchResult fetched = m_fetcher.fetch(versionFile);
     // An error status is an answer of sorts: the server is there, the file is not.
     if (!fetched.succeeded() && fetched.status < 400) {
-        m_desktop.showMessage(
-            generalError(versionFile.toString() + QStringLiteral(": ") + fetched.error));
+        m_desktop.showMessage(generalError(
+            versionFile.toString() + QStringLiteral(": ") + fetched.detail, fetched.error));
         return;
     }
     switch (fetched.succeeded() ? comparePublishedVersion(fetched.body, m_currentVersion)
                                 : PublishedVersion::Unknown) {
     case PublishedVersion::Unknown:
-        m_desktop.showMessage({title(), QCoreApplication::translate(
-                                            "velko::UpdateCheck", "Unable to connect to server.")});
+        m_desktop.showMessage({.title = title(),
+                               .text = QCoreApplication::translate("velko::UpdateCheck",
+                                                                   "Unable to connect to server."),
+                               .informativeText = fetched.error});
         return;
     case PublishedVersion::Current:
         m_desktop.showMessage(

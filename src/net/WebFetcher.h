@@ -2,23 +2,32 @@
 
 #include <QByteArray>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
-
-class QNetworkReply;
 
 namespace velko {
 
 struct FetchResult {
     QByteArray body;
     QByteArray charset;     // the one the Content-Type header names, if any
-    QString error;          // empty when the page arrived
+    QString error;          // why it failed, in a few words; empty when the page arrived
+    QString detail;         // the network's own account of the failure
     int status = 0;         // the HTTP status of the answer, 0 when none came
     bool cancelled = false; // failed because cancel() stopped it
 
     bool succeeded() const { return error.isEmpty(); }
 };
+
+// Why a reply failed, in a few words: "Connection refused", "Host not found",
+// "404 Not Found" (an error status with its standard name), or else Qt's own
+// words.
+QString failureReason(const QNetworkReply &reply);
+// The same for a failure of this kind; empty for one that Qt words.
+QString failureReason(QNetworkReply::NetworkError error);
+// "Timed out after 60 s"
+QString timeoutReason(int seconds);
 
 // While a fetch waits, windows keep painting. Input waits too, or, for a modal
 // dialog whose Cancel stops the fetch, is taken.

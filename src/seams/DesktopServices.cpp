@@ -4,10 +4,10 @@
 
 namespace velko {
 
-Message generalError(const QString &cause) {
+Message generalError(const QString &cause, const QString &reason) {
     return {QCoreApplication::translate("velko::DesktopServices", "Error"),
             QCoreApplication::translate("velko::DesktopServices", "An error has occurred!"),
-            Buttons::Ok, cause};
+            Buttons::Ok, cause, reason};
 }
 
 } // namespace velko

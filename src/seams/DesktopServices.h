@@ -69,7 +69,8 @@ public:
 };
 
 // "An error has occurred!": how every command reports a failure it did not
-// foresee. The cause, usually the system's error text, goes under details.
-Message generalError(const QString &cause = {});
+// foresee. The cause, usually the system's error text, goes under details; a
+// short reason, when there is one, is shown under the text.
+Message generalError(const QString &cause = {}, const QString &reason = {});
 
 } // namespace velko

@@ -17,6 +17,8 @@ QSettings store() {
 }
 
 const QString kRecentFormsKey = QStringLiteral("forms/recent");
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kWebImagesKey = QStringLiteral("preview/loadWebImages");
 
 constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
 
@@ -58,12 +60,28 @@ Settings readSettings() {
     return settings;
 }
 
-QStringList SettingsRecentForms::recentForms() const {
+QStringList SettingsWindowStore::recentForms() const {
     return store().value(kRecentFormsKey).toStringList();
 }
 
-void SettingsRecentForms::setRecentForms(const QStringList &paths) {
+void SettingsWindowStore::setRecentForms(const QStringList &paths) {
     store().setValue(kRecentFormsKey, paths);
+}
+
+QByteArray SettingsWindowStore::windowGeometry() const {
+    return store().value(kGeometryKey).toByteArray();
+}
+
+void SettingsWindowStore::setWindowGeometry(const QByteArray &geometry) {
+    store().setValue(kGeometryKey, geometry);
+}
+
+bool SettingsWindowStore::loadsWebImages() const {
+    return store().value(kWebImagesKey, false).toBool();
+}
+
+void SettingsWindowStore::setLoadsWebImages(bool loads) {
+    store().setValue(kWebImagesKey, loads);
 }
 
 } // namespace velko

@@ -4,6 +4,7 @@
 // files, and its own version: read once when the window starts and handed to
 // what needs them, so that nothing else reads a setting behind its caller's back.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -43,21 +44,42 @@ public:
     virtual void setRecentForms(const QStringList &paths) = 0;
 };
 
+// What the window keeps between runs besides: its size and place (as
+// QWidget::saveGeometry gives them; empty: none kept yet), and whether the
+// social card fetches its picture from the web without being asked.
+class WindowStore : public RecentFormStore {
+public:
+    virtual QByteArray windowGeometry() const = 0;
+    virtual void setWindowGeometry(const QByteArray &geometry) = 0;
+    virtual bool loadsWebImages() const = 0; // false unless set
+    virtual void setLoadsWebImages(bool loads) = 0;
+};
+
 // Kept in the user's settings.
-class SettingsRecentForms final : public RecentFormStore {
+class SettingsWindowStore final : public WindowStore {
 public:
     QStringList recentForms() const override;
     void setRecentForms(const QStringList &paths) override;
+    QByteArray windowGeometry() const override;
+    void setWindowGeometry(const QByteArray &geometry) override;
+    bool loadsWebImages() const override;
+    void setLoadsWebImages(bool loads) override;
 };
 
 // Kept for this run only, for tests and benchmarks.
-class MemoryRecentForms final : public RecentFormStore {
+class MemoryWindowStore final : public WindowStore {
 public:
     QStringList recentForms() const override { return m_paths; }
     void setRecentForms(const QStringList &paths) override { m_paths = paths; }
+    QByteArray windowGeometry() const override { return m_geometry; }
+    void setWindowGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
+    bool loadsWebImages() const override { return m_loadsWebImages; }
+    void setLoadsWebImages(bool loads) override { m_loadsWebImages = loads; }
 
 private:
     QStringList m_paths;
+    QByteArray m_geometry;
+    bool m_loadsWebImages = false;
 };
 
 } // namespace velko

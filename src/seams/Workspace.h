@@ -18,7 +18,13 @@ public:
     virtual ~Workspace() = default;
 
     virtual FormValue form() const = 0;
+    // Replaces the form's values; whether it counts as changed stays as it was.
     virtual void setForm(const FormValue &form) = 0;
+    // Whether a control was edited since the form was last marked unchanged:
+    // at the start, and by Clear, Fill In Examples, Open Form, Save Form As and
+    // the imports.
+    virtual bool formModified() const = 0;
+    virtual void setFormModified(bool modified) = 0;
 
     virtual QString documentText() const = 0; // CR LF line breaks
     // Replaces the document, which then counts as changed until it is marked

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace velko {
@@ -187,6 +188,7 @@ FormValue FormControls::read() const {
 }
 
 void FormControls::write(const FormValue &form) {
+    const QScopedValueRollback writing(m_writing, true);
     for (int i = 0; i < kFieldCount; ++i) {
         if (m_areas[i])
             m_areas[i]->setText(form[Field(i)]);
@@ -210,6 +212,13 @@ void FormControls::onChange(QObject *context, const std::function<void()> &chang
         QObject::connect(list, &QComboBox::currentTextChanged, context, changed);
     for (QCheckBox *box : m_checks)
         QObject::connect(box, &QCheckBox::toggled, context, changed);
+}
+
+void FormControls::onEdit(QObject *context, const std::function<void()> &edited) const {
+    onChange(context, [this, edited] {
+        if (!m_writing)
+            edited();
+    });
 }
 
 QWidget *FormControls::firstControl(Page page) const {

@@ -32,6 +32,8 @@ public:
 
     // Calls `changed` after each change of any control, by the user or by write().
     void onChange(QObject *context, const std::function<void()> &changed) const;
+    // Calls `edited` after each change made in a control, not by write().
+    void onEdit(QObject *context, const std::function<void()> &edited) const;
 
 private:
     QWidget *buildControl(Control control, QWidget *page);
@@ -42,6 +44,7 @@ private:
     std::array<TextArea *, kFieldCount> m_areas{};  // multi-line fields
     std::array<ChoiceList *, kListCount> m_lists{};
     std::array<QCheckBox *, kCheckCount> m_checks{};
+    bool m_writing = false; // while write() sets the controls
 };
 
 } // namespace velko

@@ -3,7 +3,6 @@
 #include "check/PagePlaces.h"
 #include "document/MenuRules.h"
 #include "document/SiteUpdate.h"
-#include "fields/ExampleRecord.h"
 #include "help/HelpLinks.h"
 #include "import/UrlHistory.h"
 #include "seams/DesktopServices.h"
@@ -37,19 +36,20 @@ constexpr QSize kClientSize(359, 427);
 
 } // namespace
 
-MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings,
-                       RecentFormStore &recentForms, QWidget *parent)
+MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, WindowStore &store,
+                       QWidget *parent)
     : QMainWindow(parent)
     , m_desktop(desktop)
     , m_settings(settings)
+    , m_store(store)
     , m_dialog(desktop)
     , m_document(*this, desktop, m_dialog)
     , m_export(*this, desktop, m_dialog)
     , m_fetcher(settings.fetchTimeoutSeconds)
-    , m_fileImport(*this, desktop, m_dialog, m_document)
-    , m_webImport(*this, desktop, m_document, m_fetcher, settings.dataFolder)
-    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost)
-    , m_presets(*this, desktop, recentForms) {
+    , m_presets(*this, desktop, store)
+    , m_fileImport(*this, desktop, m_dialog, m_document, m_presets)
+    , m_webImport(*this, desktop, m_document, m_presets, m_fetcher, settings.dataFolder)
+    , m_updateCheck(desktop, m_fetcher, settings.currentVersion, settings.makerHost) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -59,11 +59,12 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings,
     qApp->installEventFilter(this);
 
     selectPage(Page::General);
-    clearFormFields();
+    m_presets.clear();
     m_document.newDocument();
-    // Wide enough for every tab's caption.
+    // Wide enough for every tab's caption, unless the last run left it otherwise.
     const int width = qMax(kClientSize.width(), m_tabs->tabBar()->sizeHint().width() + 4);
     resize(width, kClientSize.height() + menuBar()->sizeHint().height());
+    restoreGeometry(store.windowGeometry());
 }
 
 MainWindow::~MainWindow() = default;
@@ -85,6 +86,7 @@ void MainWindow::buildPages() {
     fieldPages[int(Page::WebTags) - 1] = buildWebTagsPage(fieldPages[int(Page::WebTags) - 1]);
     m_form = std::make_unique<FormControls>(fieldPages, this);
     m_form->onChange(this, [this] { m_previews->formChanged(); });
+    m_form->onEdit(this, [this] { m_formModified = true; });
 
     auto makeArea = [this](Page page, const char *name, QPlainTextEdit::LineWrapMode wrap) {
         auto *area = new TextArea;
@@ -117,8 +119,8 @@ void MainWindow::buildPages() {
 QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
     auto *content = new QWidget;
     auto *fields = new QWidget(content);
-    m_previews =
-        new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, content);
+    m_previews = new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, m_store,
+                                 content);
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(fields);
     contentLayout->addWidget(m_previews);
@@ -145,8 +147,8 @@ void MainWindow::connectMenus() {
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     };
     connect(m_menu.fileExit, &QAction::triggered, this, &QWidget::close);
-    onTrigger(m_menu.formFill, &MainWindow::fillInExamples);
-    onTrigger(m_menu.formClearAll, &MainWindow::clearFormFields);
+    onTrigger(m_menu.formFill, [this] { m_presets.fillInExamples(); });
+    onTrigger(m_menu.formClearAll, [this] { m_presets.clear(); });
     onTrigger(m_menu.tagsGenerate, &MainWindow::generateTags);
     onTrigger(m_menu.tagsCheck, &MainWindow::checkPage);
     onTrigger(m_menu.formOpen, [this] { m_presets.open(); });
@@ -379,8 +381,9 @@ void MainWindow::openWebPage() {
                 bool wentOn = true;
                 run([this, url, &wentOn] { wentOn = m_webImport.run(url); });
                 if (!wentOn)
-                    return PageOutcome::Stopped;
-                return isFormEmpty(form()) ? PageOutcome::NothingRead : PageOutcome::FormFilled;
+                    return WebImportOutcome::Stopped;
+                return isFormEmpty(form()) ? WebImportOutcome::NothingRead
+                                           : WebImportOutcome::FormFilled;
             },
             this);
     m_webDialog->showModal();
@@ -408,10 +411,11 @@ void MainWindow::updateTagsInFiles() {
     m_siteDialog->show();
 }
 
-// Exit and the close box. The address history is saved when the program
-// ends, too. Closing while pages are being written asks first, but the writing
-// stops only once the window surely closes, the pages in hand finished; a
-// search for pages or a preview writes nothing and just stops.
+// Exit and the close box, which ask about a changed document and form. The
+// window's size and place are kept, and the address history is saved.
+// Closing while pages are being written asks first, but the writing stops
+// only once the window surely closes, the pages in hand finished; a search
+// for pages or a preview writes nothing and just stops.
 void MainWindow::closeEvent(QCloseEvent *event) {
     if (m_siteDialog && m_siteDialog->isWriting() &&
         m_desktop.showMessage({tr("Update Tags In Files"),
@@ -421,11 +425,14 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         return;
     }
     bool mayClose = false; // a failure while saving keeps the window
-    run([this, &mayClose] { mayClose = m_document.askToSaveChanges(); });
+    run([this, &mayClose] {
+        mayClose = askToSave(m_desktop, m_document.unsavedPart(), m_presets.unsavedPart());
+    });
     if (!mayClose) {
         event->ignore();
         return;
     }
+    m_store.setWindowGeometry(saveGeometry());
     if (m_siteDialog) {
         m_siteDialog->stop();
         m_siteDialog->close();
@@ -433,18 +440,6 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     if (m_webDialog)
         m_webDialog->unload();
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::fillInExamples() {
-    FormValue value = form();
-    velko::fillInExamples(value);
-    setForm(value);
-}
-
-void MainWindow::clearFormFields() {
-    FormValue value = form();
-    clearForm(value);
-    setForm(value);
 }
 
 } // namespace velko

@@ -37,13 +37,17 @@ class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
-    // The Recent Forms list is kept in `recentForms`.
-    MainWindow(DesktopServices &desktop, const Settings &settings, RecentFormStore &recentForms,
+    // The Recent Forms list, the window's size and place and the social
+    // card's setting are kept in `store`; the window takes its size and place
+    // from there as it is built, and keeps them there when it closes.
+    MainWindow(DesktopServices &desktop, const Settings &settings, WindowStore &store,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
     FormValue form() const override;
     void setForm(const FormValue &form) override;
+    bool formModified() const override { return m_formModified; }
+    void setFormModified(bool modified) override { m_formModified = modified; }
     QString documentText() const override;
     void setDocumentText(const QString &text) override;
     bool documentModified() const override;
@@ -89,21 +93,20 @@ private:
     // Check Page: the document's findings in the list below it.
     void checkPage();
     void goToFinding(qsizetype line, qsizetype column);
-    void fillInExamples();
     void openWebPage();
     void updateTagsInFiles();
-    void clearFormFields();
 
     DesktopServices &m_desktop;
     Settings m_settings;
+    WindowStore &m_store;
     CommonDialog m_dialog;
     DocumentCommands m_document;
     ExportCommands m_export;
     WebFetcher m_fetcher;
+    FormPresets m_presets;
     FileImport m_fileImport;
     WebImport m_webImport;
     UpdateCheck m_updateCheck;
-    FormPresets m_presets;
     MainMenu m_menu;
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;
@@ -114,6 +117,7 @@ private:
     QPointer<SiteUpdateDialog> m_siteDialog; // while Update Tags In Files is open
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
+    bool m_formModified = false;
 };
 
 } // namespace velko

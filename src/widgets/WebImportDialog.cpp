@@ -51,7 +51,7 @@ bool isWebAddress(const QString &url) {
 
 WebImportDialog::WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher,
                                  const QString &historyPath,
-                                 std::function<PageOutcome(const QString &url)> importPage,
+                                 std::function<WebImportOutcome(const QString &url)> importPage,
                                  QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
@@ -179,8 +179,8 @@ void WebImportDialog::onOk() {
     setConnecting(true);
     m_status->setText(tr("Connecting..."));
     pause();
-    const PageOutcome outcome = m_connecting ? m_importPage(url) : PageOutcome::Stopped;
-    if (outcome == PageOutcome::Stopped) {
+    const WebImportOutcome outcome = m_connecting ? m_importPage(url) : WebImportOutcome::Stopped;
+    if (outcome == WebImportOutcome::Stopped) {
         stop();
         return;
     }
@@ -195,7 +195,7 @@ void WebImportDialog::onOk() {
     hide();
     if (m_url->currentText().isEmpty())
         return;
-    if (outcome == PageOutcome::NothingRead) {
+    if (outcome == WebImportOutcome::NothingRead) {
         m_desktop.showMessage(translated(kUnableToRetrieve));
         m_status->clear();
         // Shown again for another try, without blocking the main window; after

@@ -13,7 +13,7 @@ class DesktopServices;
 class WebFetcher;
 
 // What the main window's web import made of an address.
-enum class PageOutcome {
+enum class WebImportOutcome {
     FormFilled,
     NothingRead, // the form is empty: the fetch failed or found no tags
     Stopped,     // cancelled, or the user kept a changed document
@@ -31,7 +31,8 @@ public:
     // `importPage` imports the page of an address. `historyPath`: where the
     // address history is kept.
     WebImportDialog(DesktopServices &desktop, WebFetcher &fetcher, const QString &historyPath,
-                    std::function<PageOutcome(const QString &url)> importPage, QWidget *parent);
+                    std::function<WebImportOutcome(const QString &url)> importPage,
+                    QWidget *parent);
 
     // Shows the dialog modally, or brings it to the front when it is on
     // screen already.
@@ -56,7 +57,7 @@ private:
     DesktopServices &m_desktop;
     WebFetcher &m_fetcher;
     QString m_historyPath;
-    std::function<PageOutcome(const QString &url)> m_importPage;
+    std::function<WebImportOutcome(const QString &url)> m_importPage;
     ChoiceList *m_url = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_ok = nullptr;

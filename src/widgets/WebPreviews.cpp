@@ -1,9 +1,11 @@
 #include "widgets/WebPreviews.h"
 
+#include "seams/Settings.h"
 #include "tags/WebPreview.h"
 #include "widgets/SearchResultView.h"
 #include "widgets/SocialCardView.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
@@ -27,7 +29,8 @@ void showMeasure(QLabel *label, const Measure &measure) {
 
 } // namespace
 
-WebPreviews::WebPreviews(std::function<FormValue()> form, int fetchTimeoutSeconds, QWidget *parent)
+WebPreviews::WebPreviews(std::function<FormValue()> form, int fetchTimeoutSeconds,
+                         WindowStore &store, QWidget *parent)
     : QWidget(parent)
     , m_form(std::move(form)) {
     auto *search = new QGroupBox(tr("Search result"), this);
@@ -42,11 +45,24 @@ WebPreviews::WebPreviews(std::function<FormValue()> form, int fetchTimeoutSecond
     searchLayout->addWidget(m_descriptionCounter);
 
     auto *social = new QGroupBox(tr("Social card"), this);
-    m_card = new SocialCardView(fetchTimeoutSeconds, social);
+    m_card = new SocialCardView(fetchTimeoutSeconds, isPublicAddress, social);
     m_card->setObjectName(QStringLiteral("picSocialCard"));
     m_card->setAccessibleName(social->title());
+    m_card->setLoadsFromWeb(store.loadsWebImages());
+    auto *fromWeb = new QCheckBox(tr("Load preview images from the web"), social);
+    fromWeb->setObjectName(QStringLiteral("chkLoadWebImages"));
+    fromWeb->setAccessibleName(fromWeb->text());
+    fromWeb->setToolTip(tr("Fetch the card's picture as soon as og:image names one on the web, "
+                           "without Load Image; never from a local or private address"));
+    fromWeb->setAccessibleDescription(fromWeb->toolTip());
+    fromWeb->setChecked(store.loadsWebImages());
+    connect(fromWeb, &QCheckBox::toggled, this, [this, &store](bool loads) {
+        store.setLoadsWebImages(loads);
+        m_card->setLoadsFromWeb(loads);
+    });
     auto *socialLayout = new QVBoxLayout(social);
     socialLayout->addWidget(m_card);
+    socialLayout->addWidget(fromWeb);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

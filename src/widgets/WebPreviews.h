@@ -11,6 +11,7 @@ namespace velko {
 
 class SearchResultView;
 class SocialCardView;
+class WindowStore;
 
 // The previews under the Web Tags page's fields: the search result with its
 // two counters, and the social card. They follow the form: each change marks
@@ -21,8 +22,10 @@ class WebPreviews : public QWidget {
 
 public:
     // `form` gives the form as it is now; `fetchTimeoutSeconds` bounds the
-    // fetch of a picture on the web.
-    WebPreviews(std::function<FormValue()> form, int fetchTimeoutSeconds,
+    // fetch of a picture on the web. Under the card, "Load preview images
+    // from the web" sets whether it fetches its picture unasked, kept in
+    // `store`.
+    WebPreviews(std::function<FormValue()> form, int fetchTimeoutSeconds, WindowStore &store,
                 QWidget *parent = nullptr);
 
     void formChanged();

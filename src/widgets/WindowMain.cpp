@@ -37,8 +37,8 @@ extern "C" Q_DECL_EXPORT int velkoRunWindow(int argc, char *argv[]) {
     const velko::Translations translations; // before the window builds its texts
 
     velko::QtDesktopServices desktop;
-    velko::SettingsRecentForms recentForms;
-    velko::MainWindow window(desktop, velko::readSettings(), recentForms);
+    velko::SettingsWindowStore store;
+    velko::MainWindow window(desktop, velko::readSettings(), store);
     desktop.setOwner(&window);
     window.show();
     // "velko PAGE", as from a file manager's Open With: the page is imported.

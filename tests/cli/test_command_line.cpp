@@ -1,6 +1,7 @@
 #include "support/TestFiles.h"
 #include "support/TestForms.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -71,6 +72,10 @@ void TestCommandLine::initTestCase() {
     test::writeBytes(path("titled.html"), "<head><title>Old</title>\n");
     test::writeBytes(path("current.html"), "<head><title>Home</title>\n");
     test::writeBytes(path("nohead.html"), "<body>\n");
+    for (const char *folder : {"site/b", "site/.hidden"})
+        QDir(m_dir.path()).mkpath(folder);
+    for (const char *page : {"site/b/c.xhtml", "site/a.htm", "site/.hidden/d.html"})
+        test::writeBytes(path(page), "<html><head><title>Boats</title>\n");
     const QByteArray readLine = R"({"file":"a","encoding":"UTF-8","form":{}})"
                                 "\n";
     test::writeBytes(path("lines.json"), readLine + readLine);
@@ -142,12 +147,37 @@ void TestCommandLine::commands_data() {
         QFile::encodeName(lf) + ":1:1: warning: The head has no viewport meta tag; phones show "
                                 "the page zoomed out. [viewport-missing]\n",
         "", QFile::encodeName(lf) + "\n");
-    row("check, JSON lines", {"--check", "--format=json", path("nohead.html")}, 1,
+    row("check, JSON lines",
+        {"--check", "--format=json", "--ignore=charset-missing,description-missing",
+         "--ignore=viewport-missing,title-missing", path("nohead.html")},
+        0,
         R"({"file":")" + QFile::encodeName(path("nohead.html")) +
-            R"(","line":1,"column":1,"severity":"error","rule":"head-missing",)"
-            R"("message":"The page has no head tag."})"
+            R"(","line":1,"column":1,"severity":"note","rule":"head-implied",)"
+            R"("message":"The page has no head tag; add <head> after <html> for Velko to put )"
+            R"(tags in."})"
             "\n",
         "");
+    // A folder: its pages in path order, hidden ones left out, as a site; then
+    // the summary.
+    const QString ignored = "--ignore=charset-missing,description-missing,viewport-missing";
+    row("check, a folder", {"--check", ignored, path("site")}, 0,
+        QFile::encodeName(path("site/a.htm")) +
+            ":1:1: note: The html tag has no lang attribute. [lang-missing]\n" +
+            QFile::encodeName(path("site/a.htm")) +
+            ":1:13: warning: 1 other indexable pages have this title, the first " +
+            QFile::encodeName(path("site/b/c.xhtml")) + ". [title-shared]\n" +
+            QFile::encodeName(path("site/b/c.xhtml")) +
+            ":1:1: note: The html tag has no lang attribute. [lang-missing]\n" +
+            QFile::encodeName(path("site/b/c.xhtml")) +
+            ":1:13: warning: 1 other indexable pages have this title, the first " +
+            QFile::encodeName(path("site/a.htm")) + ". [title-shared]\n",
+        "velko: 2 pages, 4 findings (0 errors, 2 warnings, 2 notes) in ");
+    row("check, a folder, quiet",
+        {"--check", ignored, "--ignore=lang-missing,title-shared", "--quiet", path("site"),
+         "--site-url", "https://example.org/"},
+        0, {}, "");
+    row("check, not a site address", {"--check", "--site-url", "example.org", lf}, 2, {},
+        "velko: --site-url takes an http or https address");
     row("check, a page missing",
         {"--check", "--ignore=viewport-missing,title-missing,charset-missing,description-missing",
          path("gone.html"), lf},

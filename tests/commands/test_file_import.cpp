@@ -24,7 +24,8 @@ private Q_SLOTS:
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
     // The page's tags fill the cleared form, and "Generated Tags" gives way to
-    // "General Tags"; a cancel beeps and changes nothing.
+    // "General Tags"; a cancel beeps and a page that cannot be read changes
+    // nothing.
     void importThenCancel() {
         const QString path = m_dir.filePath("page.html");
         test::writeBytes(path,
@@ -46,8 +47,10 @@ private Q_SLOTS:
         import(path);
         QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
 
+        const FormValue before = d().window().form();
         d().window().importPage(m_dir.filePath("missing.html")); // as "velko PAGE" does
         QVERIFY(d().desktop().messages.last().details.contains("missing.html"));
+        QCOMPARE(d().window().form(), before); // a failed import leaves the form alone
     }
 
     // Each page reads right and is saved back byte for byte, and a character
@@ -148,6 +151,7 @@ private Q_SLOTS:
         TRIGGER(d(), "mnuTagsInsert");
         d().desktop().fileChoices << m_dir.filePath("round.html");
         TRIGGER(d(), "mnuFileSaveAs");
+        d().desktop().answers << Answer::Discard; // the boxes changed the form
         import(m_dir.filePath("round.html"));
         const FormValue after = d().window().form();
         // The slots keep the raw values.

@@ -122,12 +122,12 @@ void TestFormPresets::recentForms() {
     QCOMPARE(d().window().form(), before);
     QCOMPARE(d().desktop().messages.size(), 1);
     QCOMPARE(d().desktop().messages.first().text, path("5.json") + ": No such file or directory");
-    QCOMPARE(d().recentForms().recentForms(),
+    QCOMPARE(d().store().recentForms(),
              QStringList({path("2.json"), path("6.json"), path("4.json"), path("a&b.json")}));
 
     recentItems();
     d().action("mnuFormRecent3")->trigger(); // 4.json: it moves to the top
-    QCOMPARE(d().recentForms().recentForms().first(), path("4.json"));
+    QCOMPARE(d().store().recentForms().first(), path("4.json"));
 }
 
 QTEST_MAIN(TestFormPresets)

@@ -84,34 +84,46 @@ private Q_SLOTS:
 
     void failedFetches_data() {
         QTest::addColumn<HttpAnswer>("answer");
-        QTest::newRow("500 with a page") << test::httpAnswer(500, "<title>oops</title>");
-        QTest::newRow("no answer, past the time-out") << HttpAnswer{{}, true};
-        QTest::newRow("a dripping body, past the time-out") << HttpAnswer{kPromise, true};
-        QTest::newRow("200 MB promised") << HttpAnswer{kPromise};
-        QTest::newRow("closed in the middle of the body")
-            << HttpAnswer{"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n<html>"};
-        QTest::newRow("bytes that are not HTTP")
-            << HttpAnswer{QByteArray("\0\1garbage\r\n\r\n", 13)};
-        QTest::newRow("redirect to a file")
-            << test::httpAnswer(302, {}, "Location: file:///etc/passwd\r\n");
-        QTest::newRow("redirect loop") << test::httpAnswer(302, {}, "Location: /bad\r\n");
-        QTest::newRow("refused connection") << HttpAnswer{};
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char *name, const HttpAnswer &answer, const char *reason) {
+            QTest::newRow(name) << answer << QString(reason);
+        };
+        row("500 with a page", test::httpAnswer(500, "<title>oops</title>"),
+            "500 Internal Server Error");
+        row("404", test::httpAnswer(404, "<title>gone</title>"), "404 Not Found");
+        row("no answer, past the time-out", {{}, true}, "Timed out after 2 s");
+        row("200 MB promised", {kPromise}, "Larger than 100 MB");
+        row("closed in the middle of the body",
+            {"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n<html>"},
+            "Connection closed by the server");
+        row("bytes that are not HTTP", {QByteArray("\0\1garbage\r\n\r\n", 13)},
+            "Connection closed by the server");
+        row("redirect to a file", test::httpAnswer(302, {}, "Location: file:///etc/passwd\r\n"),
+            "Not an http or https address");
+        row("redirect loop", test::httpAnswer(302, {}, "Location: /bad\r\n"), "Too many redirects");
+        row("refused connection", {}, "Connection refused");
+        row("unknown host", {}, "Host not found");
     }
-    // A failed fetch says why and leaves the form and the document alone.
+    // A failed fetch says why in so many words and leaves the form and the
+    // document alone.
     void failedFetches() {
         QFETCH(HttpAnswer, answer);
+        QFETCH(QString, reason);
         m_server->answer("/bad", answer);
         QString url = m_server->url("/bad").toString();
         if (QString(QTest::currentDataTag()) == "refused connection") {
             QTcpServer closed;
             QVERIFY(closed.listen(QHostAddress::LocalHost));
             url = QString("http://127.0.0.1:%1/").arg(closed.serverPort());
+        } else if (QString(QTest::currentDataTag()) == "unknown host") {
+            url = "http://nowhere.invalid/"; // a name no resolver knows
         }
         d().setText(Field::Author, "kept");
         d().window().setDocumentText("kept");
         fetch(url);
         QCOMPARE(d().desktop().messages.size(), 1);
         QCOMPARE(d().desktop().messages[0].text, "An error has occurred!");
+        QCOMPARE(d().desktop().messages[0].informativeText, reason);
         QVERIFY(!d().desktop().messages[0].details.isEmpty());
         QCOMPARE(d().text(Field::Author), "kept");
         QCOMPARE(d().window().documentText(), "kept");

@@ -447,7 +447,7 @@ void TestFileWriters::ownFilesArePrivate() {
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
     const mode_t mask = umask(0);
     const Settings settings = readSettings();
-    SettingsRecentForms().setRecentForms({"a.json"});
+    SettingsWindowStore().setRecentForms({"a.json"});
     umask(mask);
     const auto modeOf = [](const QString &path) {
         struct stat info {};

@@ -6,7 +6,7 @@ namespace velko::test {
 
 WindowDriver::WindowDriver(const Settings &settings)
     : m_desktop(std::make_unique<ScriptedDesktop>())
-    , m_window(std::make_unique<MainWindow>(*m_desktop, settings, m_recentForms)) {}
+    , m_window(std::make_unique<MainWindow>(*m_desktop, settings, m_store)) {}
 
 WindowDriver::~WindowDriver() = default;
 

@@ -21,7 +21,7 @@ public:
 
     ScriptedDesktop &desktop() { return *m_desktop; }
     MainWindow &window() { return *m_window; }
-    RecentFormStore &recentForms() { return m_recentForms; }
+    MemoryWindowStore &store() { return m_store; }
 
     template <typename T> T *find(const QString &name) {
         T *child = m_window->findChild<T *>(name);
@@ -47,7 +47,7 @@ public:
 
 private:
     std::unique_ptr<ScriptedDesktop> m_desktop;
-    MemoryRecentForms m_recentForms;
+    MemoryWindowStore m_store;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -123,6 +123,16 @@ private Q_SLOTS:
         QVERIFY(bar->tabRect(captions.size() - 1).right() < bar->width());
     }
 
+    // The next window opens where the last one closed, and as large.
+    void keepsSizeAndPlace() {
+        d().showAndActivate();
+        d().window().setGeometry(QRect(40, 60, 700, 500));
+        QVERIFY(d().window().close());
+        MainWindow next(d().desktop(), {}, d().store());
+        next.show();
+        QCOMPARE(next.geometry(), QRect(40, 60, 700, 500));
+    }
+
     // Arriving on "Generated Tags" generates; Generate Tags from another page
     // runs once more through that arrival, and no further.
     void generationOnPageSwitches() {

@@ -1,3 +1,4 @@
+#include "fields/FieldCatalogue.h"
 #include "import/UrlHistory.h"
 #include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
@@ -5,6 +6,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,11 +33,14 @@ class TestUnsavedWork : public QObject {
     }
     void typeIntoDocument() { QTest::keyClicks(d().documentArea(), "typed"); }
     QString page() { return m_home.filePath("page.html"); }
+    QString formFile() { return m_home.filePath("form.json"); }
 
 private Q_SLOTS:
     void init() {
         test::writeBytes(page(), "<title>Page</title>\n");
-        QFile::remove(m_home.filePath("saved.html"));
+        test::writeBytes(formFile(), R"({"Author": "from the file"})");
+        for (const char *saved : {"saved.html", "saved.json"})
+            QFile::remove(m_home.filePath(saved));
         m_server.answer("/page.html", test::httpAnswer(200, "<title>Page</title>\n"));
         Settings settings;
         settings.dataFolder = m_home.path();
@@ -46,37 +51,67 @@ private Q_SLOTS:
 
     void askedBeforeWorkIsLost_data() {
         QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("changed"); // "document", "form", "both" or "nothing"
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("goesOn");
-        const std::pair<const char *, bool> answers[] = {{"unchanged", true},
-                                                         {"Save", true},
-                                                         {"Save fails", false},
-                                                         {"Discard", true},
-                                                         {"Cancel", false}};
-        for (const char *command : {"mnuFileNew", "mnuFileClose", "mnuFileOpen",
-                                    "mnuFileOpenWebPage", "mnuFileExit", "close box"})
-            for (const auto &[answer, goesOn] : answers)
-                QTest::addRow("%s, %s", command, answer) << command << answer << goesOn;
+        const auto rows = [](const char *changed, const QStringList &commands,
+                             const QStringList &answers) {
+            for (const QString &command : commands)
+                for (const QString &answer : answers)
+                    QTest::addRow("%s, %s, %s", qPrintable(command), changed, qPrintable(answer))
+                        << command << QString(changed) << answer
+                        << (answer == "Discard" || answer == "Save" || answer == "not asked");
+        };
+        const QStringList every = {"Save", "Save fails", "Discard", "Cancel"};
+        rows("nothing",
+             {"mnuFileNew", "mnuFileClose", "mnuFileOpen", "mnuFileOpenWebPage", "mnuFormOpen",
+              "mnuFormRecent1", "mnuFileExit", "close box"},
+             {"not asked"});
+        rows("document",
+             {"mnuFileNew", "mnuFileClose", "mnuFileOpen", "mnuFileOpenWebPage", "mnuFileExit",
+              "close box"},
+             every);
+        rows("form",
+             {"mnuFileOpen", "mnuFileOpenWebPage", "mnuFormOpen", "mnuFormRecent1", "mnuFileExit",
+              "close box"},
+             every);
+        rows("form", {"mnuFileNew", "mnuFileClose"}, {"not asked"}); // they keep the form
+        rows("both", {"mnuFileOpen", "mnuFileExit"}, every);
     }
 
-    // The command goes on when the document is unchanged, saved or given up,
-    // and otherwise leaves it as it was.
+    // The command goes on when what it would replace or drop is unchanged,
+    // saved or given up, and otherwise leaves the document and the form as
+    // they were. One question names all that has changed.
     void askedBeforeWorkIsLost() {
         QFETCH(QString, command);
+        QFETCH(QString, changed);
         QFETCH(QString, answer);
         QFETCH(bool, goesOn);
         test::ScriptedDesktop &desktop = d().desktop();
+        const bool document = changed == "document" || changed == "both";
+        const bool form = changed == "form" || changed == "both";
         d().window().setDocumentText("<p>as read</p>"); // which New would replace, too
         d().window().setDocumentModified(false);
-        if (answer != "unchanged")
+        if (document)
             typeIntoDocument();
+        if (form)
+            QTest::keyClicks(d().find<QLineEdit>(objectNameOf(Field::Author)), "typed");
         const QString typed = d().window().documentText();
+        const FormValue typedForm = d().window().form();
+        d().store().setRecentForms({formFile()});
+        d().openMenu("mnuForm"); // which lists the recent forms
         if (command == "mnuFileOpen")
             desktop.fileChoices << page();
-        if (answer.startsWith("Save")) { // no file yet: Save File asks for one
+        if (command == "mnuFormOpen")
+            desktop.fileChoices << formFile();
+        if (answer.startsWith("Save")) { // no files yet: each save asks for one
             desktop.answers << Answer::Save;
-            desktop.fileChoices << m_home.filePath(answer == "Save" ? "saved.html" : "no/p.html");
-        } else if (answer != "unchanged") {
+            const QString folder = answer == "Save" ? m_home.path() : m_home.filePath("no");
+            if (document)
+                desktop.fileChoices << folder + "/saved.html";
+            if (form && (answer == "Save" || !document))
+                desktop.fileChoices << folder + "/saved.json";
+        } else if (answer != "not asked") {
             desktop.answers << (answer == "Discard" ? Answer::Discard : Answer::Cancel);
         }
 
@@ -87,13 +122,25 @@ private Q_SLOTS:
         else
             TRIGGER(d(), command);
 
+        const QString texts[][2] = {
+            {"The HTML document has changes that have not been saved.",
+             "Do you want to save them?"},
+            {"The form has changes that have not been saved.",
+             "Do you want to save them as a form file?"},
+            {"The HTML document and the form have changes that have not been saved.",
+             "Do you want to save the document, and the form as a form file?"}};
+        const int asked = document ? (form ? 2 : 0) : 1;
         const Message question{.title = "Velko",
-                               .text = "The HTML document has changes that have not been saved.",
+                               .text = texts[asked][0],
                                .buttons = Buttons::SaveDiscardCancel,
-                               .informativeText = "Do you want to save them?"};
-        QCOMPARE(desktop.messages.value(0), answer == "unchanged" ? Message{} : question);
-        QCOMPARE(d().window().documentText() != typed || !d().window().isVisible(), goesOn);
-        QCOMPARE(test::bytesOf(m_home.filePath("saved.html")).contains("typed"), answer == "Save");
+                               .informativeText = texts[asked][1]};
+        QCOMPARE(desktop.messages.value(0), answer == "not asked" ? Message{} : question);
+        const bool replaced = d().window().documentText() != typed ||
+                              d().window().form() != typedForm || !d().window().isVisible();
+        QCOMPARE(replaced, goesOn);
+        const bool saved = answer == "Save";
+        QCOMPARE(test::bytesOf(m_home.filePath("saved.html")).contains("typed"), saved && document);
+        QCOMPARE(test::bytesOf(m_home.filePath("saved.json")).contains("typed"), saved && form);
     }
 
     void titleShowsFileAndChanges() {

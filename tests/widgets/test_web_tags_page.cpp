@@ -4,9 +4,12 @@
 #include "widgets/SocialCardView.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace velko;
 
@@ -34,6 +37,8 @@ private Q_SLOTS:
     void previewsFollowTheForm();
     void cardPicture_data();
     void cardPicture();
+    void publicAddresses_data();
+    void publicAddresses();
 
 private:
     std::unique_ptr<test::WindowDriver> m_driver;
@@ -56,34 +61,106 @@ void TestWebTagsPage::previewsFollowTheForm() {
 }
 
 void TestWebTagsPage::cardPicture_data() {
-    QTest::addColumn<QString>("source"); // "file", "http" or "missing"
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("how");     // "", "Load Image", "setting on"
+    QTest::addColumn<bool>("anyAddress"); // a card that may fetch from loopback
     QTest::addColumn<bool>("drawn");
-    QTest::newRow("a local file") << "file" << true;
-    QTest::newRow("a file: address") << "file:" << true;
-    QTest::newRow("on the web") << "http" << true;
-    QTest::newRow("not on the web: the placeholder") << "missing" << false;
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<QString>("note");
+    const auto row = [](const char *name, const char *source, const char *how, bool anyAddress,
+                        bool drawn, int requests, const char *note) {
+        QTest::newRow(name) << QString(source) << QString(how) << anyAddress << drawn << requests
+                            << QString(note);
+    };
+    row("a local file", "file", "", false, true, 0, "");
+    row("a file: address", "file:", "", false, true, 0, "");
+    // Opened, either would keep the reader waiting or reading for ever.
+    row("a FIFO", "fifo", "", false, false, 0, "Not a regular file");
+    row("a device", "/dev/zero", "", false, false, 0, "Not a regular file");
+    row("past the size limit", "large", "", false, false, 0, "too large");
+    row("on the web, not asked", "http", "", false, false, 0, "");
+    row("Load Image, from loopback", "http", "Load Image", false, false, 0,
+        "127.0.0.1 is not a public address");
+    row("the setting on, from loopback", "http", "setting on", false, false, 0,
+        "127.0.0.1 is not a public address");
+    row("Load Image", "http", "Load Image", true, true, 1, "");
+    row("the setting on, not there", "gone", "setting on", true, false, 1, "404 Not Found");
 }
 
+// A picture on disk is read off the window's thread, from regular files only;
+// one on the web only when asked, and never from this computer's address.
 void TestWebTagsPage::cardPicture() {
     QFETCH(QString, source);
+    QFETCH(QString, how);
+    QFETCH(bool, anyAddress);
     QFETCH(bool, drawn);
+    QFETCH(int, requests);
+    QFETCH(QString, note);
     QTemporaryDir dir;
     const QString path = dir.filePath("card.png");
     test::writeBytes(path, png());
     test::TestHttpServer server;
     server.answer("/card.png", test::httpAnswer(200, png(), "Content-Type: image/png\r\n"));
-    const QString address = source == "file"    ? path
-                            : source == "file:" ? QUrl::fromLocalFile(path).toString()
-                            : source == "http"  ? server.url("/card.png").toString()
-                                                : server.url("/gone.png").toString();
+    QString address = source == "file"    ? path
+                      : source == "file:" ? QUrl::fromLocalFile(path).toString()
+                      : source == "http"  ? server.url("/card.png").toString()
+                      : source == "gone"  ? server.url("/gone.png").toString()
+                                          : source;
+    if (source == "fifo") {
+        address = dir.filePath("fifo.png");
+        QCOMPARE(mkfifo(QFile::encodeName(address), 0600), 0);
+    } else if (source == "large") {
+        address = dir.filePath("large.png");
+        QFile large(address);
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(17 * 1024 * 1024));
+    }
 
+    SocialCardView any(10, [](const QHostAddress &) { return true; });
+    SocialCardView *view = anyAddress ? &any : card();
     d().window().selectPage(Page::WebTags);
     d().showAndActivate();
-    QSignalSpy changed(card(), &SocialCardView::pictureChanged);
-    d().setText(Field::OgImage, address);
-    QVERIFY(changed.wait(5000));
-    QCOMPARE(!card()->picture().isNull(), drawn);
-    QCOMPARE(server.requestCount("/card.png"), source == "http" ? 1 : 0);
+    any.show();
+    if (how == "setting on" && !anyAddress) {
+        d().find<QCheckBox>("chkLoadWebImages")->setChecked(true);
+        QVERIFY(d().store().loadsWebImages()); // kept for the next run
+    }
+    view->setLoadsFromWeb(how == "setting on");
+    QSignalSpy changed(view, &SocialCardView::pictureChanged);
+    SocialCard named;
+    named.image = cardImage(address);
+    if (anyAddress)
+        view->setCard(named);
+    else
+        d().setText(Field::OgImage, address);
+    QVERIFY(changed.count() > 0 || changed.wait(5000));
+    auto *load = view->findChild<QPushButton *>("cmdLoadImage");
+    QCOMPARE(load->isVisible(), how != "setting on" && address.startsWith("http"));
+    if (how == "Load Image") {
+        load->click();
+        QVERIFY(changed.wait(5000));
+    }
+    QCOMPARE(!view->picture().isNull(), drawn);
+    QCOMPARE(server.requestCount(QUrl(address).path()), requests);
+    const auto *shown = view->findChild<QLabel *>("lblPictureNote");
+    QCOMPARE(shown->isVisible() ? shown->text() : QString(),
+             note.isEmpty() ? QString() : "The picture could not be loaded: " + note);
+}
+
+void TestWebTagsPage::publicAddresses_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("isPublic");
+    for (const char *address : {"93.184.215.14", "2606:4700::6810:85e5"})
+        QTest::newRow(address) << QString(address) << true;
+    for (const char *address :
+         {"127.0.0.1", "::1", "::ffff:127.0.0.1", "10.1.2.3", "172.16.0.1", "192.168.1.1",
+          "100.64.0.1", "169.254.169.254", "fe80::1", "fd00::1", "0.0.0.0", "224.0.0.1"})
+        QTest::newRow(address) << QString(address) << false;
+}
+
+void TestWebTagsPage::publicAddresses() {
+    QFETCH(QString, address);
+    QFETCH(bool, isPublic);
+    QCOMPARE(isPublicAddress(QHostAddress(address)), isPublic);
 }
 
 QTEST_MAIN(TestWebTagsPage)

@@ -1,0 +1,31 @@
+#pragma once
+
+// A check of many pages as one site: each page checked on a pool of threads,
+// then the site rules over what every page said.
+
+#include "check/SiteCheck.h"
+
+#include <QThread>
+
+namespace velko {
+
+struct CheckedFile {
+    QString error;                 // why the page could not be read; empty when it was
+    std::vector<Finding> findings; // the page's and the site's, in page order
+    QString title = {};            // as shown, when the run keeps texts
+    QString description = {};
+};
+
+struct SiteRun {
+    std::vector<CheckedFile> pages; // in the order of the run
+    // Pages that share a title or a description, largest group first.
+    std::vector<std::vector<qsizetype>> sharedTitles;
+    std::vector<std::vector<qsizetype>> sharedDescriptions;
+};
+
+// Checks the pages at `paths`, the pages of `map`; `paths` also name them in
+// messages. With `keepTexts`, each page's title and description are kept.
+SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts,
+                  int threads = QThread::idealThreadCount());
+
+} // namespace velko
