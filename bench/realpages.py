@@ -9,6 +9,11 @@ run of bytes put in right after its head tag (or a charset declaration that
 comes first in the head), and nothing else changed. Updating: runs
 `velko --update` on every page and checks that nothing outside the head
 changed, that a second run changes nothing and that the page reads back.
+Own form: updates every page with the form `velko --read` gives for it and
+checks that at most later duplicates of one-per-page kinds go and the page
+reads back the same. Site form: updates every page with a typical site's form,
+keeping each page's own fields, and counts pages whose `velko --check` errors
+grow.
 Prints Markdown tables for bench/RESULTS.md; --verbose adds every mismatch.
 
 Usage: realpages.py FOLDER [--velko PATH] [--verbose]"""
@@ -575,6 +580,99 @@ def compare_updating(pages, velko):
     return result
 
 
+# A site's form: the tags every page of it shares; each page keeps its own
+# title, description and addresses (--keep-page-fields).
+SITE_FORM = {
+    "Author": "Velko",
+    "Copyright": "Velko 2026",
+    "Robot": "index, follow",
+    "Viewport": "width=device-width, initial-scale=1",
+    "Theme Colour": "#336699",
+    "og:site_name": "Velko",
+    "twitter:site": "@velko",
+    "Declare UTF-8": True,
+}
+REMOVABLE = re.compile(rb"^(<(meta|link|title)\b[^>]*>|</(meta|link)>)$", re.I)
+TAG = re.compile(rb"<[^>]*>")
+
+
+def removed_tags(before, after):
+    """The tags of `before` that `after` lacks, when `after` is `before` with
+    whole tags (and blanks) removed, compared a tag at a time; None when it
+    is not."""
+    import difflib
+
+    old, new = re.split(rb"(?=<)", before), re.split(rb"(?=<)", after)
+    removed = []
+    for op, i1, i2, j1, j2 in difflib.SequenceMatcher(None, old, new, autojunk=False).get_opcodes():
+        if op == "equal":
+            continue
+        was, now = b"".join(old[i1:i2]), b"".join(new[j1:j2])
+        kept, tags = TAG.findall(now), iter(TAG.findall(was))
+        for tag in kept:  # the tags left must be the old ones, in order
+            if not any(tag == other or removed.append(other) for other in tags):
+                return None
+        removed += list(tags)
+        if b"".join(TAG.sub(b"", was).split()) != b"".join(TAG.sub(b"", now).split()):
+            return None
+    return removed
+
+
+def errors_by_rule(velko, page):
+    done = subprocess.run([velko, "--check", "--format=json", page], capture_output=True)
+    found = collections.Counter()
+    for line in done.stdout.decode("utf-8", "replace").splitlines():
+        finding = json.loads(line)
+        if finding["severity"] == "error":
+            found[finding["rule"]] += 1
+    return found
+
+
+def compare_own_and_site(pages, velko):
+    """Each page updated with its own --read form, and with SITE_FORM."""
+    result = {"own": 0, "own_same": 0, "own_duplicates": 0, "own_back": 0, "site": 0, "site_errors_kept": 0,
+              "examples": collections.defaultdict(list)}
+    with tempfile.TemporaryDirectory() as work:
+        form, site, out = (os.path.join(work, name) for name in ("own.json", "site.json", "out.html"))
+        with open(site, "w") as f:
+            json.dump(SITE_FORM, f)
+        for page in pages:
+            read = subprocess.run([velko, "--read", page], capture_output=True)
+            with open(form, "wb") as f:
+                f.write(read.stdout)
+            done = subprocess.run([velko, "--update", form, page], capture_output=True)
+            if read.returncode == 0 and done.returncode == 0:
+                result["own"] += 1
+                with open(page, "rb") as f:
+                    data = f.read()
+                with open(out, "wb") as f:
+                    f.write(done.stdout)
+                again = subprocess.run([velko, "--read", out], capture_output=True)
+                same_form = json.loads(again.stdout)["form"] == json.loads(read.stdout)["form"]
+                removed = [] if done.stdout == data else removed_tags(data, done.stdout)
+                if removed == []:
+                    result["own_same"] += 1
+                elif removed and all(REMOVABLE.match(tag) for tag in removed):
+                    # a page that repeats a tag it should have once may read
+                    # back without the duplicate's value
+                    result["own_back"] += same_form
+                    result["own_duplicates"] += 1
+                else:
+                    result["examples"]["own form changed more than duplicates"].append(page)
+            done = subprocess.run([velko, "--update", site, "--keep-page-fields", page], capture_output=True)
+            if done.returncode != 0:
+                continue
+            result["site"] += 1
+            with open(out, "wb") as f:
+                f.write(done.stdout)
+            before, after = errors_by_rule(velko, page), errors_by_rule(velko, out)
+            if all(after[rule] <= before[rule] for rule in after):
+                result["site_errors_kept"] += 1
+            else:
+                result["examples"]["site form added an error"].append(page)
+    return result
+
+
 # ---- the report ---------------------------------------------------------------
 
 
@@ -592,7 +690,7 @@ def table(header, rows):
     return lines + [""]
 
 
-def report(folder, pages, reading, inserting, updating, verbose):
+def report(folder, pages, reading, inserting, updating, own, verbose):
     def name(page):
         return os.path.relpath(page, folder)
 
@@ -621,6 +719,15 @@ def report(folder, pages, reading, inserting, updating, verbose):
         ("... a second run changed nothing", "%d (%s)" % (updating["idempotent"], percent(updating["idempotent"], updated))),
         ("... read back with the form's values", "%d (%s)" % (updating["reads_back"], percent(updating["reads_back"], updated))),
     ]
+    summary += [
+        ("updated with its own --read form", own["own"]),
+        ("... changed nothing", own["own_same"]),
+        ("... only lost later duplicates of one-per-page kinds", own["own_duplicates"]),
+        ("... ... and read back as the same form", own["own_back"]),
+        ("... changed anything else", own["own"] - own["own_same"] - own["own_duplicates"]),
+        ("updated with a site form, --keep-page-fields", own["site"]),
+        ("... whose --check errors grew", own["site"] - own["site_errors_kept"]),
+    ]
     out = table(["check", "result"], summary)
     out += table(
         ["mismatch kind", "values", "for example"],
@@ -641,7 +748,7 @@ def report(folder, pages, reading, inserting, updating, verbose):
         out.append("- not read: %s: %s" % (name(page), error))
     for kind, examples in inserting["examples"].items():
         out.append("- %s: %s" % (kind, ", ".join(name(page) for page, _ in examples[:EXAMPLES])))
-    for kind, examples in updating["examples"].items():
+    for kind, examples in itertools.chain(updating["examples"].items(), own["examples"].items()):
         out.append("- update, %s: %s" % (kind, ", ".join(name(page) for page in examples[:EXAMPLES])))
     if verbose:
         out.append("")
@@ -672,7 +779,8 @@ def main():
     reading = compare_reading(pages, arguments.velko)
     inserting = compare_inserting(pages, arguments.velko)
     updating = compare_updating(pages, arguments.velko)
-    report(folder, pages, reading, inserting, updating, arguments.verbose)
+    own = compare_own_and_site(pages, arguments.velko)
+    report(folder, pages, reading, inserting, updating, own, arguments.verbose)
 
 
 if __name__ == "__main__":

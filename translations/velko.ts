@@ -1009,6 +1009,10 @@
         <source>%1 does not list this page as an alternate.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::PublicFetch</name>

@@ -1009,6 +1009,10 @@
         <source>%1 does not list this page as an alternate.</source>
         <translation>%1 nennt diese Seite nicht als Alternative.</translation>
     </message>
+    <message>
+        <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
+        <translation>Robots-Angabe &quot;%1&quot;: veraltet, von Suchmaschinen übergangen.</translation>
+    </message>
 </context>
 <context>
     <name>velko::PublicFetch</name>

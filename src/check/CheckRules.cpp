@@ -54,8 +54,12 @@ constexpr RuleEntry kRules[] = {
      "the description has under 50 characters", makeUnit<DescriptionRules>},
     {Rule::MetaDuplicate, L("meta-duplicate"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker", "A second meta tag with %1=\"%2\"."),
-     "a second meta tag with the same name, http-equiv or property (but og:image and its "
-     "og:image:... properties, og:locale:alternate and article:tag)",
+     "a second meta tag of a kind a page has once (the same name, property or http-equiv, "
+     "or a second charset declaration, with the same media): an error where browsers or "
+     "search engines read the second instead (description, viewport, charset, og:title, "
+     "og:description, og:url, og:type, twitter:card), a warning for the others; kinds that "
+     "repeat (og:image and its properties, robots, the *-verification names, citation_author, "
+     "the Dublin Core elements, ...) never",
      makeUnit<MetaKeyRules>},
     {Rule::CharsetMissing, L("charset-missing"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker", "The page does not declare its charset."),
@@ -87,7 +91,9 @@ constexpr RuleEntry kRules[] = {
      "robots holds noindex or none", makeUnit<RobotsRules>},
     {Rule::RobotsUnknown, L("robots-unknown"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker", "Unknown robots token \"%1\"."),
-     "a robots token search engines do not know", makeUnit<RobotsRules>},
+     "a robots token search engines do not know; a note for those they no longer heed (noodp, "
+     "noydir, ...)",
+     makeUnit<RobotsRules>},
     {Rule::CanonicalRelative, L("canonical-relative"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "The canonical address \"%1\" is not an absolute http(s) address."),
@@ -163,7 +169,20 @@ constexpr RuleEntry kRules[] = {
      "with --site-url: an hreflang alternate in the site that does not list the page back",
      nullptr},
 };
+constexpr RuleCaseEntry kCases[] = {
+    {RuleCase::MetaDuplicateOnce, Rule::MetaDuplicate, Severity::Warning, nullptr},
+    {RuleCase::RobotsRetired, Rule::RobotsUnknown, Severity::Note,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "Robots token \"%1\": retired token, ignored by search engines.")},
+};
+
 static_assert(std::size(kRules) == ruleCount);
+static_assert([] {
+    for (size_t i = 0; i < std::size(kCases); ++i)
+        if (kCases[i].which != RuleCase(i + 1))
+            return false;
+    return true;
+}());
 static_assert([] {
     for (int i = 0; i < ruleCount; ++i)
         if (kRules[i].rule != Rule(i))
@@ -187,6 +206,14 @@ std::optional<Rule> ruleWithId(QStringView id) {
     if (found == std::end(kRules))
         return {};
     return found->rule;
+}
+
+std::span<const RuleCaseEntry> ruleCases() {
+    return kCases;
+}
+
+const RuleCaseEntry &ruleCaseEntry(RuleCase which) {
+    return kCases[size_t(which) - 1];
 }
 
 QLatin1StringView severityName(Severity severity) {

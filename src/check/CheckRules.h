@@ -63,6 +63,23 @@ class RuleUnit;
 class CheckedPage;
 using UnitMaker = std::unique_ptr<RuleUnit> (*)(CheckedPage &page);
 
+// Findings of a rule that are graver or lighter than its row says, or that
+// say more: a unit reports the case it found, and the table of cases (beside
+// the rule table) says how its findings differ.
+enum class RuleCase {
+    None,
+    MetaDuplicateOnce, // a second tag of a kind that browsers and search engines read once
+    RobotsRetired,     // a robots token that search engines no longer heed
+};
+
+struct RuleCaseEntry {
+    RuleCase which;
+    Rule rule;
+    Severity severity;
+    // In English, translated like the rule's message; nullptr: the rule's own.
+    const char *message;
+};
+
 struct RuleEntry {
     Rule rule;
     QLatin1StringView id; // "title-missing"
@@ -84,6 +101,10 @@ std::span<const RuleEntry> checkRules();
 const RuleEntry &ruleEntry(Rule rule);
 // The rule with the id `id`, exactly as written.
 std::optional<Rule> ruleWithId(QStringView id);
+
+// Every case, in the order of RuleCase but None; and one of them.
+std::span<const RuleCaseEntry> ruleCases();
+const RuleCaseEntry &ruleCaseEntry(RuleCase which);
 
 // "error", "warning" or "note".
 QLatin1StringView severityName(Severity severity);

@@ -29,7 +29,7 @@ struct PageTags {
 
 PageTags pageTags(QByteArrayView page, qsizetype headEnd) {
     PageTags tags;
-    scanPage(page, [&](const PageToken &token) {
+    scanOutsideTemplates(page, [&](const PageToken &token) {
         const bool comment = token.kind == PageToken::Kind::Comment;
         const bool start = token.kind == PageToken::Kind::StartTag;
         const bool wanted = start && (token.tag == TagName::Title || token.tag == TagName::Meta ||
@@ -67,8 +67,10 @@ MetaTag metaTag(CheckedPage &page, const PageToken &token) {
     for (const L attribute : {L("name"), L("http-equiv"), L("property")}) {
         if (const Attribute *key = findAttribute(page.bytes(), token, attribute)) {
             const QString written = page.text(key->value);
-            if (!written.isEmpty())
-                meta.keys.push_back({attribute, asciiLower(written), written});
+            if (!written.isEmpty()) {
+                TagKind kind = kindOfKey(attribute, written);
+                meta.keys.push_back({attribute, asciiLower(written), written, std::move(kind)});
+            }
         }
     }
     if (!meta.keys.empty())
@@ -132,8 +134,8 @@ std::vector<Finding> located(QByteArrayView page, PageDecoder &decoder, std::vec
     std::vector<Finding> findings;
     findings.reserve(found.size());
     for (size_t i = 0; i < found.size(); ++i)
-        findings.push_back(
-            {places[i].line, places[i].column, found[i].rule, std::move(found[i].arguments)});
+        findings.push_back({places[i].line, places[i].column, found[i].rule,
+                            std::move(found[i].arguments), found[i].which});
     return findings;
 }
 
@@ -217,12 +219,21 @@ std::vector<Finding> check(QByteArrayView page, bool fromText, SitePage *site = 
 
 } // namespace
 
+Severity Finding::severity() const {
+    return which == RuleCase::None ? ruleEntry(rule).severity : ruleCaseEntry(which).severity;
+}
+
+const char *Finding::pattern() const {
+    const char *own = which == RuleCase::None ? nullptr : ruleCaseEntry(which).message;
+    return own ? own : ruleEntry(rule).message;
+}
+
 QString Finding::message() const {
-    return withArguments(QString::fromUtf8(ruleEntry(rule).message), arguments);
+    return withArguments(QString::fromUtf8(pattern()), arguments);
 }
 
 QString Finding::translatedMessage() const {
-    return withArguments(QCoreApplication::translate(kContext, ruleEntry(rule).message), arguments);
+    return withArguments(QCoreApplication::translate(kContext, pattern()), arguments);
 }
 
 std::vector<Finding> checkPage(QByteArrayView page) {

@@ -19,12 +19,17 @@ struct Finding {
     qsizetype column = 1; // and columns
     Rule rule = Rule::HeadImplied;
     QStringList arguments; // the values the rule's message names
+    RuleCase which = RuleCase::None;
 
-    Severity severity() const { return ruleEntry(rule).severity; }
+    // The rule's, or its case's.
+    Severity severity() const;
     // The message in English, as the command line prints it.
     QString message() const;
     // The message in the language of the window.
     QString translatedMessage() const;
+
+private:
+    const char *pattern() const;
 };
 
 // Checks a page's bytes, read in the charset a browser would read them in: a

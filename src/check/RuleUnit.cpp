@@ -27,6 +27,8 @@ QString shown(QStringView value) {
 }
 
 bool MetaKey::is(const TagRow &row) const {
+    if (kindOf(row).space != KeySpace::Charset)
+        return kind == kindOf(row);
     return hasKeyOf(row, [this](QLatin1StringView rowAttribute, QLatin1StringView rowValue) {
         return attribute == rowAttribute && equalsAsciiCaseless(value, rowValue);
     });

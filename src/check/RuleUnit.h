@@ -10,6 +10,7 @@
 #include "base/AsciiCase.h"
 #include "check/CheckRules.h"
 #include "page/PageScanner.h"
+#include "tags/TagKinds.h"
 #include "tags/TagTable.h"
 #include "text/CharacterReferences.h"
 
@@ -26,6 +27,7 @@ struct Found {
     qsizetype offset;
     Rule rule;
     QStringList arguments;
+    RuleCase which = RuleCase::None;
 };
 
 // The page being checked, and where its findings go.
@@ -55,6 +57,10 @@ public:
     void report(qsizetype at, Rule rule, QStringList arguments = {}) {
         m_found.push_back({at, rule, std::move(arguments)});
     }
+    // A finding of one of the rule's cases (CheckRules.h).
+    void report(qsizetype at, RuleCase which, QStringList arguments = {}) {
+        m_found.push_back({at, ruleCaseEntry(which).rule, std::move(arguments), which});
+    }
 
 private:
     QByteArrayView m_bytes;
@@ -73,8 +79,10 @@ struct MetaKey {
     QLatin1StringView attribute; // "name", "http-equiv" or "property"
     QString value;               // as shown, in ASCII lower case, for comparing
     QString written;             // as shown, for messages
+    TagKind kind;                // the kind it makes the tag of
 
-    // True when this is the row's key, or the other spelling the row reads.
+    // True when this is of the row's kind (for the charset declarations:
+    // the row's exact key).
     bool is(const TagRow &row) const;
     // True when the value is the row's key value, whichever attribute holds it.
     bool hasValueOf(const TagRow &row) const;

@@ -108,6 +108,16 @@ bool isRobotsToken(QStringView token) {
     return equalsAsciiCaseless(key, L("unavailable_after")) && !value.isEmpty();
 }
 
+bool isRetiredRobotsToken(QStringView token) {
+    // The open and the Yahoo and Yandex directories whose descriptions they
+    // kept out, and the sitelinks search box, all gone.
+    static constexpr QLatin1StringView kRetired[] = {L("noodp"), L("noydir"), L("noyaca"),
+                                                     L("nositelinkssearchbox")};
+    return std::any_of(std::begin(kRetired), std::end(kRetired), [token](QLatin1StringView word) {
+        return equalsAsciiCaseless(token, word);
+    });
+}
+
 // The patterns are thread_local: pages are checked on several threads at
 // once, and a pattern compiles on its first use.
 bool isW3cDate(QStringView text) {

@@ -21,6 +21,10 @@ QStringView refreshAddress(QStringView content);
 // form for those that take one ("max-snippet:50").
 bool isRobotsToken(QStringView token);
 
+// A robots token that search engines once knew and no longer heed: noodp,
+// noydir, noyaca, nositelinkssearchbox, in any ASCII letter case.
+bool isRetiredRobotsToken(QStringView token);
+
 // True when a robots tag's content keeps the page out of search results:
 // it holds noindex or none.
 bool robotsKeepsOut(QStringView content);

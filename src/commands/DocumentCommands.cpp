@@ -33,24 +33,38 @@ Message notHtml() {
             lines({kNotHtml, kCheckSyntax})};
 }
 
-// What Update Tags In File will do, and under Details the tags that go ("-")
-// and the lines that come ("+"), in page order.
+// The kinds the update leaves as the page has them, one a line, translated.
+QStringList keptLines(const TagUpdate<QString> &update) {
+    QStringList lines;
+    for (const KeptKind &kept : update.kept)
+        lines << QCoreApplication::translate("velko::DocumentCommands",
+                                             kept.why == KeptKind::Why::Variants ? kept::kVariants
+                                                                                 : kept::kSharedTag)
+                     .arg(kept.kind, kept.other);
+    return lines;
+}
+
+// What Update Tags In File will do, and under Details the tags as they were
+// ("-") and as they will be ("+"), in page order, then what it keeps.
 Message updateQuestion(QStringView document, const TagUpdate<QString> &update) {
     QStringList details;
     for (const TagChange &change : update.changes) {
         if (change.kind != TagChangeKind::Added)
-            details << QStringLiteral("- ") +
-                           sliceOf(document, change.oldSpan).trimmed().toString();
+            details << QStringLiteral("- ") + sliceOf(document, change.oldTag).toString();
         if (change.kind != TagChangeKind::Removed)
             details << QStringLiteral("+ ") +
-                           sliceOf(QStringView(update.page), change.line).toString();
+                           sliceOf(QStringView(update.page), change.newTag).toString();
     }
+    const QStringList kept = keptLines(update);
+    details += kept;
     const QString text =
-        QCoreApplication::translate("velko::DocumentCommands",
-                                    "Replace %1 tags, add %2, remove %3 duplicates.")
-            .arg(update.count(TagChangeKind::Replaced))
-            .arg(update.count(TagChangeKind::Added))
-            .arg(update.count(TagChangeKind::Removed));
+        (QStringList{QCoreApplication::translate("velko::DocumentCommands",
+                                                 "Replace %1 tags, add %2, remove %3 duplicates.")
+                         .arg(update.count(TagChangeKind::Replaced))
+                         .arg(update.count(TagChangeKind::Added))
+                         .arg(update.count(TagChangeKind::Removed))} +
+         kept)
+            .join(QStringLiteral("\r\n"));
     return {QCoreApplication::translate("velko::DocumentCommands", "Confirm"), text,
             Buttons::OkCancel, details.join(QStringLiteral("\r\n"))};
 }
@@ -239,21 +253,28 @@ void DocumentCommands::updateTags() {
     }
 
     const TagUpdate<QString> update = velko::updateTags(document, block);
+    const QString title =
+        QCoreApplication::translate("velko::DocumentCommands", "Update Tags In File");
     if (update.changes.empty()) {
         m_desktop.showMessage(
-            {QCoreApplication::translate("velko::DocumentCommands", "Update Tags In File"),
-             QCoreApplication::translate("velko::DocumentCommands",
-                                         "The page already has these tags.")});
+            {title, (QStringList{QCoreApplication::translate("velko::DocumentCommands",
+                                                             "The page already has these tags.")} +
+                     keptLines(update))
+                        .join(QStringLiteral("\r\n"))});
+        return;
+    }
+    if (update.pushesCharset) {
+        m_desktop.showMessage(
+            {title, QCoreApplication::translate("velko::DocumentCommands", kPushesCharset)});
         return;
     }
     if (const QByteArray charset = misdeclaredCharset(document, update, m_page.format);
         !charset.isEmpty()) {
         m_desktop.showMessage(
-            {QCoreApplication::translate("velko::DocumentCommands", "Update Tags In File"),
-             QCoreApplication::translate(
-                 "velko::DocumentCommands",
-                 "The tags would declare the charset %1, but the page is saved in %2.")
-                 .arg(QString::fromLatin1(charset), m_page.format.encoding.name())});
+            {title, QCoreApplication::translate(
+                        "velko::DocumentCommands",
+                        "The tags would declare the charset %1, but the page is saved in %2.")
+                        .arg(QString::fromLatin1(charset), m_page.format.encoding.name())});
         return;
     }
     if (m_desktop.showMessage(updateQuestion(document, update)) != Answer::Ok)
@@ -261,12 +282,12 @@ void DocumentCommands::updateTags() {
 
     std::vector<Span> changed;
     for (const TagChange &change : update.changes) {
-        if (change.line.length > 0)
-            changed.push_back(change.line);
+        if (change.newTag.length > 0)
+            changed.push_back(change.newTag);
     }
     m_workspace.setDocumentText(update.page);
     m_workspace.selectPage(Page::HtmlFile);
-    m_workspace.highlightDocumentRanges(changed, update.changes.front().line.start);
+    m_workspace.highlightDocumentRanges(changed, update.changes.front().newTag.start);
 }
 
 } // namespace velko

@@ -13,11 +13,16 @@ namespace velko {
 
 namespace {
 
-QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByteArray> &update) {
+// What was kept goes before the diff, where patch reads no change.
+QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByteArray> &update,
+                const QStringList &kept) {
     std::vector<Splice> splices;
     for (const TagChange &change : update.changes)
         splices.push_back({change.oldSpan, change.newSpan});
-    return unifiedDiff(name, before, update.page, splices);
+    QByteArray out;
+    for (const QString &note : kept)
+        out += note.toUtf8() + '\n';
+    return out + unifiedDiff(name, before, update.page, splices);
 }
 
 // Updates the page read as `file`; with WriteBack the result is Changed when
@@ -34,9 +39,13 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
                     QStringLiteral("the tags would declare the charset %1, but the page is "
                                    "written in %2")
                         .arg(QString::fromLatin1(charset), detectEncoding(file.bytes()).name())};
+    if (update.pushesCharset)
+        return {.error = QString::fromUtf8(kPushesCharset)};
     PageUpdate result{.replaced = update.count(TagChangeKind::Replaced),
                       .added = update.count(TagChangeKind::Added),
                       .removed = update.count(TagChangeKind::Removed)};
+    for (const KeptKind &kept : update.kept)
+        result.kept << keptText(kept);
     switch (output) {
     case UpdateOutput::None:
         break;
@@ -44,7 +53,7 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
         result.output = update.page;
         break;
     case UpdateOutput::Diff:
-        result.output = diff(path, file.bytes(), update);
+        result.output = diff(path, file.bytes(), update, result.kept);
         break;
     case UpdateOutput::WriteBack:
         if (!update.changes.empty())
@@ -57,12 +66,12 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
 } // namespace
 
 QString PageUpdate::summary() const {
-    if (!changed())
-        return QStringLiteral("unchanged");
-    return QStringLiteral("replaced %1, added %2, removed %3")
-        .arg(replaced)
-        .arg(added)
-        .arg(removed);
+    const QString done = changed() ? QStringLiteral("replaced %1, added %2, removed %3")
+                                         .arg(replaced)
+                                         .arg(added)
+                                         .arg(removed)
+                                   : QStringLiteral("unchanged");
+    return (QStringList{done} + kept).join(QStringLiteral("; "));
 }
 
 // Written back, the page stays locked from the read to the write, and is read

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <span>
 
 namespace velko {
@@ -26,10 +27,12 @@ struct PageUpdate {
     int replaced = 0;
     int added = 0;
     int removed = 0;
+    QStringList kept = {};  // the lines left out: "kept: theme-color is set per media"
     QByteArray output = {}; // the page or the diff, when asked for
 
     bool changed() const { return replaced + added + removed > 0; }
-    // "replaced 3, added 5, removed 2", or "unchanged"
+    // "replaced 3, added 5, removed 2", or "unchanged"; then what was kept:
+    // "unchanged; kept: theme-color is set per media"
     QString summary() const;
 };
 

@@ -28,8 +28,14 @@ QByteArray insertIntoPage(QByteArrayView bytes, const DecodedText &page, qsizety
     // text before `at` encodes to the bytes before the place.
     const qsizetype byteAt = (page.format.byteOrderMark ? encoding.byteOrderMark().size() : 0) +
                              encoding.encode(QStringView(page.text).first(at)).size();
-    const QByteArray inserted = encoding.encode(
+    QByteArray inserted = encoding.encode(
         withLineBreaks(QStringLiteral("\r\n").append(block), page.format.lineBreak));
+    // A page that ends where the block goes has no last line break: nor
+    // does the block get one.
+    const QByteArray lineBreak =
+        encoding.encode(QString::fromLatin1(lineBreakBytes(page.format.lineBreak)));
+    if (at == page.text.size() && inserted.endsWith(lineBreak))
+        inserted.chop(lineBreak.size());
     QByteArray out;
     out.reserve(bytes.size() + inserted.size());
     out.append(bytes.first(byteAt)).append(inserted).append(bytes.sliced(byteAt));

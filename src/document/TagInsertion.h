@@ -1,8 +1,8 @@
 #pragma once
 
-// Putting the tag block into an HTML document, right after its head tag (or
-// after a charset declaration that comes first in the head): findHead in
-// page/PageHead.h says where.
+// Putting the tag block into an HTML document, right after the head's charset
+// declaration, wherever in the head it stands, or else its head tag: findHead
+// in page/PageHead.h says where.
 
 #include "files/TextFile.h"
 
@@ -27,7 +27,8 @@ Insertion insertAfterHead(QStringView document, qsizetype at, QStringView block)
 
 // The same for a page's own bytes, as read into `page`, with `at` an offset
 // in its text: the line break and the block go in in the page's encoding and
-// the style of its first line break, and no other byte changes.
+// the style of its first line break, and no other byte changes; at the end of
+// a page, which has no last line break then, the block gets none either.
 QByteArray insertIntoPage(QByteArrayView bytes, const DecodedText &page, qsizetype at,
                           QStringView block);
 

@@ -146,12 +146,27 @@ std::optional<FormValue> parseFormFile(const QByteArray &json, QString *error) {
     return form;
 }
 
+// A byte the page's encoding could not read is a lone surrogate in its text
+// (text/Encoding.h): JSON has it as the replacement character, not as the
+// "?" that Qt would write, which --generate would then put into pages.
+QString withReplacementCharacters(QStringView text) {
+    QString valid = text.toString();
+    for (qsizetype i = 0; i < valid.size(); ++i) {
+        if (valid[i].isHighSurrogate() && i + 1 < valid.size() && valid[i + 1].isLowSurrogate())
+            ++i;
+        else if (valid[i].isSurrogate())
+            valid[i] = QChar::ReplacementCharacter;
+    }
+    return valid;
+}
+
 void appendJsonString(QByteArray &out, QStringView text) {
     if (text.isEmpty()) { // most fields of most forms
         out.append("\"\"");
         return;
     }
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 =
+        text.isValidUtf16() ? text.toUtf8() : withReplacementCharacters(text).toUtf8();
     out.append('"');
     qsizetype plain = 0; // start of the bytes not yet copied
     for (qsizetype i = 0; i < utf8.size(); ++i) {

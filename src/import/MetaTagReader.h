@@ -1,9 +1,8 @@
 #pragma once
 
-// Reads the tags of a page back into the tag form, in one pass of the page
-// scanner: each title, meta or link tag that stands for a row of the tag table
-// (tags/TagMatch.h: its key in any letter case, its attributes in any order)
-// fills the row's control, and the last comment of the head fills Comments.
+// Reads the tags of a page's head back into the tag form: the first tag of
+// each row's kind (tags/TagKinds.h), found the way the updater finds them, so
+// that updating a page with the form read from it changes nothing.
 
 #include "fields/FormValue.h"
 #include "files/TextFile.h"

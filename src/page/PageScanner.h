@@ -4,7 +4,8 @@
 // into tags, comments and text, without building a tree. It reports the start
 // and end tags, the comments, and the whole of each title element; the
 // contents of script, style and other raw-text elements are skipped, so markup
-// quoted inside a script is never taken for the page's own.
+// quoted inside a script is never taken for the page's own. Noscript is one of
+// them, as browsers that run scripts read it, and as search engines do.
 //
 // It works on UTF-16 text and on encoded bytes alike: markup is ASCII, and in
 // the encodings Velko reads pages in (UTF-8, the single-byte charsets, the
@@ -27,8 +28,10 @@ struct Attribute {
 };
 
 // The elements that matter to a page's head, and the raw-text elements whose
-// contents the scanner skips (script, style, textarea, ...).
-enum class TagName { Other, Meta, Link, Title, Base, Head, Body, Html, RawText };
+// contents the scanner skips (script, style, textarea, noscript, ...). A
+// template's contents are markup, but not the page's: scanOutsideTemplates
+// (PageHead.h) leaves them out.
+enum class TagName { Other, Meta, Link, Title, Base, Head, Body, Html, Template, RawText };
 
 struct PageToken {
     enum class Kind {

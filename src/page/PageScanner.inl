@@ -18,13 +18,14 @@ template <typename View> TagName classify(View page, Span name) {
         TagName tag;
     };
     static constexpr Known kKnown[] = {
-        {L("meta"), TagName::Meta},       {L("link"), TagName::Link},
-        {L("title"), TagName::Title},     {L("base"), TagName::Base},
-        {L("head"), TagName::Head},       {L("body"), TagName::Body},
-        {L("html"), TagName::Html},       {L("script"), TagName::RawText},
-        {L("style"), TagName::RawText},   {L("textarea"), TagName::RawText},
-        {L("xmp"), TagName::RawText},     {L("iframe"), TagName::RawText},
-        {L("noembed"), TagName::RawText}, {L("noframes"), TagName::RawText},
+        {L("meta"), TagName::Meta},        {L("link"), TagName::Link},
+        {L("title"), TagName::Title},      {L("base"), TagName::Base},
+        {L("head"), TagName::Head},        {L("body"), TagName::Body},
+        {L("html"), TagName::Html},        {L("script"), TagName::RawText},
+        {L("style"), TagName::RawText},    {L("textarea"), TagName::RawText},
+        {L("xmp"), TagName::RawText},      {L("iframe"), TagName::RawText},
+        {L("noembed"), TagName::RawText},  {L("noframes"), TagName::RawText},
+        {L("noscript"), TagName::RawText}, {L("template"), TagName::Template},
     };
     if (name.length < 3 || name.length > 8)
         return TagName::Other;

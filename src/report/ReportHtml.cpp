@@ -180,24 +180,33 @@ void addData(QString &out, const CheckRun &run, const std::vector<Rule> &rules) 
     add(out, u"<script type=\"application/json\" id=\"report-data\">{\"limits\":[",
         QString::number(searchTitleWidth), u",", QString::number(searchDescriptionWidth),
         u"],\n\"rules\":[");
+    // Then each case of those rules (CheckRules.h), with its own severity.
     std::array<qsizetype, ruleCount> ruleIndex{};
-    for (size_t i = 0; i < rules.size(); ++i) {
-        const RuleEntry &entry = ruleEntry(rules[i]);
-        ruleIndex[size_t(rules[i])] = qsizetype(i);
-        add(out, i ? u",[\"" : u"[\"", entry.id, u"\",\"", severityName(entry.severity), u"\"]");
+    std::vector<qsizetype> caseIndex(ruleCases().size() + 1, 0);
+    qsizetype listed = 0;
+    const auto list = [&](QLatin1StringView id, Severity severity) {
+        add(out, listed ? u",[\"" : u"[\"", id, u"\",\"", severityName(severity), u"\"]");
+        return listed++;
+    };
+    for (const Rule rule : rules) {
+        const RuleEntry &entry = ruleEntry(rule);
+        ruleIndex[size_t(rule)] = list(entry.id, entry.severity);
     }
+    for (const RuleCaseEntry &each : ruleCases())
+        if (std::find(rules.begin(), rules.end(), each.rule) != rules.end())
+            caseIndex[size_t(each.which)] = list(ruleEntry(each.rule).id, each.severity);
     out += u"],\n\"pages\":[";
-    // Findings of a rule with the same arguments have the same message, so
-    // each is formatted once; most rules have none.
+    // Findings of a rule (and case) with the same arguments have the same
+    // message, so each is formatted once; most rules have none.
     std::array<qsizetype, ruleCount> plainMessage;
     plainMessage.fill(-1);
     QHash<std::pair<int, QStringList>, qsizetype> messageIndex;
     QStringList messages;
     const auto messageOf = [&](const Finding &finding) {
-        const bool plain = finding.arguments.isEmpty();
+        const bool plain = finding.arguments.isEmpty() && finding.which == RuleCase::None;
         if (plain && plainMessage[size_t(finding.rule)] >= 0)
             return plainMessage[size_t(finding.rule)];
-        const std::pair key(int(finding.rule), finding.arguments);
+        const std::pair key(int(finding.rule) + ruleCount * int(finding.which), finding.arguments);
         auto known = messageIndex.constFind(key);
         if (known == messageIndex.cend()) {
             known = messageIndex.insert(key, messages.size());
@@ -223,8 +232,11 @@ void addData(QString &out, const CheckRun &run, const std::vector<Rule> &rules) 
         out += u'[';
         for (size_t f = 0; f < page.findings.size(); ++f) {
             const Finding &finding = page.findings[f];
-            for (const qsizetype number : {finding.line, finding.column,
-                                           ruleIndex[size_t(finding.rule)], messageOf(finding)}) {
+            for (const qsizetype number :
+                 {finding.line, finding.column,
+                  finding.which == RuleCase::None ? ruleIndex[size_t(finding.rule)]
+                                                  : caseIndex[size_t(finding.which)],
+                  messageOf(finding)}) {
                 appendNumber(out, number);
                 out += u',';
             }

@@ -19,7 +19,7 @@
     var order = []; // the pages that pass the filters, in the order shown
     var drawn = 0; // how many of them are in the table
     var sortColumn = -1, sortDescending = false;
-    var rule = -1;
+    var rule = "";
     var searchable = null; // each page's texts in lower case, made on the first search
     var collator = null; // made on the first sort by text: making one takes a while
     var watcher = null; // draws more as the end of the table comes near
@@ -61,8 +61,8 @@
         list.textContent = "";
         var left = 0;
         for (var i = 0; i < findings.length; i += 4) {
-            var chosen = findings[i + 2] === rule;
-            if (!all && (rule >= 0 ? !chosen : i >= 4 * fewFindings)) {
+            var chosen = rules[findings[i + 2]][0] === rule;
+            if (!all && (rule ? !chosen : i >= 4 * fewFindings)) {
                 ++left;
                 continue;
             }
@@ -127,9 +127,9 @@
 
     function passes(index, words) {
         var page = pages[index];
-        if (rule >= 0) {
+        if (rule) {
             var found = false;
-            for (var i = 2; i < page[8].length && !found; i += 4) found = page[8][i] === rule;
+            for (var i = 2; i < page[8].length && !found; i += 4) found = rules[page[8][i]][0] === rule;
             if (!found) return false;
         }
         for (var w = 0; w < words.length; ++w)
@@ -145,8 +145,7 @@
 
     function update() {
         var words = filter.value.toLowerCase().split(/\s+/).filter(Boolean);
-        rule = -1;
-        for (var r = 0; r < rules.length; ++r) if (rules[r][0] === ruleChoice.value) rule = r;
+        rule = ruleChoice.value;
         if (words.length && !searchable)
             searchable = pages.map(function (page) {
                 return (page[0] + "\n" + page[1] + "\n" + page[2]).toLowerCase();

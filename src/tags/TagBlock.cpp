@@ -79,7 +79,7 @@ std::vector<TagLine> BuildTagLines(const FormValue &form, DcNameCase dcCase) {
     std::vector<TagLine> lines;
     for (const TagRow &row : tagRows()) {
         if (std::optional<QString> value = rowValue(row, form))
-            lines.push_back({&row, lineText(row, std::move(*value), dcCase)});
+            lines.push_back({&row, lineText(row, *value, dcCase), std::move(*value)});
     }
     return lines;
 }

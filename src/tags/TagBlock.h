@@ -11,7 +11,8 @@ namespace velko {
 // One line of the tag block and the row of the tag table it was built from.
 struct TagLine {
     const TagRow *row;
-    QString text; // without its line break
+    QString text;  // without its line break
+    QString value; // the value in it, as the form gives it: unescaped, without the row's prefix
 };
 
 // The block's lines, in block order; empty when no row applies.

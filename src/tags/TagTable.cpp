@@ -35,14 +35,9 @@ constexpr TagRow comment(Source source, Field field, Check check, Control readIn
 }
 
 // The Web Tags page's rows. Open Graph tags are written with property= and
-// Twitter's with name=, as each asks; pages use either, so both are read.
-constexpr TagRow alsoKeyedBy(L attribute, TagRow row) {
-    row.otherKeyAttribute = attribute;
-    return row;
-}
+// Twitter's with name=, as each asks; pages use either, and both are read.
 constexpr TagRow openGraph(L property, Field field) {
-    return alsoKeyedBy(L("name"),
-                       meta(L("property"), property, Source::Text, field, C::text(field)));
+    return meta(L("property"), property, Source::Text, field, C::text(field));
 }
 // An Open Graph tag that takes a field of General Tags when it is empty and
 // Fill Open Graph is checked.
@@ -109,9 +104,9 @@ constexpr TagRow kRows[] = {
     choice(L("name"), L("rating"), List::Rating, Field::RatingSlot),
     choice(L("http-equiv"), L("content-type"), List::Charset, Field::ContentTypeSlot,
            L("text/html; charset=")),
-    choice(L("http-equiv"), L("content-language"), List::Language, Field::OtherLanguage),
-    // Written from the Other Language box; reading takes the http-equiv form only.
-    meta(L("name"), L("content-language"), Source::Text, Field::OtherLanguage, {}),
+    listed(L("http-equiv"), L("content-language"), List::Language),
+    // Written from the Other Language box.
+    named(L("content-language"), Field::OtherLanguage),
     pageOwn(dcCopy(L("DC.Title"), Check::DCTitle, Field::Title, Field::DCTitleSlot)),
     pageOwn(dcCopy(L("DC.Description"), Check::DCDescription, Field::Description,
                    Field::DCDescriptionSlot)),
@@ -156,14 +151,14 @@ constexpr TagRow kRows[] = {
     pageOwn(filledOpenGraph(L("og:title"), Field::OgTitle, Field::Title)),
     pageOwn(filledOpenGraph(L("og:description"), Field::OgDescription, Field::Description)),
     pageOwn(filledOpenGraph(L("og:url"), Field::OgUrl, Field::CanonicalUrl)),
-    alsoKeyedBy(L("name"), listed(L("property"), L("og:type"), List::OgType)),
+    listed(L("property"), L("og:type"), List::OgType),
     openGraph(L("og:image"), Field::OgImage),
     openGraph(L("og:image:alt"), Field::OgImageAlt),
     openGraph(L("og:site_name"), Field::OgSiteName),
     openGraph(L("og:locale"), Field::OgLocale),
-    alsoKeyedBy(L("property"), listed(L("name"), L("twitter:card"), List::TwitterCard)),
-    alsoKeyedBy(L("property"), named(L("twitter:site"), Field::TwitterSite)),
-    alsoKeyedBy(L("property"), named(L("twitter:creator"), Field::TwitterCreator)),
+    listed(L("name"), L("twitter:card"), List::TwitterCard),
+    named(L("twitter:site"), Field::TwitterSite),
+    named(L("twitter:creator"), Field::TwitterCreator),
     // The comments close the block. The Comments field reads back from the
     // page's comments; the three comment boxes repeat fields that have tags
     // of their own.

@@ -2,7 +2,7 @@
 
 // Every tag Velko writes or reads, one row each, in the order of the tag
 // block. The builder writes the rows; the reader, the updater and the checker
-// find them in pages by the same rows (TagMatch.h), and the checker's rules
+// find them in pages by their kinds (TagKinds.h, TagMatch.h), and the checker's rules
 // name the tags they look at by their rows (tagRowOf). A new tag is a row here
 // and, when it has a control of its own, a row in the field catalogue.
 
@@ -48,10 +48,9 @@ struct TagRow {
     // tag alone.
     Control readInto = {};
     Field fallback = Field::Spare;
-    // Another spelling of the key that pages use, read but never written:
-    // name="og:title" for property="og:title", charset="utf8". An empty part
-    // is the key's own.
-    QLatin1StringView otherKeyAttribute = {};
+    // Another spelling of the key's value that pages use, read but never
+    // written: charset="utf8". (Pages key Open Graph and Twitter tags by
+    // name= or property= alike; TagKinds.h takes both as one.)
     QLatin1StringView otherKeyValue = {};
     // One of the fields each page of a site has its own value for (its
     // title, description and addresses), or a copy of one: --keep-page-fields

@@ -224,7 +224,7 @@ const QByteArray kLf = "<head>\n<title>Old</title>\n<title>Dup</title>\n</head>\
 const QByteArray kLfUpdated = "<head>\n<title>Caf\xc3\xa9</title>\n</head>\n<body></body>";
 const QByteArray kWindows = "<head>\r\n<!-- caf\xe9 -->\r\n<TITLE>x</TITLE>\r\n</head>\r\n";
 const QByteArray kWindowsUpdated =
-    "<head>\r\n<!-- caf\xe9 -->\r\n<title>Caf\xe9</title>\r\n</head>\r\n";
+    "<head>\r\n<!-- caf\xe9 -->\r\n<TITLE>Caf\xe9</TITLE>\r\n</head>\r\n";
 
 } // namespace
 
@@ -267,7 +267,7 @@ void TestCommandLine::update_data() {
         "--- " +
         windows.toUtf8() + "\n+++ " + windows.toUtf8() +
         "\n@@ -1,4 +1,4 @@\n <head>\r\n <!-- caf\xe9 -->\r\n-<TITLE>x</TITLE>\r\n"
-        "+<title>Caf\xe9</title>\r\n </head>\r\n";
+        "+<TITLE>Caf\xe9</TITLE>\r\n </head>\r\n";
     row("dry run", {"--update", f, "--in-place", "--dry-run", lf, windows}, 0, diff,
         lf + ": replaced 1");
     row("each page's own title kept",

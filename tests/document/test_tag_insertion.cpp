@@ -9,8 +9,8 @@ class TestTagInsertion : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Where the block goes: right after the head tag, or after a charset
-    // declaration that comes first in the head; -1 without a head tag.
+    // Where the block goes: right after the head's charset declaration,
+    // wherever it stands, or else its head tag; -1 without a head tag.
     void findHead_data() {
         QTest::addColumn<QString>("document");
         QTest::addColumn<int>("insertAt");
@@ -22,9 +22,12 @@ private Q_SLOTS:
         QTest::newRow("a charset declaration first")
             << "<head>\r\n <meta charset=\"utf-8\"><title>" << 31;
         QTest::newRow("a content type with blanks around it")
-            << "<head><meta http-equiv=' Content-Type ' content='text/html'>x" << 60;
+            << "<head><meta http-equiv=' Content-Type ' content='text/html; charset=utf-8'>x" << 75;
         QTest::newRow("a charset declaration after the title")
-            << "<head><title>t</title><meta charset=\"utf-8\">" << 6;
+            << "<head><title>t</title><meta charset=\"utf-8\">" << 44;
+        QTest::newRow("none but in a template and a noscript")
+            << "<head><template><meta charset=a></template><noscript><meta charset=b></noscript>"
+            << 6;
         QTest::newRow("far past 32,767") << QString(40000, ' ') + "<HEAD>" << 40006;
         QTest::newRow("Kelvin sign is no K") << QString("<hea\u212a><head>") << 12;
     }

@@ -7,7 +7,9 @@
 #include "Require.h"
 #include "document/TagUpdate.h"
 #include "fields/ExampleRecord.h"
+#include "fields/FormFile.h"
 #include "files/TextFile.h"
+#include "import/MetaTagReader.h"
 #include "page/PageHead.h"
 
 #include <cstdint>
@@ -29,6 +31,24 @@ template <typename View, typename Text> void check(View page, std::span<const Ta
             "nothing outside the head changes");
 }
 
+FormValue readPage(QByteArrayView page) {
+    FormValue form;
+    readMetaTags(page, detectEncoding(page), form);
+    return form;
+}
+
+void checkOwnForm(QByteArrayView page) {
+    const FormValue own = readPage(page);
+    const TagUpdate<QByteArray> same =
+        updateTags(page, BuildTagLines(own, DcNameCase::Capitalised));
+    if (!same.headFound)
+        return;
+    require(same.count(TagChangeKind::Replaced) + same.count(TagChangeKind::Added) == 0,
+            "the page's own form changes no value and adds no tag");
+    require(formFileText(readPage(same.page)) == formFileText(own),
+            "the updated page reads back as its own form");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -47,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     const QByteArray page(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
     check<QByteArrayView, QByteArray>(page, lines);
+    checkOwnForm(page);
     check<QStringView, QString>(decodeText(page).text, lines);
     return 0;
 }

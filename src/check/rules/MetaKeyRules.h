@@ -1,9 +1,12 @@
 #pragma once
 
-// meta-duplicate, content-empty: every meta tag's keys, once each and with
-// content.
+// meta-duplicate, content-empty: each meta tag's kinds (tags/TagKinds.h)
+// once each and with content. A kind that repeats never counts twice, nor do
+// two variants of a kind (a theme colour per media).
 
 #include "check/RuleUnit.h"
+#include "page/PageHead.h"
+#include "tags/TagMatch.h"
 
 #include <set>
 
@@ -15,27 +18,41 @@ public:
         : m_page(page) {}
 
     void onMeta(const MetaTag &meta) override {
+        const QByteArrayView bytes = m_page.bytes();
+        QString variant;
+        if (const QLatin1StringView name = variantOf(bytes, meta.token); !name.isEmpty())
+            variant =
+                u'|' + name + u'=' + m_page.text(findAttribute(bytes, meta.token, name)->value);
+        std::vector<TagKind> kinds;
+        const auto count = [&](const TagKind &kind, QLatin1StringView attribute,
+                               const QString &written) {
+            const Repeat repeat = repeatOf(kind);
+            if (repeat == Repeat::Many ||
+                std::find(kinds.begin(), kinds.end(), kind) != kinds.end())
+                return;
+            kinds.push_back(kind);
+            const QString key = QString::number(int(kind.space)) + u':' + kind.key + variant;
+            if (m_kinds.insert(key).second)
+                return;
+            const QStringList arguments{attribute, shown(written)};
+            if (repeat == Repeat::OnceRead)
+                m_page.report(meta.at(), Rule::MetaDuplicate, arguments);
+            else
+                m_page.report(meta.at(), RuleCase::MetaDuplicateOnce, arguments);
+        };
+        if (const Attribute *charset =
+                findAttribute(bytes, meta.token, QLatin1StringView("charset")))
+            count({KeySpace::Charset}, QLatin1StringView("charset"), m_page.text(charset->value));
         for (const MetaKey &key : meta.keys)
-            if (!mayRepeat(key) && !m_keys.insert(QString(key.attribute) + u'=' + key.value).second)
-                m_page.report(meta.at(), Rule::MetaDuplicate, {key.attribute, shown(key.written)});
+            count(key.kind, key.attribute, key.written);
         if (!meta.keys.empty() && meta.content.isEmpty())
             m_page.report(meta.at(), Rule::ContentEmpty,
                           {meta.keys.front().attribute, shown(meta.keys.front().written)});
     }
 
 private:
-    // Open Graph's lists: og:image with its properties, the other locales,
-    // an article's tags.
-    bool mayRepeat(const MetaKey &key) const {
-        return key.hasValueOf(m_image) || key.value.startsWith(m_imageProperty) ||
-               key.value == u"og:locale:alternate" || key.value == u"article:tag";
-    }
-
     CheckedPage &m_page;
-    const TagRow &m_image = tagRowOf(Field::OgImage);
-    const QString m_imageProperty =
-        asciiLower(QString(m_image.keyValue)) + u':'; // "og:image:width"
-    std::set<QString> m_keys;                         // "name=description"
+    std::set<QString> m_kinds; // "space:key|media=value"
 };
 
 } // namespace velko

@@ -27,7 +27,9 @@ private:
                 continue;
             keepsOut = keepsOut || equalsAsciiCaseless(token, QLatin1StringView("noindex")) ||
                        equalsAsciiCaseless(token, QLatin1StringView("none"));
-            if (!isRobotsToken(token))
+            if (isRetiredRobotsToken(token))
+                m_page.report(at, RuleCase::RobotsRetired, {shown(token)});
+            else if (!isRobotsToken(token))
                 m_page.report(at, Rule::RobotsUnknown, {shown(token)});
         }
         if (keepsOut)
