@@ -244,6 +244,10 @@ private:
                 end = std::max(end, valueEnd + (quoted ? 1 : 0));
             }
         }
+        // After an attribute left as "name=", browsers would take the new
+        // attribute for that one's value: it goes after the element's name.
+        if (unitAt(m_page, end - 1) == u'=')
+            end = token.name.end();
         place.span = {end, 0};
         place.prefix = u' ' + QString(name) + u'=';
         return place;

@@ -182,13 +182,14 @@ void TestTagUpdate::heads_data() {
         R"({"Description": "D", "og:description": "OG"})",
         "<head><meta name=\"description\" property=\"og:description\" content=\"D\"></head>",
         {1, 0, 0}, "kept: og:description shares its tag with description");
-    row("quoted as they were, unless a value needs quotes",
+    row("quoted as they were, unless a value needs quotes; never after a bare x=",
         "<head>\n<meta name=author content=Ann>\n<meta name='copyright' content='Old'>\n"
-        "<meta name=\"keywords\">\n</head>",
-        R"({"Author": "Ann Lee", "Copyright": "Ann's", "Keywords": "k"})",
+        "<meta name=\"keywords\">\n<meta name=generator x=>\n</head>",
+        R"({"Author": "Ann Lee", "Copyright": "Ann's", "Keywords": "k", "Generator": "G"})",
         "<head>\n<meta name=author content=\"Ann Lee\">\n<meta name='copyright' "
-        "content=\"Ann's\">\n<meta name=\"keywords\" content=\"k\">\n</head>",
-        {3, 0, 0});
+        "content=\"Ann's\">\n<meta name=\"keywords\" content=\"k\">\n"
+        "<meta content=\"G\" name=generator x=>\n</head>",
+        {4, 0, 0});
     row("a page that ends with its head tag gets no last line break", "<head>", R"({"Title": "T"})",
         "<head>\r\n<title>T</title>", {0, 1, 0});
     row("no head tag", "<body><title>x</title>", R"({"Title": "T"})", {}, {}, "no head");
