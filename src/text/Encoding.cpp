@@ -282,6 +282,15 @@ Encoding Encoding::utf16(bool bigEndian) {
 
 std::optional<Encoding> Encoding::fromLabel(QByteArrayView label) {
     const QByteArray trimmed = label.trimmed().toByteArray();
+    // Browsers know labels of letters, digits and "-_.:" only; Qt's
+    // converters would also take "utf-8\"" or "utf-8;" for UTF-8, which
+    // browsers pass over for the next declaration.
+    const auto inLabels = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-' || c == '_' || c == '.' || c == ':';
+    };
+    if (!std::all_of(trimmed.begin(), trimmed.end(), inLabels))
+        return std::nullopt;
     // Qt's "Locale" is whatever this machine uses, no charset of a page.
     if (trimmed.isEmpty() ||
         QStringConverter::encodingForName(trimmed.constData()) == QStringConverter::System)
