@@ -145,6 +145,7 @@ SiteCheckDialog::SiteCheckDialog(DesktopServices &desktop, const QStringList &ch
     m_rules->setHeaderLabels({tr("Rule"), tr("Severity"), tr("Findings")});
     m_rules->setRootIsDecorated(false);
     m_rules->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_rules->header()->setStretchLastSection(false);
     m_pages = new QTableView(m_report);
     m_pages->setObjectName(QStringLiteral("tblPages"));
     m_pages->setAccessibleName(tr("Pages"));
@@ -158,14 +159,22 @@ SiteCheckDialog::SiteCheckDialog(DesktopServices &desktop, const QStringList &ch
     m_findings->setObjectName(QStringLiteral("lstPageFindings"));
     m_findings->setAccessibleName(tr("Findings of the page"));
 
+    // The totals beside the rules, then the pages over the selected one's
+    // findings, which take what room is left.
+    auto *summary = new QHBoxLayout;
+    summary->addLayout(m_totals);
+    summary->addWidget(m_rules, 1);
+    m_skipped = new QLabel(m_report);
+    m_skipped->setWordWrap(true);
     auto *tables = new QSplitter(Qt::Vertical, m_report);
-    tables->addWidget(m_rules);
     tables->addWidget(m_pages);
     tables->addWidget(m_findings);
+    tables->setStretchFactor(0, 3);
     tables->setStretchFactor(1, 2);
     auto *reportLayout = new QVBoxLayout(m_report);
     reportLayout->setContentsMargins(0, 0, 0, 0);
-    reportLayout->addLayout(m_totals);
+    reportLayout->addLayout(summary);
+    reportLayout->addWidget(m_skipped);
     reportLayout->addWidget(tables, 1);
     m_report->hide();
 
@@ -261,29 +270,31 @@ void SiteCheckDialog::onCheckFinished() {
 // something, errors first and the most found first within a severity.
 void SiteCheckDialog::showTotals() {
     const CheckTotals totals = checkTotals(m_result.run);
-    const std::pair<const char *, qsizetype> rows[] = {
-        {QT_TR_NOOP("Pages:"), totals.pages},
-        {QT_TR_NOOP("Pages with errors:"), totals.pagesWithErrors},
-        {QT_TR_NOOP("Errors:"), totals.findings[size_t(Severity::Error)]},
-        {QT_TR_NOOP("Warnings:"), totals.findings[size_t(Severity::Warning)]},
-        {QT_TR_NOOP("Notes:"), totals.findings[size_t(Severity::Note)]},
-        {QT_TR_NOOP("Pages that could not be read:"), m_result.run.unreadablePages},
+    struct Total {
+        const char *name;
+        const char *caption;
+        qsizetype count;
     };
-    const QString names[] = {QStringLiteral("lblPages"),  QStringLiteral("lblPagesWithErrors"),
-                             QStringLiteral("lblErrors"), QStringLiteral("lblWarnings"),
-                             QStringLiteral("lblNotes"),  QStringLiteral("lblUnreadable")};
-    for (size_t i = 0; i < std::size(rows); ++i) {
-        auto *value = new QLabel(QLocale().toString(qlonglong(rows[i].second)), m_report);
-        value->setObjectName(names[i]);
-        m_totals->addRow(tr(rows[i].first), value);
+    const Total rows[] = {
+        {"lblPages", QT_TR_NOOP("Pages:"), totals.pages},
+        {"lblPagesWithErrors", QT_TR_NOOP("Pages with errors:"), totals.pagesWithErrors},
+        {"lblErrors", QT_TR_NOOP("Errors:"), totals.findings[size_t(Severity::Error)]},
+        {"lblWarnings", QT_TR_NOOP("Warnings:"), totals.findings[size_t(Severity::Warning)]},
+        {"lblNotes", QT_TR_NOOP("Notes:"), totals.findings[size_t(Severity::Note)]},
+        {"lblUnreadable", QT_TR_NOOP("Pages that could not be read:"),
+         m_result.run.unreadablePages},
+    };
+    for (const Total &row : rows) {
+        auto *value = new QLabel(QLocale().toString(qlonglong(row.count)), m_report);
+        value->setObjectName(QString::fromLatin1(row.name));
+        m_totals->addRow(tr(row.caption), value);
     }
     QStringList skipped;
     for (const RuleEntry &entry : checkRules())
         if (needsSiteAddress(entry.rule))
             skipped << QString(entry.id);
-    m_totals->addRow(new QLabel(
-        tr("Not checked without the site's address: %1").arg(skipped.join(QStringLiteral(", "))),
-        m_report));
+    m_skipped->setText(
+        tr("Not checked without the site's address: %1").arg(skipped.join(QStringLiteral(", "))));
 
     std::vector<Rule> found;
     for (int rule = 0; rule < ruleCount; ++rule)

@@ -65,6 +65,7 @@ private:
     QProgressBar *m_progress = nullptr;
     QWidget *m_report = nullptr; // shown once the check is done
     QFormLayout *m_totals = nullptr;
+    QLabel *m_skipped = nullptr;
     QTreeWidget *m_rules = nullptr;
     QTableView *m_pages = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
