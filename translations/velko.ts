@@ -850,6 +850,10 @@
         <source>Update Tags In &amp;Files...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Check Site...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -864,6 +868,10 @@
     </message>
     <message>
         <source>Pages are being updated. Stop updating them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Site</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1047,6 +1055,121 @@
     </message>
     <message>
         <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::SiteCheckDialog</name>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings per rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings of the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html, *.xhtml) in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages with errors:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages that could not be read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not checked without the site&apos;s address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report As</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

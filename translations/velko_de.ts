@@ -850,6 +850,10 @@
         <source>Update Tags In &amp;Files...</source>
         <translation>Tags in &amp;Dateien aktualisieren...</translation>
     </message>
+    <message>
+        <source>Check Site...</source>
+        <translation>Website prüfen...</translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -865,6 +869,10 @@
     <message>
         <source>Pages are being updated. Stop updating them?</source>
         <translation>Seiten werden gerade aktualisiert. Aktualisierung abbrechen?</translation>
+    </message>
+    <message>
+        <source>Check Site</source>
+        <translation>Website prüfen</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1056,121 @@
     <message>
         <source>Reload</source>
         <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
+    <name>velko::SiteCheckDialog</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Check Site</source>
+        <translation>Website prüfen</translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation>Seiten werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Findings per rule</source>
+        <translation>Befunde je Regel</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Schweregrad</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Findings of the page</source>
+        <translation>Befunde der Seite</translation>
+    </message>
+    <message>
+        <source>Open Page</source>
+        <translation>Seite öffnen</translation>
+    </message>
+    <message>
+        <source>Save Report As...</source>
+        <translation>Bericht speichern unter...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Checking %1 pages...</source>
+        <translation>%1 Seiten werden geprüft...</translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html, *.xhtml) in %1.</source>
+        <translation>In %1 gibt es keine Seiten (*.htm, *.html, *.xhtml).</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+    <message>
+        <source>Pages with errors:</source>
+        <translation>Seiten mit Fehlern:</translation>
+    </message>
+    <message>
+        <source>Errors:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Warnungen:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Hinweise:</translation>
+    </message>
+    <message>
+        <source>Pages that could not be read:</source>
+        <translation>Nicht lesbare Seiten:</translation>
+    </message>
+    <message>
+        <source>Not checked without the site&apos;s address: %1</source>
+        <translation>Ohne die Adresse der Website nicht geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Save Report As</source>
+        <translation>Bericht speichern unter</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,8 @@
 
 namespace velko {
 
-SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts, int threads) {
+SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts, int threads,
+                  const SiteRunHooks &hooks) {
     QThreadPool pool;
     pool.setMaxThreadCount(threads);
     std::vector<qsizetype> indices(paths.size());
@@ -19,10 +20,14 @@ SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts, 
     run.pages.resize(paths.size());
     std::vector<SiteFacts> facts(paths.size());
     QtConcurrent::blockingMap(&pool, indices, [&](qsizetype index) {
+        if (hooks.stopped && hooks.stopped())
+            return;
         const PageFile page(paths[index]);
         CheckedFile &file = run.pages[index];
         if (!page.error().isEmpty()) {
             file.error = page.error();
+            if (hooks.pageDone)
+                hooks.pageDone();
             return;
         }
         SitePage site{map, index, keepTexts};
@@ -30,7 +35,11 @@ SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts, 
         file.title = std::move(site.title);
         file.description = std::move(site.description);
         facts[index] = std::move(site.facts);
+        if (hooks.pageDone)
+            hooks.pageDone();
     });
+    if (hooks.stopped && hooks.stopped())
+        return run;
     std::vector<std::vector<Finding>> site = siteFindings(facts, paths, map.knowsAddress());
     for (size_t i = 0; i < site.size(); ++i) {
         if (site[i].empty())

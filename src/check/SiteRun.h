@@ -6,6 +6,7 @@
 #include "check/SiteCheck.h"
 
 #include <QThread>
+#include <functional>
 
 namespace velko {
 
@@ -23,9 +24,17 @@ struct SiteRun {
     std::vector<std::vector<qsizetype>> sharedDescriptions;
 };
 
+// What a run in the background is told and asked: `pageDone` is called, on
+// any thread, as each page is read; once `stopped` says so, the pages not yet
+// read are skipped and the run is incomplete.
+struct SiteRunHooks {
+    std::function<void()> pageDone = {};
+    std::function<bool()> stopped = {};
+};
+
 // Checks the pages at `paths`, the pages of `map`; `paths` also name them in
 // messages. With `keepTexts`, each page's title and description are kept.
 SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts,
-                  int threads = QThread::idealThreadCount());
+                  int threads = QThread::idealThreadCount(), const SiteRunHooks &hooks = {});
 
 } // namespace velko

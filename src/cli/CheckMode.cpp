@@ -8,8 +8,8 @@
 #include "files/SitePages.h"
 #include "report/CheckRun.h"
 #include "report/ReportHtml.h"
+#include "report/SiteResult.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
@@ -77,39 +77,6 @@ QString skippedRules() {
     return QStringLiteral("; without --site-url, skipped ") + ids.join(QStringLiteral(", "));
 }
 
-// The run as the report shows it, the pages' paths relative to its folder.
-CheckRun reportRun(const QString &reportPath, const QString &subject, const QStringList &pages,
-                   SiteRun &site, bool knowsAddress) {
-    CheckRun run{QDateTime::currentDateTime(), subject, {}, {}, {}, 0, {}};
-    const QDir folder = QFileInfo(reportPath).absoluteDir();
-    std::vector<qsizetype> shownAs(pages.size(), -1);
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        CheckedFile &page = site.pages[i];
-        if (!page.error.isEmpty()) {
-            ++run.unreadablePages;
-            continue;
-        }
-        shownAs[i] = qsizetype(run.pages.size());
-        run.pages.push_back(
-            pageResult(folder.relativeFilePath(QFileInfo(pages[i]).absoluteFilePath()), page.title,
-                       page.description, std::move(page.findings)));
-    }
-    const auto groups = [&](const std::vector<std::vector<qsizetype>> &shared) {
-        std::vector<PageGroup> shown;
-        for (const std::vector<qsizetype> &group : shared) {
-            shown.emplace_back();
-            for (const qsizetype page : group)
-                shown.back().push_back(shownAs[page]);
-        }
-        return shown;
-    };
-    run.sharedTitles = groups(site.sharedTitles);
-    run.sharedDescriptions = groups(site.sharedDescriptions);
-    if (!knowsAddress)
-        run.skippedRules << QStringLiteral("the rules that need --site-url");
-    return run;
-}
-
 } // namespace
 
 // Any error found fails the command.
@@ -168,10 +135,11 @@ int runCheck(const ModeCall &call) {
     }
     if (!reportPath.isEmpty()) {
         QString error;
-        if (!writeFileSafely(reportPath,
-                             reportHtml(reportRun(reportPath, given->join(u' '), pages, site,
-                                                  map.knowsAddress())),
-                             &error))
+        CheckRun run =
+            siteCheckRun(QFileInfo(reportPath).absolutePath(), given->join(u' '), pages, site);
+        if (!map.knowsAddress())
+            run.skippedRules << QStringLiteral("the rules that need --site-url");
+        if (!writeFileSafely(reportPath, reportHtml(run), &error))
             code = call.session.fail(kFailed, reportPath + QStringLiteral(": ") + error);
     }
     if (pages.size() > 1 && !call.parser.isSet(call.options.quiet))

@@ -37,28 +37,29 @@ void FileImport::run() {
     importFile(path);
 }
 
-void FileImport::importPage(const QString &path) {
+bool FileImport::importPage(const QString &path) {
     m_dialog.setFileName(path);
-    importFile(path);
+    return importFile(path);
 }
 
 // Asked once the page is chosen, so a cancelled dialog asks nothing, and before
 // it is read, so that saving over the very page imports what was saved.
-void FileImport::importFile(const QString &path) {
+bool FileImport::importFile(const QString &path) {
     if (!askToSave(m_desktop, m_document.unsavedPart(), m_presets.unsavedPart()))
-        return;
+        return false;
     QString error;
     FileSnapshot snapshot;
     const std::optional<DecodedText> page = readTextFile(path, &error, &snapshot);
     if (!page) {
         m_desktop.showMessage(generalError(path + QStringLiteral(": ") + error));
-        return;
+        return false;
     }
     m_workspace.setDocumentText(page->text);
     m_document.setDocumentFile(path, *page, snapshot);
     fillFormFromPage(m_workspace, page->text);
     if (m_workspace.currentPage() == Page::GeneratedTags)
         m_workspace.selectPage(Page::General);
+    return true;
 }
 
 } // namespace velko

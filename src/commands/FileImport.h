@@ -25,11 +25,12 @@ public:
     // cancel of the file dialog beeps, and either cancel changes nothing. A
     // page that cannot be read leaves the document and the form as they were.
     void run();
-    // Imports a page named on the command line, as if chosen in the dialog.
-    void importPage(const QString &path);
+    // Imports a page named on the command line or opened from a site check,
+    // as if chosen in the dialog; true when it became the document.
+    bool importPage(const QString &path);
 
 private:
-    void importFile(const QString &path);
+    bool importFile(const QString &path);
 
     Workspace &m_workspace;
     DesktopServices &m_desktop;

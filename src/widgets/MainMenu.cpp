@@ -66,6 +66,8 @@ constexpr MenuRow kRows[] = {
      &MainMenu::tagsSaveAs, nullptr},
     {"mnuTagsCheck", QT_TRANSLATE_NOOP("velko::MainMenu", "Check Page"), "Ctrl+K",
      &MainMenu::tagsCheck, nullptr},
+    {"mnuTagsCheckSite", QT_TRANSLATE_NOOP("velko::MainMenu", "Check Site..."), "Ctrl+Shift+K",
+     &MainMenu::tagsCheckSite, nullptr},
 
     {"mnuHelp", QT_TRANSLATE_NOOP("velko::MainMenu", "&Help"), "", nullptr, &MainMenu::help},
     {"mnuHelpContents", QT_TRANSLATE_NOOP("velko::MainMenu", "Help &Document"), "F1",

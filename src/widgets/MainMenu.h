@@ -32,6 +32,7 @@ struct MainMenu {
     QAction *tagsCopy = nullptr;
     QAction *tagsSaveAs = nullptr;
     QAction *tagsCheck = nullptr;
+    QAction *tagsCheckSite = nullptr;
 
     QMenu *help = nullptr;
     QAction *helpContents = nullptr;

@@ -9,6 +9,7 @@
 #include "tags/TagBlock.h"
 #include "widgets/FindingsList.h"
 #include "widgets/FormControls.h"
+#include "widgets/SiteCheckDialog.h"
 #include "widgets/SiteUpdateDialog.h"
 #include "widgets/TextArea.h"
 #include "widgets/WebImportDialog.h"
@@ -178,6 +179,7 @@ void MainWindow::connectMenus() {
                   [this, page = page] { m_desktop.openUrl(makerUrl(m_settings.makerHost, page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsUpdateFiles, &MainWindow::updateTagsInFiles);
+    onTrigger(m_menu.tagsCheckSite, &MainWindow::checkSite);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
 }
@@ -411,6 +413,34 @@ void MainWindow::updateTagsInFiles() {
     m_siteDialog->show();
 }
 
+// One check at a time, as for Update Tags In Files.
+void MainWindow::checkSite() {
+    if (m_checkDialog) {
+        m_checkDialog->raise();
+        m_checkDialog->activateWindow();
+        return;
+    }
+    const QStringList chosen = m_desktop.choosePages(tr("Check Site"));
+    if (chosen.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    m_checkDialog = new SiteCheckDialog(m_desktop, chosen, this);
+    m_checkDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_checkDialog, &SiteCheckDialog::pageOpened, this, &MainWindow::openCheckedPage);
+    m_checkDialog->show();
+}
+
+void MainWindow::openCheckedPage(const QString &path, qsizetype line, qsizetype column) {
+    run([&] {
+        if (!m_fileImport.importPage(path))
+            return;
+        selectPage(Page::HtmlFile);
+        goToFinding(line, column);
+        activateWindow();
+    });
+}
+
 // Exit and the close box, which ask about a changed document and form. The
 // window's size and place are kept, and the address history is saved.
 // Closing while pages are being written asks first, but the writing stops
@@ -436,6 +466,10 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     if (m_siteDialog) {
         m_siteDialog->stop();
         m_siteDialog->close();
+    }
+    if (m_checkDialog) {
+        m_checkDialog->stop();
+        m_checkDialog->close();
     }
     if (m_webDialog)
         m_webDialog->unload();

@@ -25,6 +25,7 @@ namespace velko {
 class DesktopServices;
 class FindingsList;
 class FormControls;
+class SiteCheckDialog;
 class SiteUpdateDialog;
 class TextArea;
 class WebImportDialog;
@@ -95,6 +96,10 @@ private:
     void goToFinding(qsizetype line, qsizetype column);
     void openWebPage();
     void updateTagsInFiles();
+    void checkSite();
+    // A page of a site check, imported as Import File does, the caret at
+    // `line` and `column`.
+    void openCheckedPage(const QString &path, qsizetype line, qsizetype column);
 
     DesktopServices &m_desktop;
     Settings m_settings;
@@ -115,6 +120,7 @@ private:
     WebImportDialog *m_webDialog = nullptr;
     WebPreviews *m_previews = nullptr;
     QPointer<SiteUpdateDialog> m_siteDialog; // while Update Tags In Files is open
+    QPointer<SiteCheckDialog> m_checkDialog; // while Check Site is open
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
     bool m_formModified = false;
