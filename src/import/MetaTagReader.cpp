@@ -112,6 +112,12 @@ template <typename View, typename Decode> void readTags(View page, FormValue &fo
             if (done[index])
                 continue;
             done[index] = true;
+            // A tag with a charset attribute and a content type declares the
+            // charset browsers take from the attribute, as the update does.
+            if (kind.space == KeySpace::Charset &&
+                row->valueAttribute == QLatin1StringView("content") &&
+                findAttribute(page, token, QLatin1StringView("charset")))
+                continue;
             if (row->element == Element::Title)
                 form[Field::Title] = valueAsRead(decode(sliceOf(page, token.text)), false);
             else if (row->readInto)

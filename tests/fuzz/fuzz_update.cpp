@@ -45,8 +45,11 @@ void checkOwnForm(QByteArrayView page) {
         return;
     require(same.count(TagChangeKind::Replaced) + same.count(TagChangeKind::Added) == 0,
             "the page's own form changes no value and adds no tag");
-    require(formFileText(readPage(same.page)) == formFileText(own),
-            "the updated page reads back as its own form");
+    // A duplicate that went may have held a value the reader took (a second
+    // charset declaration, the one browsers heed): then the form may differ.
+    if (same.count(TagChangeKind::Removed) == 0)
+        require(formFileText(readPage(same.page)) == formFileText(own),
+                "the updated page reads back as its own form");
 }
 
 } // namespace
