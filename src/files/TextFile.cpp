@@ -38,6 +38,18 @@ struct Choice {
     QString text; // the decoded bytes when choosing decoded them already
 };
 
+// The first declaration naming a charset browsers know: they pass over one
+// naming none they know, as the update does.
+std::optional<Encoding> declaredEncoding(QByteArrayView start) {
+    std::optional<Encoding> found;
+    scanPage(start, [&](const PageToken &token) {
+        if (const QByteArrayView label = declaredCharset(start, token); !label.isEmpty())
+            found = Encoding::fromLabel(label);
+        return !found;
+    });
+    return found;
+}
+
 Choice chooseEncoding(QByteArrayView bytes, QByteArrayView httpCharset) {
     if (bytes.startsWith(kUtf8Mark))
         return {Encoding(), {}};
@@ -50,9 +62,9 @@ Choice chooseEncoding(QByteArrayView bytes, QByteArrayView httpCharset) {
     const qsizetype nonAscii = firstNonAscii(bytes);
     if (nonAscii >= 0 && bytes.sliced(nonAscii).isValidUtf8())
         return {Encoding(), {}};
-    for (const QByteArrayView label :
-         {httpCharset, declaredCharset(bytes.first(std::min(bytes.size(), kDeclarationReach)))}) {
-        const std::optional<Encoding> declared = Encoding::fromLabel(label);
+    for (const std::optional<Encoding> &declared :
+         {Encoding::fromLabel(httpCharset),
+          declaredEncoding(bytes.first(std::min(bytes.size(), kDeclarationReach)))}) {
         Choice choice;
         // ASCII reads as itself in every encoding fromLabel gives.
         if (declared && (nonAscii < 0 || declared->roundTrips(bytes, &choice.text))) {

@@ -1,6 +1,7 @@
 #include "import/MetaTagReader.h"
 
 #include "base/AsciiCase.h"
+#include "page/PageCharset.h"
 #include "page/PageHead.h"
 #include "tags/TagMatch.h"
 #include "tags/TagValues.h"
@@ -83,6 +84,32 @@ void readInto(Control control, View page, const PageToken &tag, QLatin1StringVie
 // field takes the last comment that copies no field. A page without a head
 // tag is read up to its first body tag.
 template <typename View, typename Decode> void readTags(View page, FormValue &form, Decode decode) {
+    const PageHead head = findHead(page);
+    const auto walk = [&](auto visit) {
+        if (head.found()) {
+            walkHead(page, head, visit);
+            return;
+        }
+        scanOutsideTemplates(page, [&](const PageToken &token) {
+            const bool start = token.kind == PageToken::Kind::StartTag;
+            if ((start && token.tag == TagName::Body) ||
+                (token.kind == PageToken::Kind::EndTag && token.tag == TagName::Head))
+                return false;
+            return visit(token);
+        });
+    };
+    // The charset declaration browsers heed, and the update with them: the
+    // first naming a label they know, else the first naming any.
+    qsizetype charsetAt = -1;
+    walk([&](const PageToken &token) {
+        const Span name = declaredCharsetSpan(page, token);
+        if (name.start < 0)
+            return true;
+        const bool known = Encoding::fromLabel(decode(sliceOf(page, name)).toLatin1()).has_value();
+        if (charsetAt < 0 || known)
+            charsetAt = token.whole.start;
+        return !known;
+    });
     std::vector<bool> done(tagRows().size());
     std::vector<QString> comments;
     std::vector<QLatin1StringView> itemsSeen; // the arrays whose second item has begun
@@ -108,16 +135,17 @@ template <typename View, typename Decode> void readTags(View page, FormValue &fo
             if (!array.isEmpty() &&
                 std::find(itemsSeen.begin(), itemsSeen.end(), array) != itemsSeen.end())
                 continue;
+            // Only that declaration sets the form's charset; in a tag with a
+            // charset attribute and a content type, the attribute counts.
+            if (kind.space == KeySpace::Charset &&
+                (token.whole.start != charsetAt ||
+                 (row->valueAttribute == QLatin1StringView("content") &&
+                  findAttribute(page, token, QLatin1StringView("charset")))))
+                continue;
             const size_t index = size_t(row - tagRows().data());
             if (done[index])
                 continue;
             done[index] = true;
-            // A tag with a charset attribute and a content type declares the
-            // charset browsers take from the attribute, as the update does.
-            if (kind.space == KeySpace::Charset &&
-                row->valueAttribute == QLatin1StringView("content") &&
-                findAttribute(page, token, QLatin1StringView("charset")))
-                continue;
             if (row->element == Element::Title)
                 form[Field::Title] = valueAsRead(decode(sliceOf(page, token.text)), false);
             else if (row->readInto)
@@ -125,18 +153,7 @@ template <typename View, typename Decode> void readTags(View page, FormValue &fo
         }
         return true;
     };
-    const PageHead head = findHead(page);
-    if (head.found()) {
-        walkHead(page, head, visit);
-    } else {
-        scanOutsideTemplates(page, [&](const PageToken &token) {
-            const bool start = token.kind == PageToken::Kind::StartTag;
-            if ((start && token.tag == TagName::Body) ||
-                (token.kind == PageToken::Kind::EndTag && token.tag == TagName::Head))
-                return false;
-            return visit(token);
-        });
-    }
+    walk(visit);
     for (auto comment = comments.rbegin(); comment != comments.rend(); ++comment) {
         if (*comment != form[Field::Title] && *comment != form[Field::Keywords] &&
             *comment != form[Field::Description]) {
