@@ -998,7 +998,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>og:image &quot;%1&quot; names no file of the site.</source>
+        <source>%1 &quot;%2&quot; names no file of the site.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -998,8 +998,8 @@
         <translation>Die kanonische Adresse &quot;%1&quot; nennt keine Datei der Site.</translation>
     </message>
     <message>
-        <source>og:image &quot;%1&quot; names no file of the site.</source>
-        <translation>og:image &quot;%1&quot; nennt keine Datei der Site.</translation>
+        <source>%1 &quot;%2&quot; names no file of the site.</source>
+        <translation>%1 &quot;%2&quot; nennt keine Datei der Site.</translation>
     </message>
     <message>
         <source>%1 other indexable pages have this title, the first %2.</source>

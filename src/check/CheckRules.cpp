@@ -148,8 +148,9 @@ constexpr RuleEntry kRules[] = {
      "with --site-url: a canonical address of the site whose file does not exist",
      makeUnit<SiteRules>},
     {Rule::OgImageMissing, L("og-image-missing"), Severity::Error,
-     QT_TRANSLATE_NOOP("velko::PageChecker", "og:image \"%1\" names no file of the site."),
-     "og:image names a file of the site (a relative path, or under --site-url) that does not "
+     QT_TRANSLATE_NOOP("velko::PageChecker", "%1 \"%2\" names no file of the site."),
+     "og:image or twitter:image names a file of the site (a relative path, or under --site-url) "
+     "that does not "
      "exist",
      makeUnit<SiteRules>},
     {Rule::TitleShared, L("title-shared"), Severity::Warning,

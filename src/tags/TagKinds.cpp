@@ -39,9 +39,10 @@ constexpr KindRow kKinds[] = {
     once(KeySpace::Name, L("og:url")),
     once(KeySpace::Name, L("og:type")),
     once(KeySpace::Name, L("twitter:card")),
+    {KeySpace::Name, L("twitter:image"), M::Whole, Repeat::Once, {}, true},
     // Open Graph's arrays: each og:image starts an item, which the
     // properties after it describe.
-    many(L("og:image")),
+    {KeySpace::Name, L("og:image"), M::Whole, Repeat::Many, {}, true},
     properties(L("og:image:"), L("og:image")),
     many(L("og:video")),
     properties(L("og:video:"), L("og:video")),
@@ -150,6 +151,11 @@ bool isArrayItem(const TagKind &kind) {
     return kind.space == KeySpace::Name &&
            std::any_of(std::begin(kKinds), std::end(kKinds),
                        [&kind](const KindRow &row) { return row.itemOf == kind.key; });
+}
+
+bool isSharePicture(const TagKind &kind) {
+    const KindRow *row = rowOf(kind);
+    return row && row->picture;
 }
 
 QString kindName(const TagKind &kind) {

@@ -35,6 +35,8 @@ struct KindRow {
     // For a structured property of an Open Graph array, the key of the array's
     // items: og:image:width describes the og:image before it.
     QLatin1StringView itemOf = {};
+    // The picture a shared link shows: og:image, twitter:image.
+    bool picture = false;
 };
 
 std::span<const KindRow> kindRows();
@@ -62,6 +64,9 @@ QLatin1StringView itemOf(const TagKind &kind);
 
 // True when the kind is that of an array's items ("og:image").
 bool isArrayItem(const TagKind &kind);
+
+// True when the kind names the picture a shared link shows.
+bool isSharePicture(const TagKind &kind);
 
 // The attributes that make a tag a variant of its kind: a theme colour per
 // media, an alternate link per language, an icon per size. The form's value

@@ -94,14 +94,16 @@ void TestSiteCheck::site_data() {
         << QString() << QStringList{"a.html:4 hreflang-self-missing"};
     const Site images{{"img/a.png", "png"},
                       {"a.html", "<meta property=og:image content=\"img/a.png\">"},
-                      {"b.html", "<meta property=og:image content=\"/img/none.png\">"},
+                      {"b.html", "<meta name=twitter:image content=\"/img/none.png\">"},
                       {"c.html", "<meta property=og:image content=\"https://example.org/x.png\">"},
                       {"d.html", "<meta property=og:image content=\"https://cdn.example/x.png\">"}};
-    QTest::newRow("og:image") << images << "https://example.org/"
-                              << QStringList{"b.html:4 og-image-missing /img/none.png",
-                                             "c.html:4 og-image-missing https://example.org/x.png"};
+    QTest::newRow("og:image")
+        << images << "https://example.org/"
+        << QStringList{"b.html:4 og-image-missing twitter:image /img/none.png",
+                       "c.html:4 og-image-missing og:image https://example.org/x.png"};
     QTest::newRow("og:image, relative only")
-        << images << QString() << QStringList{"b.html:4 og-image-missing /img/none.png"};
+        << images << QString()
+        << QStringList{"b.html:4 og-image-missing twitter:image /img/none.png"};
     QTest::newRow("no head tag, no lang")
         << Site{{"a.html", "<html>\n<title>Boats</title>\n<p>" + title},
                 {"b.html", "<html lang=de><head>" + title}}

@@ -37,9 +37,9 @@ public:
                 m_descriptionText = meta.content.simplified();
             } else if (key.is(m_robots) && robotsKeepsOut(meta.content)) {
                 m_noindex = true;
-            } else if (key.hasValueOf(m_image) && !meta.content.isEmpty() && m_site &&
-                       isMissing(meta.content)) {
-                m_page.report(meta.at(), Rule::OgImageMissing, {shown(meta.content)});
+            } else if (isSharePicture(kindOfKey(key.attribute, key.value)) &&
+                       !meta.content.isEmpty() && m_site && isMissing(meta.content)) {
+                m_page.report(meta.at(), Rule::OgImageMissing, {key.written, shown(meta.content)});
             }
         }
     }
@@ -129,7 +129,6 @@ private:
     SitePage *m_site;
     const TagRow &m_description = tagRowOf(Field::Description);
     const TagRow &m_robots = tagRowOf(List::Robot);
-    const TagRow &m_image = tagRowOf(Field::OgImage);
     const TagRow &m_canonical = tagRowOf(Field::CanonicalUrl);
     bool m_htmlSeen = false;
     qsizetype m_titleAt = -1;
