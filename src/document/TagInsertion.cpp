@@ -14,6 +14,10 @@ bool tagKindsOverlap(QStringView block, QStringView document) {
 
 Insertion insertAfterHead(QStringView document, qsizetype at, QStringView block) {
     static const QString crLf = QStringLiteral("\r\n");
+    // As in the page's bytes below: a document that ends where the block
+    // goes gets no last line break.
+    if (at == document.size() && block.endsWith(crLf))
+        block.chop(crLf.size());
     QString text;
     text.reserve(document.size() + crLf.size() + block.size());
     text.append(document.first(at)).append(crLf).append(block);

@@ -21,8 +21,9 @@ struct Insertion {
     qsizetype blockLength; // the block's length
 };
 
-// The document up to `at`, CR LF, the block, and the rest of the document.
-// Nothing is removed.
+// The document up to `at`, CR LF, the block, and the rest of the document;
+// at the document's end, the block without its last line break. Nothing is
+// removed.
 Insertion insertAfterHead(QStringView document, qsizetype at, QStringView block);
 
 // The same for a page's own bytes, as read into `page`, with `at` an offset

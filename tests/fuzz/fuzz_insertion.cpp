@@ -1,8 +1,9 @@
 // A page and a block (the input split at its first NUL byte) through the
-// insertion: --insert puts the block right behind the head tag with no other
-// byte changed, and the window, which shows the page with CR LF line breaks,
-// saves the same bytes after inserting it. The page goes through as it is and
-// as UTF-16, which a NUL byte could not otherwise reach.
+// insertion: --insert puts the block right behind the head tag (or the head's
+// charset declaration) with no other byte changed and, on a page that ends
+// there, no last line break; the window, which shows the page with CR LF line
+// breaks, saves the same bytes after inserting it. The page goes through as it
+// is and as UTF-16, which a NUL byte could not otherwise reach.
 
 #include "Require.h"
 #include "document/TagInsertion.h"
@@ -27,8 +28,11 @@ void checkInsertion(const QByteArray &bytes, const QString &block) {
     const qsizetype at = page.format.encoding.isAsciiCompatible()
                              ? findHead(QByteArrayView(bytes)).insertAt
                              : page.format.encoding.byteOrderMark().size() + 2 * head.insertAt;
-    const QByteArray lines = page.format.encoding.encode(
-        withLineBreaks(QStringLiteral("\r\n").append(block), page.format.lineBreak));
+    QString added = withLineBreaks(QStringLiteral("\r\n").append(block), page.format.lineBreak);
+    // A page that ends where the block goes gets no last line break.
+    if (head.insertAt == page.text.size())
+        added.chop(QLatin1StringView(lineBreakBytes(page.format.lineBreak)).size());
+    const QByteArray lines = page.format.encoding.encode(added);
     require(inserted == bytes.first(at) + lines + bytes.sliced(at),
             "--insert adds the line break and the block behind the head tag, nothing else");
 
