@@ -79,8 +79,9 @@ void readInto(Control control, View page, const PageToken &tag, QLatin1StringVie
 
 // The head's tags, as the updater finds them (PageHead.h): the first tag of
 // each row's kind counts, so that a page updated with the form it reads
-// keeps its later tags as they are; a property of an Open Graph array counts
-// only in the array's first item, the one the form describes. The Comments
+// keeps its later tags as they are (of the charset declarations, the one
+// browsers heed); a property of an Open Graph array counts only in the
+// array's first item, the one the form describes. The Comments
 // field takes the last comment that copies no field. A page without a head
 // tag is read up to its first body tag.
 template <typename View, typename Decode> void readTags(View page, FormValue &form, Decode decode) {
