@@ -5,6 +5,7 @@
 
 #include "check/RuleUnit.h"
 #include "check/ValueFormats.h"
+#include "tags/TagMatch.h"
 
 namespace velko {
 
@@ -16,7 +17,7 @@ public:
     void onLink(const PageToken &link) override {
         const QByteArrayView bytes = m_page.bytes();
         const Attribute *rel = findAttribute(bytes, link, m_row.keyAttribute);
-        if (!rel || !listHolds(rel->value, m_row.keyValue))
+        if (!rel || !wordsHold(bytes, rel->value, m_row.keyValue))
             return;
         const qsizetype at = link.whole.start;
         if (++m_links > 1)
@@ -28,23 +29,6 @@ public:
     }
 
 private:
-    // True when the space-separated list in `value` holds `word`, in any
-    // ASCII case (rel="canonical", rel="Canonical alternate").
-    bool listHolds(Span value, QLatin1StringView word) const {
-        const QByteArrayView bytes = m_page.bytes();
-        const qsizetype end = value.end();
-        for (qsizetype at = value.start; at < end;) {
-            while (at < end && isHtmlSpace(unitAt(bytes, at)))
-                ++at;
-            const qsizetype start = at;
-            while (at < end && !isHtmlSpace(unitAt(bytes, at)))
-                ++at;
-            if (at > start && nameIs(bytes, {start, at - start}, word))
-                return true;
-        }
-        return false;
-    }
-
     CheckedPage &m_page;
     const TagRow &m_row = tagRowOf(Field::CanonicalUrl);
     int m_links = 0;

@@ -8,6 +8,7 @@
 #include "check/RuleUnit.h"
 #include "check/SiteCheck.h"
 #include "check/ValueFormats.h"
+#include "tags/TagMatch.h"
 
 namespace velko {
 
@@ -50,15 +51,13 @@ public:
         const Attribute *href = findAttribute(bytes, link, m_canonical.valueAttribute);
         if (!rel || !href)
             return;
-        const QString relation = asciiLower(m_page.text(rel->value));
-        const QStringList relations = relation.split(u' ', Qt::SkipEmptyParts);
         const QString address = m_page.text(href->value);
-        if (relations.contains(QString(m_canonical.keyValue)) && m_canonicalAt < 0) {
+        if (wordsHold(bytes, rel->value, m_canonical.keyValue) && m_canonicalAt < 0) {
             m_canonicalAt = link.whole.start;
             m_canonicalAddress = address;
         }
         const Attribute *language = findAttribute(bytes, link, QLatin1StringView("hreflang"));
-        if (!language || !relations.contains(QLatin1String("alternate")))
+        if (!language || !wordsHold(bytes, rel->value, QLatin1StringView("alternate")))
             return;
         const QString code = m_page.text(language->value);
         if (!isLanguageTag(code))
