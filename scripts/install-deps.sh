@@ -41,7 +41,7 @@ man-db
 "
 
 if [ "${1:-}" = bench ]; then
-    packages="$packages python3 python3-lxml time libbenchmark-dev"
+    packages="$packages python3 python3-lxml python3-html5lib time libbenchmark-dev"
     packages="$packages chromium fonts-dejavu-extra fonts-noto-cjk python3-fonttools"
     npm --version > /dev/null 2>&1 || packages="$packages nodejs npm"
 fi

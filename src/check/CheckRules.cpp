@@ -4,6 +4,7 @@
 #include "check/rules/CharsetRules.h"
 #include "check/rules/DateRules.h"
 #include "check/rules/DescriptionRules.h"
+#include "check/rules/HeadEndedEarlyRule.h"
 #include "check/rules/MetaKeyRules.h"
 #include "check/rules/OpenGraphRules.h"
 #include "check/rules/RefreshRule.h"
@@ -27,6 +28,12 @@ constexpr RuleEntry kRules[] = {
          "velko::PageChecker",
          "The page has no head tag; add <head> after <html> for Velko to put tags in."),
      "the page leaves out its head tag, as HTML allows; Insert and Update need it", nullptr},
+    {Rule::HeadEndedEarly, L("head-ended-early"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "%1 cannot stand in a head: browsers end the head here and put the head "
+                       "tags after it in the body (%2: %3)."),
+     "an element or text that cannot stand in a head ends it for browsers before head tags",
+     makeUnit<HeadEndedEarlyRule>},
     {Rule::TitleMissing, L("title-missing"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker", "The head has no title."), "no <title> in the head",
      makeUnit<TitleRules>},
@@ -64,11 +71,13 @@ constexpr RuleEntry kRules[] = {
     {Rule::CharsetMissing, L("charset-missing"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker", "The page does not declare its charset."),
      "no <meta charset> or content-type tag", makeUnit<CharsetRules>},
-    {Rule::CharsetLate, L("charset-late"), Severity::Error,
-     QT_TRANSLATE_NOOP(
-         "velko::PageChecker",
-         "The charset declaration ends past the first 1,024 bytes, where browsers look for it."),
-     "the declaration ends past the first 1,024 bytes", makeUnit<CharsetRules>},
+    {Rule::CharsetLate, L("charset-late"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The charset declaration ends past the first 1,024 bytes; browsers find "
+                       "it by a slower route."),
+     "the declaration ends past the first 1,024 bytes; an error when it stands in the body or "
+     "after bytes it reads otherwise",
+     makeUnit<CharsetRules>},
     {Rule::CharsetConflict, L("charset-conflict"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker", "This declares the charset %1, an earlier tag %2."),
      "two declarations name different charsets", makeUnit<CharsetRules>},
@@ -175,6 +184,14 @@ constexpr RuleCaseEntry kCases[] = {
     {RuleCase::RobotsRetired, Rule::RobotsUnknown, Severity::Note,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "Robots token \"%1\": retired token, ignored by search engines.")},
+    {RuleCase::HeadEndedByText, Rule::HeadEndedEarly, Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "Text \"%1\" cannot stand in a head: browsers end the head here and put "
+                       "the head tags after it in the body (%2: %3).")},
+    {RuleCase::CharsetLateMisread, Rule::CharsetLate, Severity::Error,
+     QT_TRANSLATE_NOOP(
+         "velko::PageChecker",
+         "The charset declaration ends past the first 1,024 bytes, where browsers look for it.")},
 };
 
 static_assert(std::size(kRules) == ruleCount);

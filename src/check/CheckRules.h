@@ -20,6 +20,7 @@ enum class Severity { Error, Warning, Note };
 
 enum class Rule {
     HeadImplied,
+    HeadEndedEarly,
     TitleMissing,
     TitleEmpty,
     TitleDuplicate,
@@ -68,8 +69,10 @@ using UnitMaker = std::unique_ptr<RuleUnit> (*)(CheckedPage &page);
 // the rule table) says how its findings differ.
 enum class RuleCase {
     None,
-    MetaDuplicateOnce, // a second tag of a kind that browsers and search engines read once
-    RobotsRetired,     // a robots token that search engines no longer heed
+    MetaDuplicateOnce,  // a second tag of a kind that browsers and search engines read once
+    RobotsRetired,      // a robots token that search engines no longer heed
+    HeadEndedByText,    // text, not an element, ends the head
+    CharsetLateMisread, // a late declaration after bytes it reads otherwise, or in the body
 };
 
 struct RuleCaseEntry {

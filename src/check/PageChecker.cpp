@@ -20,15 +20,54 @@ using L = QLatin1StringView;
 
 constexpr const char *kContext = "velko::PageChecker";
 
-// What the rules read of a page: the title, meta and link tags and the
-// comments of its head, and the tags of the tag table after it.
-struct PageTags {
-    std::vector<PageToken> head;
-    std::vector<std::pair<PageToken, const TagRow *>> afterHead;
+// Whether a place lies inside an <svg> element, whose titles are an image's,
+// not the page's; asked in page order.
+class SvgDepth {
+public:
+    explicit SvgDepth(QByteArrayView page)
+        : m_page(page) {}
+
+    bool inside(qsizetype at) {
+        while (m_scanned < at) {
+            const qsizetype open = indexOfUnit(m_page, '<', m_scanned);
+            if (open < 0 || open >= at)
+                break;
+            const bool endTag = open + 1 < m_page.size() && m_page[open + 1] == '/';
+            const qsizetype name = open + (endTag ? 2 : 1);
+            if (wordAt(m_page, name, L("svg")) && scanning::nameEnd(m_page, name) == name + 3)
+                m_depth = endTag ? std::max(0, m_depth - 1) : m_depth + 1;
+            m_scanned = open + 1;
+        }
+        m_scanned = std::max(m_scanned, at);
+        return m_depth > 0;
+    }
+
+private:
+    QByteArrayView m_page;
+    qsizetype m_scanned = 0;
+    int m_depth = 0;
 };
 
-PageTags pageTags(QByteArrayView page, qsizetype headEnd) {
+// A tag of the tag table after the head; `pushed` when the head ended early
+// before it.
+struct TagAfterHead {
+    PageToken token;
+    const TagRow *row;
+    bool pushed;
+};
+
+// What the rules read of a page: the title, meta and link tags and the
+// comments of its head as browsers build it (up to `headEnd`), and the tags
+// of the tag table after it; those before `writtenEnd`, where the page's own
+// head ends, were pushed out of the head.
+struct PageTags {
+    std::vector<PageToken> head;
+    std::vector<TagAfterHead> afterHead;
+};
+
+PageTags pageTags(QByteArrayView page, qsizetype headEnd, qsizetype writtenEnd) {
     PageTags tags;
+    SvgDepth svg(page);
     scanOutsideTemplates(page, [&](const PageToken &token) {
         const bool comment = token.kind == PageToken::Kind::Comment;
         const bool start = token.kind == PageToken::Kind::StartTag;
@@ -38,7 +77,8 @@ PageTags pageTags(QByteArrayView page, qsizetype headEnd) {
             if (wanted || comment || (start && token.tag == TagName::Html))
                 tags.head.push_back(token);
         } else if (const TagRow *row = wanted ? rowOfTag(page, token) : nullptr) {
-            tags.afterHead.emplace_back(token, row);
+            if (token.tag != TagName::Title || !svg.inside(token.whole.start))
+                tags.afterHead.push_back({token, row, token.whole.start < writtenEnd});
         }
         return true;
     });
@@ -49,15 +89,22 @@ bool hasByteOrderMark(QByteArrayView page) {
     return page.startsWith(kUtf8Mark);
 }
 
-// The charset a browser reads the page in.
-QByteArray pageCharset(QByteArrayView page, const std::vector<PageToken> &head) {
+// The charset a browser reads the page in: its byte order mark, else the first
+// declaration it knows, in the head or pushed out of it (browsers look for it
+// in the bytes, wherever the tree puts it).
+QByteArray pageCharset(QByteArrayView page, const PageTags &tags) {
     if (hasByteOrderMark(page))
         return "UTF-8";
-    for (const PageToken &token : head) {
-        const QByteArray charset = declaredCharset(page, token).toByteArray();
-        if (!charset.isEmpty() && PageDecoder(charset).isKnown())
+    const auto known = [&](const PageToken &token) {
+        QByteArray charset = declaredCharset(page, token).toByteArray();
+        return !charset.isEmpty() && PageDecoder(charset).isKnown() ? charset : QByteArray();
+    };
+    for (const PageToken &token : tags.head)
+        if (QByteArray charset = known(token); !charset.isEmpty())
             return charset;
-    }
+    for (const TagAfterHead &tag : tags.afterHead)
+        if (QByteArray charset = tag.pushed ? known(tag.token) : QByteArray(); !charset.isEmpty())
+            return charset;
     return page.isValidUtf8() ? "UTF-8" : "windows-1252";
 }
 
@@ -113,11 +160,11 @@ void readHead(CheckedPage &page, const PageTags &tags) {
                 unit->onLink(token);
         }
     }
+    for (const TagAfterHead &tag : tags.afterHead)
+        for (const auto &unit : all)
+            unit->onTagAfterHead(tag.token, *tag.row, tag.pushed);
     for (const auto &unit : all)
         unit->onHeadEnd();
-    for (const auto &[token, row] : tags.afterHead)
-        for (const auto &unit : all)
-            unit->onTagAfterHead(token, *row);
 }
 
 // The findings in page order (and at one place in the order of the rules),
@@ -166,22 +213,6 @@ QString withArguments(const QString &pattern, const QStringList &arguments) {
     return text;
 }
 
-// Where a head left out ends: at the body tag or "</head>". The scanner
-// skips the tags of the body's other elements, so a page with neither is head
-// to its end.
-qsizetype impliedHeadEnd(QByteArrayView page) {
-    qsizetype end = page.size();
-    scanPage(page, [&](const PageToken &token) {
-        const bool start = token.kind == PageToken::Kind::StartTag;
-        if ((start && token.tag == TagName::Body) || (!start && token.tag == TagName::Head)) {
-            end = token.whole.start;
-            return false;
-        }
-        return true;
-    });
-    return end;
-}
-
 // The lines and columns of the places the site rules keep.
 void locateFacts(QByteArrayView page, PageDecoder &decoder, SiteFacts &facts) {
     std::vector<SitePlace *> places{&facts.titleAt, &facts.descriptionAt, &facts.canonicalAt};
@@ -206,11 +237,12 @@ std::vector<Finding> check(QByteArrayView page, bool fromText, SitePage *site = 
     const PageHead head = findHead(page);
     if (!head.found())
         found.push_back({0, Rule::HeadImplied, {}});
-    const qsizetype headEnd = head.found() ? head.end : impliedHeadEnd(page);
-    const PageTags tags = pageTags(page, headEnd);
-    PageDecoder decoder(fromText ? QByteArray("UTF-8") : pageCharset(page, tags.head));
-    CheckedPage checked(page, decoder, std::max<qsizetype>(head.tag.start, 0), !fromText, found,
-                        site);
+    const qsizetype writtenEnd = writtenHeadEnd(page, head);
+    const HeadBreak headBreak = findHeadBreak(page, writtenEnd);
+    const PageTags tags = pageTags(page, headBreak.found() ? headBreak.at : writtenEnd, writtenEnd);
+    PageDecoder decoder(fromText ? QByteArray("UTF-8") : pageCharset(page, tags));
+    CheckedPage checked(page, decoder, std::max<qsizetype>(head.tag.start, 0), headBreak, !fromText,
+                        found, site);
     readHead(checked, tags);
     if (site)
         locateFacts(page, decoder, site->facts);

@@ -26,6 +26,14 @@ QString shown(QStringView value) {
     return line;
 }
 
+QString tagLabel(const TagRow &row) {
+    if (row.element == Element::Title)
+        return QStringLiteral("<title>");
+    return QStringLiteral("<%1 %2=\"%3\">")
+        .arg(row.element == Element::Link ? QLatin1StringView("link") : QLatin1StringView("meta"),
+             row.keyAttribute, row.keyValue);
+}
+
 bool MetaKey::is(const TagRow &row) const {
     if (kindOf(row).space != KeySpace::Charset)
         return kind == kindOf(row);

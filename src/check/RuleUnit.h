@@ -9,6 +9,7 @@
 
 #include "base/AsciiCase.h"
 #include "check/CheckRules.h"
+#include "page/HeadBreak.h"
 #include "page/PageScanner.h"
 #include "tags/TagKinds.h"
 #include "tags/TagTable.h"
@@ -33,11 +34,12 @@ struct Found {
 // The page being checked, and where its findings go.
 class CheckedPage {
 public:
-    CheckedPage(QByteArrayView bytes, PageDecoder &decoder, qsizetype headTag, bool ownBytes,
-                std::vector<Found> &found, SitePage *site = nullptr)
+    CheckedPage(QByteArrayView bytes, PageDecoder &decoder, qsizetype headTag, HeadBreak headBreak,
+                bool ownBytes, std::vector<Found> &found, SitePage *site = nullptr)
         : m_bytes(bytes)
         , m_decoder(decoder)
         , m_headTag(headTag)
+        , m_headBreak(headBreak)
         , m_ownBytes(ownBytes)
         , m_found(found)
         , m_site(site) {}
@@ -45,6 +47,8 @@ public:
     QByteArrayView bytes() const { return m_bytes; }
     // Where findings about the head as a whole go: the head tag.
     qsizetype headTag() const { return m_headTag; }
+    // What ended the head before its end tag, if anything did.
+    const HeadBreak &headBreak() const { return m_headBreak; }
     // False for the text of a page being edited, read as UTF-8: its bytes
     // are not yet in the charset it declares.
     bool ownBytes() const { return m_ownBytes; }
@@ -66,6 +70,7 @@ private:
     QByteArrayView m_bytes;
     PageDecoder &m_decoder;
     qsizetype m_headTag;
+    HeadBreak m_headBreak;
     bool m_ownBytes;
     std::vector<Found> &m_found;
     SitePage *m_site;
@@ -73,6 +78,9 @@ private:
 
 // A value of the page as a message shows it: on one line, cut when long.
 QString shown(QStringView value);
+
+// A tag of the row as a message names it: "<title>", "<meta name=\"robots\">".
+QString tagLabel(const TagRow &row);
 
 // A meta tag's key: its name, http-equiv or property.
 struct MetaKey {
@@ -106,11 +114,14 @@ public:
     virtual void onLink(const PageToken &) {}
     virtual void onComment(const PageToken &) {}
     virtual void onHtml(const PageToken &) {}
-    // Once the head is read: what it lacks as a whole.
-    virtual void onHeadEnd() {}
     // Then each title, meta or link tag after the head that the tag table has
-    // a row for, in page order.
-    virtual void onTagAfterHead(const PageToken &, const TagRow &) {}
+    // a row for, in page order, an SVG image's titles aside. `pushed`: it
+    // stands before the page's "</head>" or "<body>", but after something that
+    // ended the head early (CheckedPage::headBreak), so browsers put it in
+    // the body.
+    virtual void onTagAfterHead(const PageToken &, const TagRow &, bool /*pushed*/) {}
+    // Once the page is read: what its head lacks as a whole.
+    virtual void onHeadEnd() {}
 };
 
 template <typename Unit> std::unique_ptr<RuleUnit> makeUnit(CheckedPage &page) {

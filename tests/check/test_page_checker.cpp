@@ -1,11 +1,18 @@
 #include "check/PageChecker.h"
 #include "check/PagePlaces.h"
+#include "page/HeadBreak.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 using namespace velko;
 
 namespace {
+
+using L = QLatin1StringView;
 
 // A head that breaks no rule.
 const QByteArray kGoodHead =
@@ -51,7 +58,7 @@ std::vector<Case> cases() {
     return {
         {HeadImplied, "none", "<title>Boats</title>", true},
         {HeadImplied, "empty head", "<head></head>", false},
-        {TitleMissing, "implied head, title in the body", "<body><title>x</title>", true},
+        {TitleMissing, "implied head, title in the body", "<body><title>x</title>", false},
         {LangMissing, "none", "<html><head></head>", true},
         {LangMissing, "lang", bare, false},
         {HreflangInvalid, "a word", page("<link rel=alternate hreflang=english href=/en>"), true},
@@ -129,6 +136,11 @@ std::vector<Case> cases() {
         {ExpiresFormat, "an HTTP date",
          page(meta("http-equiv=Expires", "Sun, 06 Nov 1994 08:49:37 GMT")), false},
         {ExpiresFormat, "0", page(meta("http-equiv=expires", "0")), false},
+        {HeadEndedEarly, "a div before the description",
+         page("<title>Boats</title><div></div>" + meta("name=description", "Boats for hire.")),
+         true},
+        {HeadEndedEarly, "a noscript pixel, and a div after the head's tags",
+         page(kGoodHead + "<noscript><img src=p.gif></noscript><div></div>"), false},
         {TagAfterHead, "canonical link in the body", page(kGoodHead, canonical), true},
         {TagAfterHead, "svg title and microdata in the body",
          page(kGoodHead, "<svg><title>Icon</title></svg>" + meta("itemprop=name", "a")), false},
@@ -146,6 +158,10 @@ private Q_SLOTS:
     void places_data();
     void places();
     void findingsInPageOrder();
+    void headsEndedEarly_data();
+    void headsEndedEarly();
+    void severities_data();
+    void severities();
 };
 
 // Every rule of the table with a page that breaks it and one that does not; a
@@ -205,8 +221,8 @@ void TestPageChecker::places_data() {
                            << false << "title-empty" << 2 << 13;
     QTest::newRow("windows-1252") << "<head><meta charset=windows-1252>\n<!-- \xe9\x80 -->" + tail
                                   << false << "title-empty" << 2 << 12;
-    QTest::newRow("Shift_JIS") << "<head><meta charset=shift_jis>\n\x82\xa0\x82\xa0" + tail << false
-                               << "title-empty" << 2 << 3;
+    QTest::newRow("Shift_JIS") << "<head><meta charset=shift_jis>\n<!--\x82\xa0\x82\xa0-->" + tail
+                               << false << "title-empty" << 2 << 10;
     QTest::newRow("byte-order mark")
         << "\xef\xbb\xbf<head>" + tail << false << "title-empty" << 1 << 7;
     QTest::newRow("no head") << QByteArray() << false << "head-implied" << 1 << 1;
@@ -240,9 +256,9 @@ void TestPageChecker::findingsInPageOrder() {
     QCOMPARE(ruleIds(checkPage(page(kGoodHead))), QStringList());
     const std::vector<Finding> findings =
         checkPage(page(meta("name=keywords", ""), "<title>x</title>\n" + meta("name=robots", "")));
-    QCOMPARE(ruleIds(findings), QStringList({"title-missing", "description-missing",
-                                             "charset-missing", "viewport-missing", "content-empty",
-                                             "tag-after-head", "tag-after-head"}));
+    QCOMPARE(ruleIds(findings),
+             QStringList({"description-missing", "charset-missing", "viewport-missing",
+                          "content-empty", "tag-after-head", "tag-after-head"}));
     QCOMPARE(findings.back().message(), "<meta name=\"robots\"> is after the head; it belongs in "
                                         "the head.");
     for (size_t i = 1; i < findings.size(); ++i)
@@ -252,6 +268,95 @@ void TestPageChecker::findingsInPageOrder() {
     QCOMPARE(
         checkPage(page(kGoodHead + meta("name=%1", "a") + meta("name=%1", "b"))).back().message(),
         "A second meta tag with name=\"%1\".");
+}
+
+// The head as browsers build it: each row names the title, meta and link
+// tags a browser keeps in the head (bench/check_head_breaks.py checks the
+// table against html5lib and Chromium).
+void TestPageChecker::headsEndedEarly_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QStringList>("head");
+    QFile file(QStringLiteral(VELKO_TEST_DATA "/heads_ended_early.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const QJsonValue row : QJsonDocument::fromJson(file.readAll()).array()) {
+        QStringList head;
+        for (const QJsonValue tag : row["head"].toArray())
+            head << tag.toString();
+        QTest::addRow("%s", qPrintable(row["name"].toString()))
+            << row["page"].toString().toUtf8() << head;
+    }
+}
+
+void TestPageChecker::headsEndedEarly() {
+    QFETCH(QByteArray, page);
+    QFETCH(QStringList, head);
+    const qsizetype written = writtenHeadEnd(page, findHead(QByteArrayView(page)));
+    const HeadBreak end = findHeadBreak(page, written);
+    QStringList kept;
+    qsizetype tags = 0; // in the head as written
+    scanOutsideTemplates(QByteArrayView(page), [&](const PageToken &token) {
+        if (token.whole.start >= written)
+            return false;
+        if (token.kind == PageToken::Kind::StartTag &&
+            (token.tag == TagName::Title || token.tag == TagName::Meta ||
+             token.tag == TagName::Link))
+            ++tags;
+        if (end.found() && token.whole.start >= end.at)
+            return true;
+        const auto value = [&](const char *name) {
+            const Attribute *attribute = findAttribute(QByteArrayView(page), token, L(name));
+            return attribute ? QString::fromUtf8(sliceOf(QByteArrayView(page), attribute->value))
+                             : QString();
+        };
+        if (token.kind != PageToken::Kind::StartTag)
+            return true;
+        if (token.tag == TagName::Title)
+            kept << "title";
+        else if (token.tag == TagName::Link)
+            kept << "link:" + value("rel");
+        else if (token.tag == TagName::Meta)
+            kept << "meta:" + (findAttribute(QByteArrayView(page), token, L("charset"))
+                                   ? QStringLiteral("charset")
+                                   : value("name") + value("property") + value("http-equiv"));
+        return true;
+    });
+    QCOMPARE(kept, head);
+    const bool pushes = ruleIds(checkPage(page)).contains("head-ended-early");
+    QCOMPARE(pushes, kept.size() < tags);
+}
+
+// Rules whose findings are graver or lighter by what they find.
+void TestPageChecker::severities_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("severity");
+    const QByteArray late = "<!--" + QByteArray(1100, '-') + "-->";
+    QTest::newRow("charset late after ASCII")
+        << page(late + "<meta charset=utf-8>") << "charset-late"
+        << "warning";
+    QTest::newRow("charset late after UTF-8 it would change")
+        << page("<title>Caf\xc3\xa9</title>" + late + "<meta charset=utf-8>") << "charset-late"
+        << "error";
+    QTest::newRow("charset late after bytes windows-1252 reads alike")
+        << page("<title>Caf\xe9</title>" + late + "<meta charset=iso-8859-1>") << "charset-late"
+        << "warning";
+    QTest::newRow("charset late, pushed into the body")
+        << page("<div></div>" + late + "<meta charset=utf-8><title>Boats</title>") << "charset-late"
+        << "error";
+    QTest::newRow("head ended by text")
+        << page("Warning: x<title>Boats</title>") << "head-ended-early"
+        << "error";
+}
+
+void TestPageChecker::severities() {
+    QFETCH(QByteArray, page);
+    QFETCH(QString, rule);
+    QFETCH(QString, severity);
+    const std::vector<Finding> findings = checkPage(page);
+    const auto found = std::find_if(findings.begin(), findings.end(),
+                                    [&](const Finding &f) { return ruleEntry(f.rule).id == rule; });
+    QVERIFY2(found != findings.end(), qPrintable(ruleIds(findings).join(' ')));
+    QCOMPARE(severityName(found->severity()), severity);
 }
 
 QTEST_APPLESS_MAIN(TestPageChecker)

@@ -7,6 +7,8 @@
 #include "check/RuleUnit.h"
 #include "page/PageCharset.h"
 
+#include <algorithm>
+
 namespace velko {
 
 class CharsetRules : public RuleUnit {
@@ -14,10 +16,12 @@ public:
     explicit CharsetRules(CheckedPage &page)
         : m_page(page) {}
 
-    void onMeta(const MetaTag &meta) override {
-        if (QByteArray charset = declaredCharset(m_page.bytes(), meta.token).toByteArray();
-            !charset.isEmpty())
-            m_declarations.push_back({meta.token.whole, charset});
+    void onMeta(const MetaTag &meta) override { add(meta.token, false); }
+
+    // Browsers find a declaration in the bytes wherever the tree puts it.
+    void onTagAfterHead(const PageToken &tag, const TagRow &, bool pushed) override {
+        if (pushed)
+            add(tag, true);
     }
 
     void onHeadEnd() override {
@@ -29,7 +33,9 @@ public:
         const QString firstName = QString::fromLatin1(first.charset);
         PageDecoder firstDecoder(first.charset);
         for (const Declaration &declaration : m_declarations) {
-            if (declaration.tag.end() > kWindow)
+            if (declaration.tag.end() > kWindow && misread(declaration))
+                m_page.report(declaration.tag.start, RuleCase::CharsetLateMisread);
+            else if (declaration.tag.end() > kWindow)
                 m_page.report(declaration.tag.start, Rule::CharsetLate);
             const PageDecoder decoder(declaration.charset);
             const bool same =
@@ -50,7 +56,29 @@ private:
     struct Declaration {
         Span tag;
         QByteArray charset;
+        bool pushed; // into the body, by an early end of the head
     };
+
+    void add(const PageToken &tag, bool pushed) {
+        if (QByteArray charset = declaredCharset(m_page.bytes(), tag).toByteArray();
+            !charset.isEmpty())
+            m_declarations.push_back({tag.whole, charset, pushed});
+    }
+
+    // A late declaration does harm when it stands in the body, or when the
+    // bytes before it read otherwise in the charset browsers guess until they
+    // find it; else they only read the page twice.
+    bool misread(const Declaration &declaration) const {
+        if (declaration.pushed)
+            return true;
+        const QByteArrayView before = m_page.bytes().first(declaration.tag.start);
+        if (!m_page.ownBytes() ||
+            std::all_of(before.begin(), before.end(), [](char c) { return quint8(c) < 0x80; }))
+            return false;
+        PageDecoder declared(declaration.charset);
+        PageDecoder guessed("windows-1252");
+        return !declared.isKnown() || declared.decode(before) != guessed.decode(before);
+    }
 
     CheckedPage &m_page;
     std::vector<Declaration> m_declarations;

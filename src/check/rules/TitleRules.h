@@ -33,14 +33,21 @@ public:
                 {QString::number(qint64(std::ceil(width))), QString::number(searchTitleWidth)});
     }
 
+    // Browsers take a title wherever it stands: one after the head is
+    // tag-after-head's or head-ended-early's, and no missing title.
+    void onTagAfterHead(const PageToken &, const TagRow &row, bool) override {
+        m_titleAfterHead = m_titleAfterHead || row.element == Element::Title;
+    }
+
     void onHeadEnd() override {
-        if (m_titles == 0)
+        if (m_titles == 0 && !m_titleAfterHead)
             m_page.report(m_page.headTag(), Rule::TitleMissing);
     }
 
 private:
     CheckedPage &m_page;
     int m_titles = 0;
+    bool m_titleAfterHead = false;
 };
 
 } // namespace velko
