@@ -21,10 +21,11 @@ using L = QLatin1StringView;
 constexpr const char *kContext = "velko::PageChecker";
 
 // What the rules read of a page: the title, meta and link tags and the
-// comments of its head, and the tags of the tag table after it.
+// comments of its head, the tags of the tag table after it, and its scripts.
 struct PageTags {
     std::vector<PageToken> head;
     std::vector<std::pair<PageToken, const TagRow *>> afterHead;
+    std::vector<PageToken> scripts;
 };
 
 PageTags pageTags(QByteArrayView page, qsizetype headEnd) {
@@ -32,6 +33,10 @@ PageTags pageTags(QByteArrayView page, qsizetype headEnd) {
     scanOutsideTemplates(page, [&](const PageToken &token) {
         const bool comment = token.kind == PageToken::Kind::Comment;
         const bool start = token.kind == PageToken::Kind::StartTag;
+        if (start && token.tag == TagName::RawText && nameIs(page, token.name, L("script"))) {
+            tags.scripts.push_back(token);
+            return true;
+        }
         const bool wanted = start && (token.tag == TagName::Title || token.tag == TagName::Meta ||
                                       token.tag == TagName::Link);
         if (token.whole.start < headEnd) {
@@ -118,6 +123,9 @@ void readHead(CheckedPage &page, const PageTags &tags) {
     for (const auto &[token, row] : tags.afterHead)
         for (const auto &unit : all)
             unit->onTagAfterHead(token, *row);
+    for (const PageToken &script : tags.scripts)
+        for (const auto &unit : all)
+            unit->onScript(script);
 }
 
 // The findings in page order (and at one place in the order of the rules),
