@@ -50,6 +50,12 @@ enum class Rule {
     CanonicalNoindex,
     CanonicalTargetMissing,
     OgImageMissing,
+    ViewportNoZoom,
+    DoctypeMissing,
+    IconMissing,
+    JsonLdInvalid,
+    HreflangRelative,
+    CanonicalRoot,
     // Judged once every page of the run is read (SiteCheck.h).
     TitleShared,
     DescriptionShared,
@@ -70,6 +76,9 @@ enum class RuleCase {
     None,
     MetaDuplicateOnce, // a second tag of a kind that browsers and search engines read once
     RobotsRetired,     // a robots token that search engines no longer heed
+    RobotsNoindexOne,  // noindex in a robots tag for one crawler (googlebot)
+    CanonicalSame,     // a second canonical link to the same address
+    ContentInValue,    // no content, but a value= attribute, as early Twitter Cards had it
 };
 
 struct RuleCaseEntry {
