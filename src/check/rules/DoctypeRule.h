@@ -49,7 +49,8 @@ private:
             ++at;
         const qsizetype end = at + 4;
         return wordAt(bytes, at, QLatin1StringView("html")) &&
-               (end == bytes.size() || isHtmlSpace(unitAt(bytes, end)) || unitAt(bytes, end) == '>');
+               (end == bytes.size() || isHtmlSpace(unitAt(bytes, end)) ||
+                unitAt(bytes, end) == '>');
     }
 
     CheckedPage &m_page;

@@ -15,7 +15,8 @@ public:
 
     void onLink(const PageToken &link) override {
         const Attribute *rel = findAttribute(m_page.bytes(), link, QLatin1StringView("rel"));
-        m_found = m_found || (rel && wordsHold(m_page.bytes(), rel->value, QLatin1StringView("icon")));
+        m_found =
+            m_found || (rel && wordsHold(m_page.bytes(), rel->value, QLatin1StringView("icon")));
     }
 
     void onHeadEnd() override {
