@@ -4,7 +4,10 @@
 #include "check/rules/CharsetRules.h"
 #include "check/rules/DateRules.h"
 #include "check/rules/DescriptionRules.h"
+#include "check/rules/DoctypeRule.h"
 #include "check/rules/HeadEndedEarlyRule.h"
+#include "check/rules/IconRule.h"
+#include "check/rules/JsonLdRule.h"
 #include "check/rules/MetaKeyRules.h"
 #include "check/rules/OpenGraphRules.h"
 #include "check/rules/RefreshRule.h"
@@ -12,7 +15,7 @@
 #include "check/rules/SiteRules.h"
 #include "check/rules/TagAfterHeadRule.h"
 #include "check/rules/TitleRules.h"
-#include "check/rules/ViewportRule.h"
+#include "check/rules/ViewportRules.h"
 
 #include <algorithm>
 
@@ -88,7 +91,7 @@ constexpr RuleEntry kRules[] = {
     {Rule::ViewportMissing, L("viewport-missing"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "The head has no viewport meta tag; phones show the page zoomed out."),
-     "no viewport meta tag", makeUnit<ViewportRule>},
+     "no viewport meta tag", makeUnit<ViewportRules>},
     {Rule::RefreshRedirect, L("refresh-redirect"), Severity::Warning,
      QT_TRANSLATE_NOOP(
          "velko::PageChecker",
@@ -97,7 +100,8 @@ constexpr RuleEntry kRules[] = {
      makeUnit<RefreshRule>},
     {Rule::RobotsNoindex, L("robots-noindex"), Severity::Note,
      QT_TRANSLATE_NOOP("velko::PageChecker", "robots \"%1\" keeps the page out of search results."),
-     "robots holds noindex or none", makeUnit<RobotsRules>},
+     "robots, or a robots tag for one crawler (googlebot, bingbot), holds noindex or none",
+     makeUnit<RobotsRules>},
     {Rule::RobotsUnknown, L("robots-unknown"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker", "Unknown robots token \"%1\"."),
      "a robots token search engines do not know; a note for those they no longer heed (noodp, "
@@ -110,7 +114,8 @@ constexpr RuleEntry kRules[] = {
     {Rule::CanonicalDuplicate, L("canonical-duplicate"), Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "A second canonical link; search engines may ignore them all."),
-     "a second canonical link", makeUnit<CanonicalRules>},
+     "a second canonical link to another address; a note when it names the same one",
+     makeUnit<CanonicalRules>},
     {Rule::OgIncomplete, L("og-incomplete"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker", "The Open Graph tags lack %1."),
      "og: tags, but not all of og:title, og:type, og:image and og:url", makeUnit<OpenGraphRules>},
@@ -119,7 +124,7 @@ constexpr RuleEntry kRules[] = {
      "og:image is not an absolute http(s) address", makeUnit<OpenGraphRules>},
     {Rule::ContentEmpty, L("content-empty"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker", "The meta tag %1=\"%2\" has empty content."),
-     "a meta tag with empty content", makeUnit<MetaKeyRules>},
+     "a meta tag with empty content, or with its value in value= instead", makeUnit<MetaKeyRules>},
     {Rule::DcDateFormat, L("dc-date-format"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "DC.Date \"%1\" is not a W3C date such as 2024-05-31."),
@@ -162,6 +167,33 @@ constexpr RuleEntry kRules[] = {
      "that does not "
      "exist",
      makeUnit<SiteRules>},
+    {Rule::ViewportNoZoom, L("viewport-no-zoom"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The viewport's %1 keeps people from zooming the page; leave it out."),
+     "the viewport sets user-scalable=no or a maximum-scale below 2", makeUnit<ViewportRules>},
+    {Rule::DoctypeMissing, L("doctype-missing"), Severity::Warning,
+     QT_TRANSLATE_NOOP(
+         "velko::PageChecker",
+         "The page does not start with <!DOCTYPE html>; browsers render it in quirks mode."),
+     "no <!DOCTYPE html> before the page's first tag or text, so browsers use quirks mode",
+     makeUnit<DoctypeRule>},
+    {Rule::IconMissing, L("icon-missing"), Severity::Note,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The head links no icon; browsers look for /favicon.ico instead."),
+     "no <link rel=\"icon\"> or shortcut icon in the head", makeUnit<IconRule>},
+    {Rule::JsonLdInvalid, L("json-ld-invalid"), Severity::Error,
+     QT_TRANSLATE_NOOP("velko::PageChecker", "The JSON-LD does not parse as JSON: %1."),
+     "a <script type=\"application/ld+json\"> whose text does not parse as JSON",
+     makeUnit<JsonLdRule>},
+    {Rule::HreflangRelative, L("hreflang-relative"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The hreflang alternate \"%1\" is not an absolute http(s) address."),
+     "an hreflang alternate link whose address is not an absolute http(s) address",
+     makeUnit<SiteRules>},
+    {Rule::CanonicalRoot, L("canonical-root"), Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "The canonical address \"%1\" is the site's root; give this page its own."),
+     "a page below the site's root whose canonical address is the root", makeUnit<CanonicalRules>},
     {Rule::TitleShared, L("title-shared"), Severity::Warning,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "%1 other indexable pages have this title, the first %2."),
@@ -184,6 +216,15 @@ constexpr RuleCaseEntry kCases[] = {
     {RuleCase::RobotsRetired, Rule::RobotsUnknown, Severity::Note,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "Robots token \"%1\": retired token, ignored by search engines.")},
+    {RuleCase::RobotsNoindexOne, Rule::RobotsNoindex, Severity::Note,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "%1 \"%2\" keeps the page out of that search engine's results.")},
+    {RuleCase::CanonicalSame, Rule::CanonicalDuplicate, Severity::Note,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "A second canonical link to the same address; one is enough.")},
+    {RuleCase::ContentInValue, Rule::ContentEmpty, Severity::Warning,
+     QT_TRANSLATE_NOOP("velko::PageChecker",
+                       "%1 has its value in value=, which only some readers take; use content=")},
     {RuleCase::HeadEndedByText, Rule::HeadEndedEarly, Severity::Error,
      QT_TRANSLATE_NOOP("velko::PageChecker",
                        "Text \"%1\" cannot stand in a head: browsers end the head here and put "

@@ -51,6 +51,12 @@ enum class Rule {
     CanonicalNoindex,
     CanonicalTargetMissing,
     OgImageMissing,
+    ViewportNoZoom,
+    DoctypeMissing,
+    IconMissing,
+    JsonLdInvalid,
+    HreflangRelative,
+    CanonicalRoot,
     // Judged once every page of the run is read (SiteCheck.h).
     TitleShared,
     DescriptionShared,
@@ -71,6 +77,9 @@ enum class RuleCase {
     None,
     MetaDuplicateOnce,  // a second tag of a kind that browsers and search engines read once
     RobotsRetired,      // a robots token that search engines no longer heed
+    RobotsNoindexOne,   // noindex in a robots tag for one crawler (googlebot)
+    CanonicalSame,      // a second canonical link to the same address
+    ContentInValue,     // no content, but a value= attribute, as early Twitter Cards had it
     HeadEndedByText,    // text, not an element, ends the head
     CharsetLateMisread, // a late declaration after bytes it reads otherwise, or in the body
 };

@@ -58,11 +58,12 @@ struct TagAfterHead {
 
 // What the rules read of a page: the title, meta and link tags and the
 // comments of its head as browsers build it (up to `headEnd`), and the tags
-// of the tag table after it; those before `writtenEnd`, where the page's own
-// head ends, were pushed out of the head.
+// of the tag table after it, those before `writtenEnd`, where the page's own
+// head ends, pushed out of the head; and its scripts.
 struct PageTags {
     std::vector<PageToken> head;
     std::vector<TagAfterHead> afterHead;
+    std::vector<PageToken> scripts; // all of the page's, outside templates
 };
 
 PageTags pageTags(QByteArrayView page, qsizetype headEnd, qsizetype writtenEnd) {
@@ -71,6 +72,10 @@ PageTags pageTags(QByteArrayView page, qsizetype headEnd, qsizetype writtenEnd) 
     scanOutsideTemplates(page, [&](const PageToken &token) {
         const bool comment = token.kind == PageToken::Kind::Comment;
         const bool start = token.kind == PageToken::Kind::StartTag;
+        if (start && token.tag == TagName::RawText && nameIs(page, token.name, L("script"))) {
+            tags.scripts.push_back(token);
+            return true;
+        }
         const bool wanted = start && (token.tag == TagName::Title || token.tag == TagName::Meta ||
                                       token.tag == TagName::Link);
         if (token.whole.start < headEnd) {
@@ -165,6 +170,9 @@ void readHead(CheckedPage &page, const PageTags &tags) {
             unit->onTagAfterHead(tag.token, *tag.row, tag.pushed);
     for (const auto &unit : all)
         unit->onHeadEnd();
+    for (const PageToken &script : tags.scripts)
+        for (const auto &unit : all)
+            unit->onScript(script);
 }
 
 // The findings in page order (and at one place in the order of the rules),

@@ -10,6 +10,10 @@ QString CheckedPage::text(Span span, ReferencePlace place) {
     return displayText(m_decoder.decode(sliceOf(m_bytes, span)), place);
 }
 
+QString CheckedPage::decoded(Span span) {
+    return m_decoder.decode(sliceOf(m_bytes, span));
+}
+
 QString shown(QStringView value) {
     constexpr qsizetype kLength = 60;
     QString line = value.toString();

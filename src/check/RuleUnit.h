@@ -58,6 +58,8 @@ public:
     // A stretch of the page as a browser shows it (text/DisplayText.h): an
     // attribute value, or with `place` the text of an element.
     QString text(Span span, ReferencePlace place = ReferencePlace::AttributeValue);
+    // A stretch of the page decoded, with no references read: a script's text.
+    QString decoded(Span span);
     void report(qsizetype at, Rule rule, QStringList arguments = {}) {
         m_found.push_back({at, rule, std::move(arguments)});
     }
@@ -122,6 +124,10 @@ public:
     virtual void onTagAfterHead(const PageToken &, const TagRow &, bool /*pushed*/) {}
     // Once the page is read: what its head lacks as a whole.
     virtual void onHeadEnd() {}
+    // Last, each script element of the page, head and body, outside
+    // templates, in page order: its start tag, whose attributes the scanner
+    // leaves unread, and its text.
+    virtual void onScript(const PageToken &) {}
 };
 
 template <typename Unit> std::unique_ptr<RuleUnit> makeUnit(CheckedPage &page) {

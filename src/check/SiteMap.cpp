@@ -59,6 +59,18 @@ SiteTarget SiteMap::target(QStringView address, qsizetype from, bool anyHost) co
                                                   : page;
 }
 
+bool SiteMap::namesRoot(QStringView address, qsizetype from) const {
+    const QUrl url = pageAddress(from).resolved(QUrl(address.trimmed().toString()));
+    if (!isWebScheme(url.scheme()) || url.hasQuery())
+        return false;
+    if (m_knowsAddress && (url.host() != m_base.host() || url.port(0) != m_base.port(0)))
+        return false;
+    const QString path = url.path(QUrl::FullyDecoded);
+    const QString root = m_base.path(); // "/" for the stand-in
+    return path == root || path == root + QLatin1String("index.html") ||
+           (path.isEmpty() && root == u'/');
+}
+
 SiteTarget SiteMap::fileTarget(const QString &relative) const {
     const QString clean = QDir::cleanPath(relative);
     // A resolved address has no ".." left, but a decoded "%2E%2E" would.

@@ -36,6 +36,13 @@ public:
     // guess, without the site's address, of whether a page names itself.
     SiteTarget target(QStringView address, qsizetype from, bool anyHost = false) const;
 
+    // True when the page is the site's root page: index.html in the root.
+    bool isRoot(qsizetype page) const { return m_relative[page] == u"index.html"; }
+    // True when `address`, as written in the page `from`, names the site's
+    // root (its address, or its index.html) with no query. Without the
+    // site's address, the root of any host.
+    bool namesRoot(QStringView address, qsizetype from) const;
+
 private:
     SiteTarget fileTarget(const QString &relative) const;
 

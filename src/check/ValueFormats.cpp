@@ -6,6 +6,7 @@
 #include <QLatin1StringView>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 namespace velko {
 
@@ -70,6 +71,51 @@ QStringView refreshAddress(QStringView content) {
     return rest;
 }
 
+QString viewportZoomStop(QStringView content) {
+    const auto separates = [](QChar c) { return c == u',' || c == u';' || c.isSpace(); };
+    // Each "key=value" of the content, blanks allowed around "=", as
+    // browsers split it; the value is read as browsers read numbers there.
+    const qsizetype size = content.size();
+    for (qsizetype at = 0; at < size;) {
+        while (at < size && separates(content[at]))
+            ++at;
+        const qsizetype start = at;
+        while (at < size && !separates(content[at]) && content[at] != u'=')
+            ++at;
+        const QStringView key = content.sliced(start, at - start);
+        while (at < size && content[at].isSpace())
+            ++at;
+        if (at >= size || content[at] != u'=')
+            continue;
+        ++at;
+        while (at < size && content[at].isSpace())
+            ++at;
+        const qsizetype valueStart = at;
+        while (at < size && !separates(content[at]))
+            ++at;
+        const QStringView value = content.sliced(valueStart, at - valueStart);
+        bool isNumber = false;
+        qsizetype numberEnd = 0;
+        while (numberEnd < value.size() &&
+               (value[numberEnd].isDigit() || value[numberEnd] == u'.' ||
+                (numberEnd == 0 && (value[0] == u'-' || value[0] == u'+'))))
+            ++numberEnd;
+        const double number = value.first(numberEnd).toDouble(&isNumber);
+        const bool yes = equalsAsciiCaseless(value, L("yes"));
+        const bool no = equalsAsciiCaseless(value, L("no"));
+        const bool device = equalsAsciiCaseless(value, L("device-width")) ||
+                            equalsAsciiCaseless(value, L("device-height"));
+        bool stops = false;
+        if (equalsAsciiCaseless(key, L("user-scalable")))
+            stops = no || (!yes && !device && (!isNumber || std::abs(number) < 1));
+        else if (equalsAsciiCaseless(key, L("maximum-scale")))
+            stops = yes || no || (isNumber && number >= 0 && number < 2);
+        if (stops)
+            return content.sliced(start, at - start).toString();
+    }
+    return {};
+}
+
 bool robotsKeepsOut(QStringView content) {
     for (QStringView token : content.split(u',')) {
         token = token.trimmed();
@@ -91,6 +137,7 @@ bool isRobotsToken(QStringView token) {
         L("all"),          L("none"),        L("index"),           L("noindex"),
         L("follow"),       L("nofollow"),    L("noarchive"),       L("nosnippet"),
         L("noimageindex"), L("notranslate"), L("indexifembedded"),
+        L("nocache"), // Bing's noarchive
     };
     const qsizetype colon = token.indexOf(u':');
     if (colon < 0)

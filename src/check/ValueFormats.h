@@ -3,6 +3,7 @@
 // The forms that meta tag and link values must take, for the page checker.
 // Each takes the value as a browser shows it (DisplayText.h).
 
+#include <QString>
 #include <QStringView>
 
 namespace velko {
@@ -28,6 +29,12 @@ bool isRetiredRobotsToken(QStringView token);
 // True when a robots tag's content keeps the page out of search results:
 // it holds noindex or none.
 bool robotsKeepsOut(QStringView content);
+
+// The setting of a viewport tag's content that keeps people from zooming,
+// as written ("user-scalable=no", "maximum-scale=1.0"); empty when it has
+// none. Browsers read user-scalable=no, or a number under 1, as no zoom, and
+// a maximum-scale under 2 leaves too little of it.
+QString viewportZoomStop(QStringView content);
 
 // An hreflang value: a language (two or three letters), with an optional
 // script (four letters) and region (two letters or three digits), in any

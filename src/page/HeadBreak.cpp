@@ -14,10 +14,9 @@ using namespace scanning;
 
 // The elements a head may hold. The raw-text ones are read to their end tag
 // (noscript as browsers that run scripts read it); a title's text as well.
-constexpr L kHeadElements[] = {L("html"),  L("head"),     L("base"),     L("basefont"),
-                               L("bgsound"), L("link"),   L("meta"),     L("title"),
-                               L("script"), L("style"),   L("noscript"), L("noframes"),
-                               L("template")};
+constexpr L kHeadElements[] = {
+    L("html"),  L("head"),   L("base"),  L("basefont"), L("bgsound"),  L("link"),    L("meta"),
+    L("title"), L("script"), L("style"), L("noscript"), L("noframes"), L("template")};
 constexpr L kReadToEnd[] = {L("title"), L("script"), L("style"), L("noscript"), L("noframes")};
 
 bool isOneOf(QByteArrayView page, Span name, std::span<const L> names) {
@@ -74,9 +73,10 @@ HeadBreak findHeadBreak(QByteArrayView page, qsizetype headEnd) {
             break;
         const char16_t next = open + 1 < page.size() ? unitAt(page, open + 1) : 0;
         if (wordAt(page, open, L("<!--"))) {
-            const qsizetype close = wordAt(page, open + 4, L(">"))    ? open + 2
-                                    : wordAt(page, open + 4, L("->")) ? open + 3
-                                                                      : indexOfWord(page, L("-->"), open + 4);
+            const qsizetype close = wordAt(page, open + 4, L(">")) ? open + 2
+                                    : wordAt(page, open + 4, L("->"))
+                                        ? open + 3
+                                        : indexOfWord(page, L("-->"), open + 4);
             if (close < 0)
                 break;
             at = close + 3;

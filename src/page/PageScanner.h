@@ -43,7 +43,7 @@ struct PageToken {
     Span whole; // from "<" to just after ">" (for a title, to after "</title>")
     Span name;  // the element name as written; empty for a comment
     TagName tag = TagName::Other;
-    Span text; // a comment's text, or a title's text
+    Span text; // a comment's text, a title's, or a raw-text element's (a script's)
     // A start tag's attributes, for the elements named in TagName but raw
     // text; other tags are only skipped.
     std::vector<Attribute> attributes;

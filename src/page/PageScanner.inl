@@ -222,6 +222,7 @@ template <typename View, typename Visit> void scanPage(View page, Visit visit) {
             at = indexOfEndTag(page, token.name, end);
             if (at < 0)
                 return;
+            token.text = {end, at - end};
         }
         if (token.tag != TagName::Other && !visit(std::as_const(token)))
             return;

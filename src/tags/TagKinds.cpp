@@ -76,8 +76,8 @@ constexpr KindRow kKinds[] = {
     // Search engines combine every robots tag they heed; sites name every
     // tool that made a page.
     many(L("robots")),
-    many(L("googlebot")),
-    many(L("bingbot")),
+    {KeySpace::Name, L("googlebot"), M::Whole, Repeat::Many, {}, false, true},
+    {KeySpace::Name, L("bingbot"), M::Whole, Repeat::Many, {}, false, true},
     many(L("generator")),
     link(L("alternate")),
     link(L("icon")),
@@ -156,6 +156,11 @@ bool isArrayItem(const TagKind &kind) {
 bool isSharePicture(const TagKind &kind) {
     const KindRow *row = rowOf(kind);
     return row && row->picture;
+}
+
+bool isCrawlerRobots(const TagKind &kind) {
+    const KindRow *row = rowOf(kind);
+    return row && row->crawler;
 }
 
 QString kindName(const TagKind &kind) {

@@ -37,6 +37,8 @@ struct KindRow {
     QLatin1StringView itemOf = {};
     // The picture a shared link shows: og:image, twitter:image.
     bool picture = false;
+    // A robots tag for one crawler: googlebot, bingbot.
+    bool crawler = false;
 };
 
 std::span<const KindRow> kindRows();
@@ -73,6 +75,10 @@ bool isSharePicture(const TagKind &kind);
 // is the variant without them.
 inline constexpr QLatin1StringView kVariantAttributes[] = {
     QLatin1StringView("media"), QLatin1StringView("hreflang"), QLatin1StringView("sizes")};
+
+// True when the kind is a robots tag for one crawler, which that crawler
+// reads as it reads robots.
+bool isCrawlerRobots(const TagKind &kind);
 
 // How a kind is named in messages: "title", "charset", "theme-color",
 // "canonical link".

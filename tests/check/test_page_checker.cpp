@@ -20,7 +20,8 @@ const QByteArray kGoodHead =
     "<title>Harbour boats for hire</title>\n"
     "<meta name=\"description\" content=\"Sailing boats, rowing boats and motor boats to hire by "
     "the day or the week.\">\n"
-    "<meta name=\"viewport\" content=\"width=device-width\">\n";
+    "<meta name=\"viewport\" content=\"width=device-width\">\n"
+    "<link rel=\"icon\" href=\"/boat.png\">\n";
 
 QByteArray page(const QByteArray &head, const QByteArray &body = {}) {
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n" + head + "</head>\n<body>\n" + body +
@@ -38,12 +39,14 @@ QStringList ruleIds(const std::vector<Finding> &findings) {
     return ids;
 }
 
-// A page that breaks a rule, or one that comes close but does not.
+// A page that breaks a rule, or one that comes close but does not; a finding
+// of the rule then starts with `detail` ("note: A second ..."), when given.
 struct Case {
     Rule rule;
     const char *name;
     QByteArray page;
     bool found;
+    QString detail = {};
 };
 
 std::vector<Case> cases() {
@@ -110,7 +113,15 @@ std::vector<Case> cases() {
         {RefreshRedirect, "reload", page(meta("http-equiv=refresh", "30")), false},
         {RobotsNoindex, "noindex", page(meta("name=robots", "NoIndex, follow")), true},
         {RobotsNoindex, "index", page(meta("name=robots", "index, follow")), false},
+        {RobotsNoindex, "googlebot", page(meta("name=GoogleBot", "noindex")), true,
+         "note: GoogleBot \"noindex\" keeps the page out of that search engine's results."},
+        {RobotsNoindex, "noindex for a crawler Velko does not know",
+         page(meta("name=slurp", "noindex")), false},
         {RobotsUnknown, "blank-separated", page(meta("name=robots", "noindex nofollow")), true},
+        {RobotsUnknown, "bingbot, no directives", page(meta("name=bingbot", "noopd, archive")),
+         true},
+        {RobotsUnknown, "googlebot, Bing's nocache", page(meta("name=googlebot", "nocache")),
+         false},
         {RobotsUnknown, "with values",
          page(meta("name=robots", "max-snippet:50, max-image-preview:large, max-video-preview:-1, "
                                   "unavailable_after: 2030-01-01,")),
@@ -118,7 +129,11 @@ std::vector<Case> cases() {
         {CanonicalRelative, "a path", page("<link rel=canonical href=\"/boats\">"), true},
         {CanonicalRelative, "absolute",
          page("<link rel=\"Canonical\" href=\"https://a.example/boats\">"), false},
-        {CanonicalDuplicate, "two", page(canonical + canonical), true},
+        {CanonicalDuplicate, "two addresses",
+         page(canonical + "<link rel=canonical href=\"https://a.example/b\">"), true, "error: "},
+        {CanonicalDuplicate, "one address twice",
+         page(canonical + "<link rel=canonical href=\" https://A.example/\">"), true,
+         "note: A second canonical link to the same address"},
         {CanonicalDuplicate, "one and an alternate",
          page(canonical + "<link rel=alternate href=\"https://a.example/\">"), false},
         {OgIncomplete, "no og:image", page(openGraph), true},
@@ -128,6 +143,11 @@ std::vector<Case> cases() {
         {OgImageRelative, "absolute", page(meta("property=og:image", "http://a.example/b")), false},
         {ContentEmpty, "blank", page(meta("name=keywords", " \t")), true},
         {ContentEmpty, "meta charset", page("<meta charset=utf-8>"), false},
+        {ContentEmpty, "value=", page("<meta value=summary name=twitter:card>"), true,
+         "warning: twitter:card has its value in value=, which only some readers take; use "
+         "content="},
+        {ContentEmpty, "content= and value=",
+         page("<meta name=twitter:card content=summary value=summary>"), false},
         {DcDateFormat, "day first", page(meta("name=DC.Date", "31.05.2024")), true},
         {DcDateFormat, "February 30", page(meta("name=dc.date", "2024-02-30")), true},
         {DcDateFormat, "with a time", page(meta("name=DC.Date", "2024-05-31T10:30:05.5+02:00")),
@@ -144,6 +164,31 @@ std::vector<Case> cases() {
         {TagAfterHead, "canonical link in the body", page(kGoodHead, canonical), true},
         {TagAfterHead, "svg title and microdata in the body",
          page(kGoodHead, "<svg><title>Icon</title></svg>" + meta("itemprop=name", "a")), false},
+        {ViewportNoZoom, "user-scalable=0",
+         page(meta("name=viewport", "width=device-width, user-scalable=0")), true},
+        {ViewportNoZoom, "maximum-scale 1.5, with blanks",
+         page(meta("name=viewport", "width=device-width; maximum-scale = 1.5")), true},
+        {ViewportNoZoom, "the last tag lets them zoom",
+         page(meta("name=viewport", "user-scalable=no") +
+              meta("name=viewport", "maximum-scale=5 user-scalable=yes")),
+         false},
+        {DoctypeMissing, "a warning printed first", "Warning: x<br>\n" + good, true},
+        {DoctypeMissing, "another name", "<!DOCTYPE htmlx>" + good.sliced(15), true},
+        {DoctypeMissing, "a mark, an XML declaration and a comment first",
+         "\xef\xbb\xbf<?xml version=\"1.0\"?>\n<!-- a -->\n<!doctype HTML>" + good.sliced(15),
+         false},
+        {IconMissing, "none", bare, true},
+        {IconMissing, "a shortcut icon", page("<link rel=\"Shortcut Icon\" href=/b.ico>"), false},
+        {JsonLdInvalid, "a comma too many, in the body",
+         page("", "<script type=application/ld+json>{\"a\": 1,}</script>"), true},
+        {JsonLdInvalid, "JSON, another script, a template",
+         page("<script type=' Application/LD+JSON '>[{\"a\": \"</b>\"}]</script>",
+              "<script>{x}</script><template><script type=application/ld+json>{</script>"
+              "</template>"),
+         false},
+        {HreflangRelative, "a path", page("<link rel=alternate hreflang=de href=/de>"), true},
+        {HreflangRelative, "absolute",
+         page("<link rel=alternate hreflang=de href=\"HTTPS://a.example/de\">"), false},
     };
 }
 
@@ -171,6 +216,7 @@ void TestPageChecker::rules_data() {
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QByteArray>("page");
     QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("detail");
 
     const std::vector<Case> all = cases();
     for (const RuleEntry &entry : checkRules()) {
@@ -180,7 +226,7 @@ void TestPageChecker::rules_data() {
         for (const Case &c : all) {
             if (c.rule != entry.rule)
                 continue;
-            QTest::addRow("%s: %s", qPrintable(id), c.name) << id << c.page << c.found;
+            QTest::addRow("%s: %s", qPrintable(id), c.name) << id << c.page << c.found << c.detail;
             (c.found ? breaks : keeps) = true;
         }
         // The rules that need the page's site are judged on sites, in
@@ -188,10 +234,11 @@ void TestPageChecker::rules_data() {
         using enum Rule;
         if ((!entry.unit && entry.rule != HeadImplied) || entry.rule == HreflangSelfMissing ||
             entry.rule == CanonicalNoindex || entry.rule == CanonicalTargetMissing ||
-            entry.rule == OgImageMissing)
+            entry.rule == OgImageMissing || entry.rule == CanonicalRoot)
             continue;
         if (!breaks || !keeps)
-            QTest::addRow("%s: lacks a page", qPrintable(id)) << id << QByteArray() << breaks;
+            QTest::addRow("%s: lacks a page", qPrintable(id))
+                << id << QByteArray() << breaks << QString();
     }
 }
 
@@ -199,9 +246,19 @@ void TestPageChecker::rules() {
     QFETCH(QString, rule);
     QFETCH(QByteArray, page);
     QFETCH(bool, found);
+    QFETCH(QString, detail);
     QVERIFY2(!page.isNull(), "each rule needs a page that breaks it and one that does not");
-    const QStringList ids = ruleIds(checkPage(page));
+    const std::vector<Finding> findings = checkPage(page);
+    const QStringList ids = ruleIds(findings);
     QVERIFY2(ids.contains(rule) == found, qPrintable(ids.join(' ')));
+    QStringList details;
+    for (const Finding &finding : findings)
+        if (ruleEntry(finding.rule).id == rule)
+            details << severityName(finding.severity()) + QStringLiteral(": ") + finding.message();
+    QVERIFY2(detail.isEmpty() ||
+                 std::all_of(details.begin(), details.end(),
+                             [&](const QString &d) { return d.startsWith(detail); }),
+             qPrintable(details.join('\n')));
 }
 
 // Lines end at CR LF, a lone CR or a lone LF; columns count the characters of
@@ -226,6 +283,9 @@ void TestPageChecker::places_data() {
     QTest::newRow("byte-order mark")
         << "\xef\xbb\xbf<head>" + tail << false << "title-empty" << 1 << 7;
     QTest::newRow("no head") << QByteArray() << false << "head-implied" << 1 << 1;
+    QTest::newRow("JSON-LD, at its fault")
+        << QByteArray("<head><script type=application/ld+json>\n{\"a\": [1 2]}</script>") << false
+        << "json-ld-invalid" << 2 << 11;
     QTest::newRow("text, declaring windows-1252")
         << "<head><meta charset=windows-1252>\r\n<!-- \xc3\xa9 -->" + tail << true << "title-empty"
         << 2 << 11;
@@ -258,7 +318,7 @@ void TestPageChecker::findingsInPageOrder() {
         checkPage(page(meta("name=keywords", ""), "<title>x</title>\n" + meta("name=robots", "")));
     QCOMPARE(ruleIds(findings),
              QStringList({"description-missing", "charset-missing", "viewport-missing",
-                          "content-empty", "tag-after-head", "tag-after-head"}));
+                          "icon-missing", "content-empty", "tag-after-head", "tag-after-head"}));
     QCOMPARE(findings.back().message(), "<meta name=\"robots\"> is after the head; it belongs in "
                                         "the head.");
     for (size_t i = 1; i < findings.size(); ++i)

@@ -22,9 +22,10 @@ QByteArray pageBytes(const QByteArray &head) {
 
 bool isSiteRule(Rule rule) {
     using enum Rule;
-    for (const Rule site : {HeadImplied, LangMissing, HreflangInvalid, HreflangSelfMissing,
-                            CanonicalNoindex, CanonicalTargetMissing, OgImageMissing, TitleShared,
-                            DescriptionShared, CanonicalTargetNoindex, HreflangReturnMissing})
+    for (const Rule site :
+         {HeadImplied, LangMissing, HreflangInvalid, HreflangSelfMissing, CanonicalNoindex,
+          CanonicalTargetMissing, OgImageMissing, TitleShared, DescriptionShared,
+          CanonicalTargetNoindex, HreflangReturnMissing, CanonicalRoot})
         if (rule == site)
             return true;
     return false;
@@ -77,6 +78,19 @@ void TestSiteCheck::site_data() {
         << QStringList{"a.html:4 canonical-target-missing https://example.org/gone.html",
                        "b.html:4 canonical-target-noindex n.html",
                        "c.html:4 canonical-target-noindex a.html", "e.html:5 canonical-noindex"};
+    QTest::newRow("canonical to the root")
+        << Site{{"index.html", canonical("https://example.org/")},
+                {"a.html", canonical("https://example.org/")},
+                {"b/index.html", canonical("/index.html")},
+                {"c.html", canonical("https://example.org/?p=3")},
+                {"d.html", canonical("https://other.example/")}}
+        << "https://example.org/"
+        << QStringList{"a.html:4 canonical-root https://example.org/",
+                       "b/index.html:4 canonical-root /index.html"};
+    QTest::newRow("canonical to a root, without the site's address")
+        << Site{{"d.html", canonical("https://other.example/")},
+                {"index.html", canonical("https://other.example/index.html")}}
+        << QString() << QStringList{"d.html:4 canonical-root https://other.example/"};
     const Site languages{
         {"en.html", alternate("en", "https://example.org/en") + "\n" +
                         alternate("de", "https://example.org/de.html")},

@@ -141,15 +141,16 @@ void TestCommandLine::commands_data() {
     // --check: a line per finding; status 1 once an error is among them.
     const QString lf = path("lf.html");
     row("check, rules ignored, pages from a list",
-        {"--check", "--ignore", "title-missing,description-missing", "--ignore=charset-missing",
-         "--files-from", "-"},
+        {"--check", "--ignore", "title-missing,description-missing",
+         "--ignore=charset-missing,doctype-missing,icon-missing", "--files-from", "-"},
         0,
         QFile::encodeName(lf) + ":1:1: warning: The head has no viewport meta tag; phones show "
                                 "the page zoomed out. [viewport-missing]\n",
         "", QFile::encodeName(lf) + "\n");
     row("check, JSON lines",
         {"--check", "--format=json", "--ignore=charset-missing,description-missing",
-         "--ignore=viewport-missing,title-missing", path("nohead.html")},
+         "--ignore=viewport-missing,title-missing,doctype-missing,icon-missing",
+         path("nohead.html")},
         0,
         R"({"file":")" + QFile::encodeName(path("nohead.html")) +
             R"(","line":1,"column":1,"severity":"note","rule":"head-implied",)"
@@ -159,7 +160,8 @@ void TestCommandLine::commands_data() {
         "");
     // A folder: its pages in path order, hidden ones left out, as a site; then
     // the summary.
-    const QString ignored = "--ignore=charset-missing,description-missing,viewport-missing";
+    const QString ignored = "--ignore=charset-missing,description-missing,viewport-missing,doctype-"
+                            "missing,icon-missing";
     row("check, a folder", {"--check", ignored, path("site")}, 0,
         QFile::encodeName(path("site/a.htm")) +
             ":1:1: note: The html tag has no lang attribute. [lang-missing]\n" +
@@ -180,7 +182,7 @@ void TestCommandLine::commands_data() {
         "velko: --site-url takes an http or https address");
     row("check, a page missing",
         {"--check", "--ignore=viewport-missing,title-missing,charset-missing,description-missing",
-         path("gone.html"), lf},
+         "--ignore=doctype-missing,icon-missing", path("gone.html"), lf},
         1, {}, "velko: " + path("gone.html") + ": No such file");
     row("check, an unknown rule", {"--check", "--ignore", "title-missing,nope", lf}, 2, {},
         "velko: --ignore: unknown rule nope (see velko --help)");

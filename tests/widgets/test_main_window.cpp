@@ -260,7 +260,8 @@ private Q_SLOTS:
         QCOMPARE(d().documentArea()->textCursor().positionInBlock(), 2);
 
         d().window().setDocumentText(
-            "<head><meta charset=utf-8><meta name=viewport content=width=device-width>"
+            "<!DOCTYPE html><head><meta charset=utf-8><link rel=icon href=/b.png>"
+            "<meta name=viewport content=width=device-width>"
             "<title>Boats</title><meta name=description content='Sailing boats, rowing boats and "
             "motor boats to hire by the day.'></head>");
         TRIGGER(d(), "mnuTagsCheck");

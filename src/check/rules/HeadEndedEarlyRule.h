@@ -34,20 +34,21 @@ public:
                 to = tag;
             while (to < bytes.size() && (quint8(bytes[to]) & 0xC0) == 0x80)
                 --to; // not into a character's bytes
-            m_page.report(end.at, RuleCase::HeadEndedByText,
-                          {shown(m_page.text({end.at, to - end.at}, ReferencePlace::Text)), count,
-                           names});
+            m_page.report(
+                end.at, RuleCase::HeadEndedByText,
+                {shown(m_page.text({end.at, to - end.at}, ReferencePlace::Text)), count, names});
         } else {
             const QString name = QString::fromLatin1(sliceOf(m_page.bytes(), end.name)).toLower();
-            m_page.report(end.at, Rule::HeadEndedEarly,
-                          {(end.endTag ? QStringLiteral("</%1>") : QStringLiteral("<%1>")).arg(name),
-                           count, names});
+            m_page.report(
+                end.at, Rule::HeadEndedEarly,
+                {(end.endTag ? QStringLiteral("</%1>") : QStringLiteral("<%1>")).arg(name), count,
+                 names});
         }
     }
 
 private:
-    static constexpr int kNamed = 3;           // tags a message names
-    static constexpr qsizetype kQuoted = 40;   // bytes of the text it quotes
+    static constexpr int kNamed = 3;         // tags a message names
+    static constexpr qsizetype kQuoted = 40; // bytes of the text it quotes
 
     CheckedPage &m_page;
     int m_pushed = 0;

@@ -1,8 +1,8 @@
 #pragma once
 
 // meta-duplicate, content-empty: each meta tag's kinds (tags/TagKinds.h)
-// once each and with content. A kind that repeats never counts twice, nor do
-// two variants of a kind (a theme colour per media).
+// once each and with content (early Twitter Card markup put it in value=). A kind that repeats
+// never counts twice, nor do two variants of a kind (a theme colour per media).
 
 #include "check/RuleUnit.h"
 #include "page/PageHead.h"
@@ -45,9 +45,14 @@ public:
             count({KeySpace::Charset}, QLatin1StringView("charset"), m_page.text(charset->value));
         for (const MetaKey &key : meta.keys)
             count(key.kind, key.attribute, key.written);
-        if (!meta.keys.empty() && meta.content.isEmpty())
-            m_page.report(meta.at(), Rule::ContentEmpty,
-                          {meta.keys.front().attribute, shown(meta.keys.front().written)});
+        if (meta.keys.empty() || !meta.content.isEmpty())
+            return;
+        const MetaKey &key = meta.keys.front();
+        const Attribute *value = findAttribute(bytes, meta.token, QLatin1StringView("value"));
+        if (value && !m_page.text(value->value).isEmpty())
+            m_page.report(meta.at(), RuleCase::ContentInValue, {shown(key.written)});
+        else
+            m_page.report(meta.at(), Rule::ContentEmpty, {key.attribute, shown(key.written)});
     }
 
 private:

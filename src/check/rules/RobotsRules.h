@@ -1,6 +1,7 @@
 #pragma once
 
-// robots-noindex, robots-unknown: what a robots tag asks of search engines.
+// robots-noindex, robots-unknown: what a robots tag asks of search engines,
+// or a robots tag for one crawler (googlebot) of that crawler.
 
 #include "check/RuleUnit.h"
 #include "check/ValueFormats.h"
@@ -13,13 +14,17 @@ public:
         : m_page(page) {}
 
     void onMeta(const MetaTag &meta) override {
-        for (const MetaKey &key : meta.keys)
-            if (key.is(m_row))
-                robots(meta.at(), meta.content);
+        for (const MetaKey &key : meta.keys) {
+            if (key.is(m_row) || isCrawlerRobots(key.kind)) {
+                robots(meta.at(), meta.content, key.is(m_row) ? QString() : key.written);
+                return;
+            }
+        }
     }
 
 private:
-    void robots(qsizetype at, const QString &content) {
+    // `crawler` as written, or empty for robots.
+    void robots(qsizetype at, const QString &content, const QString &crawler) {
         bool keepsOut = false;
         for (QStringView token : QStringView(content).split(u',')) {
             token = token.trimmed();
@@ -32,8 +37,10 @@ private:
             else if (!isRobotsToken(token))
                 m_page.report(at, Rule::RobotsUnknown, {shown(token)});
         }
-        if (keepsOut)
+        if (keepsOut && crawler.isEmpty())
             m_page.report(at, Rule::RobotsNoindex, {shown(content)});
+        else if (keepsOut)
+            m_page.report(at, RuleCase::RobotsNoindexOne, {shown(crawler), shown(content)});
     }
 
     CheckedPage &m_page;

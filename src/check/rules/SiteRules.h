@@ -1,6 +1,6 @@
 #pragma once
 
-// hreflang-invalid, hreflang-self-missing, canonical-noindex,
+// hreflang-invalid, hreflang-relative, hreflang-self-missing, canonical-noindex,
 // canonical-target-missing, og-image-missing, lang-missing: what a page says
 // of its place in the site, judged on the page; and the facts the second
 // pass judges beside the other pages (SiteCheck.h).
@@ -62,6 +62,8 @@ public:
         const QString code = m_page.text(language->value);
         if (!isLanguageTag(code))
             m_page.report(link.whole.start, Rule::HreflangInvalid, {shown(code)});
+        if (!isAbsoluteHttpAddress(address))
+            m_page.report(link.whole.start, Rule::HreflangRelative, {shown(address)});
         m_alternatesAt = m_alternatesAt < 0 ? link.whole.start : m_alternatesAt;
         if (!m_site)
             return;
