@@ -1,21 +1,11 @@
 #include "report/CheckRun.h"
 
-#include <cmath>
-
 namespace velko {
-
-namespace {
-
-int pixels(const QString &text, double pixelSize) {
-    return text.isEmpty() ? 0 : int(std::ceil(textWidth(text, pixelSize)));
-}
-
-} // namespace
 
 PageResult pageResult(QString path, QString title, QString description,
                       std::vector<Finding> findings) {
-    const int titleWidth = pixels(title, titlePixelSize);
-    const int descriptionWidth = pixels(description, descriptionPixelSize);
+    const int titleWidth = wholePixels(title, titlePixelSize);
+    const int descriptionWidth = wholePixels(description, descriptionPixelSize);
     return {std::move(path), std::move(title), std::move(description),
             titleWidth,      descriptionWidth, std::move(findings)};
 }

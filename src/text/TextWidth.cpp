@@ -217,6 +217,10 @@ double textWidth(QStringView text, double pixelSize) {
     return toPixels(advanceUnits(text), pixelSize);
 }
 
+int wholePixels(QStringView text, double pixelSize) {
+    return int(std::ceil(textWidth(text, pixelSize)));
+}
+
 TextExtent textExtent(QStringView text, double pixelSize) {
     TextExtent extent;
     for (qsizetype at = 0; at < text.size();) {
@@ -226,7 +230,7 @@ TextExtent textExtent(QStringView text, double pixelSize) {
             ++extent.characters;
         at = c.end;
     }
-    extent.pixels = int(std::lround(textWidth(text, pixelSize)));
+    extent.pixels = wholePixels(text, pixelSize);
     return extent;
 }
 

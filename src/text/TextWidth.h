@@ -18,9 +18,13 @@ inline constexpr double descriptionPixelSize = 14;
 // The advance width of `text` in pixels at `pixelSize`.
 double textWidth(QStringView text, double pixelSize);
 
+// The width in whole pixels, as the previews' counters, --check and the report
+// give it: rounded up, so a text a fraction of a pixel over a limit reads as
+// over it, as it is cut there.
+int wholePixels(QStringView text, double pixelSize);
+
 // What a preview's counter shows: the characters as a reader counts them (a
-// character outside the BMP is one, a combining mark none) and the width in
-// whole pixels.
+// character outside the BMP is one, a combining mark none) and wholePixels.
 struct TextExtent {
     qsizetype characters = 0;
     int pixels = 0;

@@ -7,7 +7,6 @@
 #include "tags/SearchWidths.h"
 #include "text/TextWidth.h"
 
-#include <cmath>
 #include <optional>
 
 namespace velko {
@@ -32,13 +31,12 @@ public:
         }
         if (m_content.isEmpty())
             return;
-        if (const double width = textWidth(m_content, descriptionPixelSize);
-            width > searchDescriptionWidth)
-            m_page.report(*m_at, Rule::DescriptionTooLong,
-                          {QString::number(qint64(std::ceil(width))),
-                           QString::number(searchDescriptionWidth)});
-        if (const TextExtent extent = textExtent(m_content, descriptionPixelSize);
-            extent.characters < kShort)
+        const TextExtent extent = textExtent(m_content, descriptionPixelSize);
+        if (extent.pixels > searchDescriptionWidth)
+            m_page.report(
+                *m_at, Rule::DescriptionTooLong,
+                {QString::number(extent.pixels), QString::number(searchDescriptionWidth)});
+        if (extent.characters < kShort)
             m_page.report(*m_at, Rule::DescriptionTooShort, {QString::number(extent.characters)});
     }
 

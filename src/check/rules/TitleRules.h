@@ -7,8 +7,6 @@
 #include "tags/SearchWidths.h"
 #include "text/TextWidth.h"
 
-#include <cmath>
-
 namespace velko {
 
 class TitleRules : public RuleUnit {
@@ -27,10 +25,9 @@ public:
             m_page.report(at, Rule::TitleEmpty);
             return;
         }
-        if (const double width = textWidth(text, titlePixelSize); width > searchTitleWidth)
-            m_page.report(
-                at, Rule::TitleTooLong,
-                {QString::number(qint64(std::ceil(width))), QString::number(searchTitleWidth)});
+        if (const int width = wholePixels(text, titlePixelSize); width > searchTitleWidth)
+            m_page.report(at, Rule::TitleTooLong,
+                          {QString::number(width), QString::number(searchTitleWidth)});
     }
 
     // Browsers take a title wherever it stands: one after the head is
