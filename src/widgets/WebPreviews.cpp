@@ -24,8 +24,11 @@ QLabel *counterLabel(const char *objectName, QWidget *parent) {
 
 void showMeasure(QLabel *label, const Measure &measure) {
     label->setText(measure.counter);
-    // A warning colour past the room a search engine gives the text.
-    label->setStyleSheet(measure.tooLong ? QStringLiteral("color: #c5221f;") : QString());
+    // A warning colour past the room a search engine gives the text. A style
+    // sheet set costs a restyle, so only when it changes.
+    const QString style = measure.tooLong ? QStringLiteral("color: #c5221f;") : QString();
+    if (label->styleSheet() != style)
+        label->setStyleSheet(style);
 }
 
 // What a preview shows, for a screen reader: its parts that are not empty,
