@@ -26,8 +26,7 @@ DocumentArea::DocumentArea(QWidget *parent)
         else
             m_margin->update(0, rect.y(), m_margin->width(), rect.height());
     });
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this,
-            &DocumentArea::highlightCaretLine);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &DocumentArea::highlightCaretLine);
     layOutMargin();
     highlightCaretLine();
 }

@@ -116,7 +116,7 @@ void FindBar::find(int from, QTextDocument::FindFlags direction) {
         found = document.find(words, start, flags);
         if (!found.isNull())
             m_note->setText(backward ? tr("Reached the top, went on from the end")
-                                    : tr("Reached the end, went on from the top"));
+                                     : tr("Reached the end, went on from the top"));
     }
     if (found.isNull()) {
         m_note->setText(tr("Not found"));
