@@ -16,6 +16,11 @@
 //                                   the preview shown, the longest the event
 //                                   loop went unserved meanwhile, ms to the
 //                                   pages written and the longest gap then
+//   bench_window preview KEYS       types KEYS characters into Title on
+//                                   General Tags, the previews beside it:
+//                                   prints the median and the longest ms
+//                                   from a key to the previews worked out
+//                                   and drawn
 //   bench_window card IMAGE         shows the Web Tags page with og:image
 //                                   IMAGE (a FIFO, /dev/tty, a huge file):
 //                                   prints the longest the event loop went
@@ -29,9 +34,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -139,6 +146,26 @@ int showCard(velko::MainWindow &window, const QString &image) {
     return 0;
 }
 
+// Each key typed, then the event loop run until the previews are drawn.
+int typeTitle(velko::MainWindow &window, int keys) {
+    auto *title = window.findChild<QLineEdit *>(velko::objectNameOf(velko::Field::Title));
+    if (!title || keys < 1)
+        return 1;
+    window.selectPage(velko::Page::General);
+    QApplication::processEvents();
+    std::vector<qint64> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < keys; ++i) {
+        timer.start();
+        QTest::keyClick(title, char('a' + i % 26));
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%.3f %.3f\n", double(times[times.size() / 2]) / 1e6, double(times.back()) / 1e6);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -146,7 +173,8 @@ int main(int argc, char *argv[]) {
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: bench_window startup START_NS | text MEGABYTES | insert "
-                             "MEGABYTES | import PAGE | save PAGE | site FOLDER | card IMAGE\n");
+                             "MEGABYTES | import PAGE | save PAGE | site FOLDER | card IMAGE | "
+                             "preview KEYS\n");
         return 2;
     }
     ConfirmingDesktop desktop;
@@ -165,6 +193,8 @@ int main(int argc, char *argv[]) {
         return updateSite(window, desktop, args[2]);
     if (args[1] == QLatin1String("card"))
         return showCard(window, args[2]);
+    if (args[1] == QLatin1String("preview"))
+        return typeTitle(window, args[2].toInt());
 
     auto *area = window.findChild<velko::TextArea *>(QStringLiteral("rtfFile"));
     window.selectPage(velko::Page::HtmlFile);

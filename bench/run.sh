@@ -132,6 +132,7 @@ echo "| Save File of the imported 10 MB page | $(window_median save "$work/page1
 echo "| Insert Tags Into File into a 10 MB document, to the coloured block | $(window_median insert 10 1) ms |"
 echo "| 10 MB text into the document area, laid out | $(window_median text 10 1) ms |"
 echo "| 10 MB text read back from the document area, CR LF mapped | $(window_median text 10 2) ms |"
+echo "| a key typed in Title to the previews beside it drawn (median of 200 keys) | $(window_median preview 200 1) ms |"
 echo "  Update Tags In Files..." >&2
 : > "$work/site_times"
 i=0

@@ -1,6 +1,7 @@
 #include "check/PagePlaces.h"
 
 #include "check/PageEncoding.h"
+#include "page/PageScanner.h"
 
 #include <algorithm>
 
@@ -51,6 +52,18 @@ qsizetype textOffset(QStringView text, qsizetype line, qsizetype column) {
                   ? 2
                   : 1;
     return at;
+}
+
+Span tagAt(QStringView text, qsizetype offset) {
+    Span found{offset, 0};
+    scanPage(text, [&](const PageToken &token) {
+        if (token.whole.start > offset)
+            return false;
+        if (offset < token.whole.end())
+            found = token.whole;
+        return found.length == 0;
+    });
+    return found;
 }
 
 } // namespace velko

@@ -4,6 +4,8 @@
 // LF, a lone CR and a lone LF end a line; and a column, counted from 1, in
 // the characters of the line.
 
+#include "base/PageView.h"
+
 #include <QByteArrayView>
 #include <QStringView>
 #include <span>
@@ -28,5 +30,9 @@ std::vector<LineColumn> linesAndColumns(QByteArrayView page, qsizetype start, Pa
 // Where `line` and `column` are in `text`: the offset in UTF-16 units, at the
 // end of the line when the column lies past it.
 qsizetype textOffset(QStringView text, qsizetype line, qsizetype column);
+
+// The tag, comment or title element of `text` that holds `offset`, from its
+// "<" to just after its ">"; empty at `offset` when none does.
+Span tagAt(QStringView text, qsizetype offset);
 
 } // namespace velko

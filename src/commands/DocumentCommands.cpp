@@ -222,11 +222,18 @@ void DocumentCommands::insertTags() {
         return;
     }
 
-    const QString question = tagKindsOverlap(block, document)
-                                 ? lines({kSomeSame, kMayAppear, "", kQuestion})
-                                 : lines({kQuestion});
-    if (m_desktop.showMessage({QCoreApplication::translate("velko::DocumentCommands", "Confirm"),
-                               question, Buttons::OkCancel}) != Answer::Ok)
+    // Where the page has tags of the block's kinds, updating them is offered
+    // instead, so that they are not doubled.
+    const bool overlap = tagKindsOverlap(block, document);
+    const Answer answer = m_desktop.showMessage(
+        {QCoreApplication::translate("velko::DocumentCommands", "Confirm"),
+         overlap ? lines({kSomeSame, kMayAppear, "", kQuestion}) : lines({kQuestion}),
+         overlap ? Buttons::OkUpdateInsteadCancel : Buttons::OkCancel});
+    if (answer == Answer::UpdateInstead) {
+        updateTags();
+        return;
+    }
+    if (answer != Answer::Ok)
         return;
 
     const Insertion insertion = insertAfterHead(document, head.insertAt, block);

@@ -12,9 +12,17 @@
 namespace velko {
 
 // SaveDiscardCancel offers Save as the default, OverwriteReloadCancel
-// Cancel; Escape answers Cancel.
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, OverwriteReloadCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload };
+// Cancel; Escape answers Cancel. OkUpdateInsteadCancel is OK, "Update
+// Instead" and Cancel.
+enum class Buttons {
+    Ok,
+    OkCancel,
+    YesNo,
+    SaveDiscardCancel,
+    OverwriteReloadCancel,
+    OkUpdateInsteadCancel
+};
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload, UpdateInstead };
 
 // A message box without an icon. Details, when given, are offered under the
 // box's details button and never replace the text; an informative text is

@@ -84,4 +84,21 @@ void SettingsWindowStore::setLoadsWebImages(bool loads) {
     store().setValue(kWebImagesKey, loads);
 }
 
+namespace {
+
+const char *const kViewOptionKeys[] = {"view/showPreviews", "view/wrapLongLines"};
+static_assert(std::size(kViewOptionKeys) == std::size(kViewOptionDefaults));
+
+} // namespace
+
+bool SettingsWindowStore::viewOption(ViewOption option) const {
+    return store()
+        .value(QLatin1String(kViewOptionKeys[int(option)]), kViewOptionDefaults[int(option)])
+        .toBool();
+}
+
+void SettingsWindowStore::setViewOption(ViewOption option, bool on) {
+    store().setValue(QLatin1String(kViewOptionKeys[int(option)]), on);
+}
+
 } // namespace velko

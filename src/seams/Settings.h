@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <iterator>
 
 namespace velko {
 
@@ -44,11 +45,19 @@ public:
     virtual void setRecentForms(const QStringList &paths) = 0;
 };
 
+// The View menu's switches: the previews beside the form (on unless set) and
+// the long lines of the HTML File tab wrapped (off unless set).
+enum class ViewOption { ShowPreviews, WrapLongLines };
+inline constexpr bool kViewOptionDefaults[] = {true, false};
+
 // What the window keeps between runs besides: its size and place (as
-// QWidget::saveGeometry gives them; empty: none kept yet), and whether the
-// social card fetches its picture from the web without being asked.
+// QWidget::saveGeometry gives them; empty: none kept yet), whether the
+// social card fetches its picture from the web without being asked, and the
+// View menu's switches.
 class WindowStore : public RecentFormStore {
 public:
+    virtual bool viewOption(ViewOption option) const = 0;
+    virtual void setViewOption(ViewOption option, bool on) = 0;
     virtual QByteArray windowGeometry() const = 0;
     virtual void setWindowGeometry(const QByteArray &geometry) = 0;
     virtual bool loadsWebImages() const = 0; // false unless set
@@ -64,6 +73,8 @@ public:
     void setWindowGeometry(const QByteArray &geometry) override;
     bool loadsWebImages() const override;
     void setLoadsWebImages(bool loads) override;
+    bool viewOption(ViewOption option) const override;
+    void setViewOption(ViewOption option, bool on) override;
 };
 
 // Kept for this run only, for tests and benchmarks.
@@ -75,8 +86,12 @@ public:
     void setWindowGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
     bool loadsWebImages() const override { return m_loadsWebImages; }
     void setLoadsWebImages(bool loads) override { m_loadsWebImages = loads; }
+    bool viewOption(ViewOption option) const override { return m_viewOptions[int(option)]; }
+    void setViewOption(ViewOption option, bool on) override { m_viewOptions[int(option)] = on; }
 
 private:
+    bool m_viewOptions[std::size(kViewOptionDefaults)] = {kViewOptionDefaults[0],
+                                                          kViewOptionDefaults[1]};
     QStringList m_paths;
     QByteArray m_geometry;
     bool m_loadsWebImages = false;

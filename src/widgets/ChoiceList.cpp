@@ -1,6 +1,7 @@
 #include "widgets/ChoiceList.h"
 
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace velko {
 
@@ -17,6 +18,7 @@ ChoiceList::ChoiceList(const QStringList &items, QWidget *parent)
     setDuplicatesEnabled(true);
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    setFocusPolicy(Qt::StrongFocus); // the wheel gives no focus
 }
 
 ListValue ChoiceList::value() const {
@@ -37,6 +39,13 @@ void ChoiceList::appendItem(const QString &text) {
     const ListValue before = value();
     addItem(text);
     setValue(before);
+}
+
+void ChoiceList::wheelEvent(QWheelEvent *event) {
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 } // namespace velko

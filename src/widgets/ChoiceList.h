@@ -21,6 +21,11 @@ public:
     // Adds an item at the end without choosing anything, as QComboBox would
     // when the list was empty.
     void appendItem(const QString &text);
+
+protected:
+    // The wheel chooses only in a list that has the focus; otherwise it
+    // scrolls what the list is on.
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 } // namespace velko

@@ -41,6 +41,9 @@ FindingsList::FindingsList(QWidget *parent)
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        Q_EMIT currentMessageChanged(item ? item->text(MessageColumn) : QString());
+    });
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
         Q_EMIT findingActivated(item->data(SeverityColumn, kLineRole).toLongLong(),
                                 item->data(SeverityColumn, kColumnRole).toLongLong());

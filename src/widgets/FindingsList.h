@@ -22,6 +22,8 @@ public:
 
 Q_SIGNALS:
     void findingActivated(qsizetype line, qsizetype column);
+    // The whole message of the current row; empty when there is none.
+    void currentMessageChanged(const QString &message);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -17,6 +17,7 @@ struct MenuRow {
     QAction *MainMenu::*item;
     QMenu *MainMenu::*menu;
     QMenu *MainMenu::*submenu = nullptr;
+    bool checkable = false;
 };
 
 constexpr MenuRow kRows[] = {
@@ -69,6 +70,20 @@ constexpr MenuRow kRows[] = {
     {"mnuTagsCheckSite", QT_TRANSLATE_NOOP("velko::MainMenu", "Check Site..."), "Ctrl+Shift+K",
      &MainMenu::tagsCheckSite, nullptr},
 
+    {"mnuView", QT_TRANSLATE_NOOP("velko::MainMenu", "&View"), "", nullptr, &MainMenu::view},
+    {"mnuViewPreviews", QT_TRANSLATE_NOOP("velko::MainMenu", "Show &Previews"), "F9",
+     &MainMenu::viewPreviews, nullptr, nullptr, true},
+    {"mnuViewWrap", QT_TRANSLATE_NOOP("velko::MainMenu", "&Wrap Long Lines"), "",
+     &MainMenu::viewWrap, nullptr, nullptr, true},
+    {"mnuViewSpace1", "", "", nullptr, nullptr},
+    // Ctrl+F is Import File's.
+    {"mnuViewFind", QT_TRANSLATE_NOOP("velko::MainMenu", "&Find..."), "Ctrl+Shift+F",
+     &MainMenu::viewFind, nullptr},
+    {"mnuViewFindNext", QT_TRANSLATE_NOOP("velko::MainMenu", "Find &Next"), "F3",
+     &MainMenu::viewFindNext, nullptr},
+    {"mnuViewFindPrevious", QT_TRANSLATE_NOOP("velko::MainMenu", "Find Pre&vious"), "Shift+F3",
+     &MainMenu::viewFindPrevious, nullptr},
+
     {"mnuHelp", QT_TRANSLATE_NOOP("velko::MainMenu", "&Help"), "", nullptr, &MainMenu::help},
     {"mnuHelpContents", QT_TRANSLATE_NOOP("velko::MainMenu", "Help &Document"), "F1",
      &MainMenu::helpContents, nullptr},
@@ -118,6 +133,7 @@ MainMenu buildMainMenu(QMenuBar *bar) {
         if (!row.item)
             continue;
         action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
+        action->setCheckable(row.checkable);
         menu.*row.item = action;
     }
     return menu;

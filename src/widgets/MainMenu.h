@@ -34,6 +34,13 @@ struct MainMenu {
     QAction *tagsCheck = nullptr;
     QAction *tagsCheckSite = nullptr;
 
+    QMenu *view = nullptr;
+    QAction *viewPreviews = nullptr; // checkable
+    QAction *viewWrap = nullptr;     // checkable
+    QAction *viewFind = nullptr;
+    QAction *viewFindNext = nullptr;
+    QAction *viewFindPrevious = nullptr;
+
     QMenu *help = nullptr;
     QAction *helpContents = nullptr;
     QAction *helpCheckForUpgrade = nullptr;
@@ -45,8 +52,8 @@ struct MainMenu {
     QAction *helpAbout = nullptr;
 };
 
-// Fills `bar` with the File, Form, Tags and Help menus: captions, access keys,
-// shortcuts and separators, every item enabled.
+// Fills `bar` with the File, Form, Tags, View and Help menus: captions, access
+// keys, shortcuts and separators, every item enabled and none checked.
 MainMenu buildMainMenu(QMenuBar *bar);
 
 } // namespace velko

@@ -7,6 +7,8 @@
 #include "import/UrlHistory.h"
 #include "seams/DesktopServices.h"
 #include "tags/TagBlock.h"
+#include "widgets/DocumentArea.h"
+#include "widgets/FindBar.h"
 #include "widgets/FindingsList.h"
 #include "widgets/FormControls.h"
 #include "widgets/SiteCheckDialog.h"
@@ -19,9 +21,12 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -34,6 +39,16 @@ namespace {
 
 // The window's client area, 5385 x 6405 twips, in pixels at 96 dpi.
 constexpr QSize kClientSize(359, 427);
+// The previews' panel at first: the previews at 60% of a search result's width.
+constexpr int kPreviewPanelWidth = 380;
+
+bool hasSelectedText(const QObject *widget) {
+    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
+        return line->hasSelectedText();
+    if (const auto *area = qobject_cast<const QPlainTextEdit *>(widget))
+        return area->textCursor().hasSelection();
+    return true; // not a text area: the key is the widget's
+}
 
 } // namespace
 
@@ -57,6 +72,7 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, Windo
     m_menu = buildMainMenu(menuBar());
     buildPages();
     connectMenus();
+    connectViewMenu();
     qApp->installEventFilter(this);
 
     selectPage(Page::General);
@@ -64,7 +80,9 @@ MainWindow::MainWindow(DesktopServices &desktop, const Settings &settings, Windo
     m_document.newDocument();
     // Wide enough for every tab's caption, unless the last run left it otherwise.
     const int width = qMax(kClientSize.width(), m_tabs->tabBar()->sizeHint().width() + 4);
-    resize(width, kClientSize.height() + menuBar()->sizeHint().height());
+    m_split->setSizes({width, kPreviewPanelWidth});
+    resize(width + (m_previewPanel->isVisibleTo(this) ? kPreviewPanelWidth : 0),
+           kClientSize.height() + menuBar()->sizeHint().height());
     restoreGeometry(store.windowGeometry());
 }
 
@@ -74,7 +92,11 @@ void MainWindow::buildPages() {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setUsesScrollButtons(false); // all six tabs stay in sight
-    setCentralWidget(m_tabs);
+    m_split = new QSplitter(this);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_tabs);
+    m_split->setStretchFactor(0, 1);
+    setCentralWidget(m_split);
 
     std::array<QWidget *, kFormPageCount> fieldPages{};
     for (int number = 1; number <= kPageCount; ++number) {
@@ -85,46 +107,51 @@ void MainWindow::buildPages() {
             fieldPages[number - 1] = page;
     }
     fieldPages[int(Page::WebTags) - 1] = buildWebTagsPage(fieldPages[int(Page::WebTags) - 1]);
+    m_split->addWidget(buildPreviewPanel());
     m_form = std::make_unique<FormControls>(fieldPages, this);
     m_form->onChange(this, [this] { m_previews->formChanged(); });
     m_form->onEdit(this, [this] { m_formModified = true; });
 
-    auto makeArea = [this](Page page, const char *name, QPlainTextEdit::LineWrapMode wrap) {
-        auto *area = new TextArea;
+    auto placeArea = [this](Page page, const char *name, TextArea *area) {
         area->setObjectName(QString::fromUtf8(name));
         area->setAccessibleName(pageTitle(page));
-        area->setLineWrapMode(wrap);
+        area->setLineWrapMode(QPlainTextEdit::NoWrap); // the lines as written
         auto *layout = new QVBoxLayout(m_tabs->widget(int(page) - 1));
-        layout->addWidget(area);
-        return area;
+        layout->addWidget(area, 2); // the document keeps the larger part
+        return layout;
     };
-    // The generated lines practically never wrap; the document wraps at the
-    // area's width.
-    m_tagsArea = makeArea(Page::GeneratedTags, "rtfTags", QPlainTextEdit::NoWrap);
-    m_documentArea = makeArea(Page::HtmlFile, "rtfFile", QPlainTextEdit::WidgetWidth);
-    // Check Page's findings, below the document once it has run.
+    m_tagsArea = new TextArea;
+    placeArea(Page::GeneratedTags, "rtfTags", m_tagsArea);
+    m_documentArea = new DocumentArea;
+    QVBoxLayout *htmlPage = placeArea(Page::HtmlFile, "rtfFile", m_documentArea);
+    m_findBar = new FindBar(*m_documentArea);
+    m_findBar->hide();
+    htmlPage->addWidget(m_findBar);
+    // Check Page's findings, below the document once it has run, and the
+    // current one's whole message under them.
     m_findings = new FindingsList;
     m_findings->hide();
-    auto *htmlPage = qobject_cast<QVBoxLayout *>(m_tabs->widget(int(Page::HtmlFile) - 1)->layout());
     htmlPage->addWidget(m_findings, 1);
-    htmlPage->setStretch(0, 2); // the document keeps the larger part
+    m_findingDetail = new QLabel;
+    m_findingDetail->setObjectName(QStringLiteral("lblFindingDetail"));
+    m_findingDetail->setWordWrap(true);
+    m_findingDetail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_findingDetail->hide();
+    htmlPage->addWidget(m_findingDetail);
     connect(m_findings, &FindingsList::findingActivated, this, &MainWindow::goToFinding);
+    connect(m_findings, &FindingsList::currentMessageChanged, m_findingDetail, &QLabel::setText);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabSelected);
     connect(m_documentArea->document(), &QTextDocument::modificationChanged, this,
             &QWidget::setWindowModified);
 }
 
-// The Web Tags page scrolls: its fields, and the previews under them. Gives
-// the widget that takes the fields.
+// The Web Tags page scrolls. Gives the widget that takes the fields.
 QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
     auto *content = new QWidget;
     auto *fields = new QWidget(content);
-    m_previews = new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, m_store,
-                                 content);
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(fields);
-    contentLayout->addWidget(m_previews);
     contentLayout->addStretch(1);
 
     auto *scroll = new QScrollArea;
@@ -136,6 +163,55 @@ QWidget *MainWindow::buildWebTagsPage(QWidget *page) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
     return fields;
+}
+
+// The previews beside the tabs, scrolling when the window is low.
+QWidget *MainWindow::buildPreviewPanel() {
+    m_previews =
+        new WebPreviews([this] { return form(); }, m_settings.fetchTimeoutSeconds, m_store);
+    m_previewPanel = new QScrollArea;
+    m_previewPanel->setObjectName(QStringLiteral("previewPanel"));
+    m_previewPanel->setWidgetResizable(true);
+    m_previewPanel->setFrameShape(QFrame::NoFrame);
+    m_previewPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_previewPanel->setWidget(m_previews);
+    m_previewPanel->setVisible(m_store.viewOption(ViewOption::ShowPreviews));
+    return m_previewPanel;
+}
+
+void MainWindow::connectViewMenu() {
+    const std::pair<QAction *, ViewOption> switches[] = {
+        {m_menu.viewPreviews, ViewOption::ShowPreviews},
+        {m_menu.viewWrap, ViewOption::WrapLongLines},
+    };
+    for (const auto &[action, option] : switches) {
+        action->setChecked(m_store.viewOption(option));
+        connect(action, &QAction::toggled, this,
+                [this, option = option](bool on) { m_store.setViewOption(option, on); });
+    }
+    connect(m_menu.viewPreviews, &QAction::toggled, this, &MainWindow::showPreviewPanel);
+    const auto wrap = [this](bool on) {
+        m_documentArea->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    };
+    connect(m_menu.viewWrap, &QAction::toggled, this, wrap);
+    wrap(m_menu.viewWrap->isChecked());
+    const std::pair<QAction *, void (FindBar::*)()> finds[] = {
+        {m_menu.viewFind, &FindBar::open},
+        {m_menu.viewFindNext, &FindBar::findNext},
+        {m_menu.viewFindPrevious, &FindBar::findPrevious},
+    };
+    for (const auto &[action, step] : finds)
+        connect(action, &QAction::triggered, this, [this, step = step] { find(step); });
+}
+
+void MainWindow::showPreviewPanel() {
+    const bool formPage = m_currentPage != Page::None && int(m_currentPage) <= kFormPageCount;
+    m_previewPanel->setVisible(m_menu.viewPreviews->isChecked() && formPage);
+}
+
+void MainWindow::find(void (FindBar::*step)()) {
+    selectPage(Page::HtmlFile);
+    (m_findBar->*step)();
 }
 
 void MainWindow::connectMenus() {
@@ -211,6 +287,7 @@ void MainWindow::onTabSelected(int tabIndex) {
     if (page == m_currentPage)
         return;
     m_currentPage = page;
+    showPreviewPanel();
 
     switch (page) {
     case Page::GeneratedTags:
@@ -339,14 +416,24 @@ bool MainWindow::isMenuShortcut(const QKeySequence &keys) const {
 // the rules are applied just before Qt looks the key up.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::ShortcutOverride) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (isMenuShortcut(QKeySequence(key->keyCombination()))) {
+        const QKeySequence keys(static_cast<QKeyEvent *>(event)->keyCombination());
+        if (isMenuShortcut(keys)) {
             applyFileMenuRules();
             applyFormMenuRules();
             applyTagsMenuRules();
         }
+        if (isCopyTagsKey(watched, keys)) {
+            event->ignore(); // the text area does not take it: the shortcut is looked up
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::isCopyTagsKey(QObject *watched, const QKeySequence &keys) const {
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    return keys == m_menu.tagsCopy->shortcut() && widget && widget->window() == this &&
+           !hasSelectedText(widget);
 }
 
 QString MainWindow::generateTags() {
@@ -361,14 +448,14 @@ QString MainWindow::generateTags() {
 void MainWindow::checkPage() {
     m_findings->showFindings(checkText(m_documentArea->text()));
     m_findings->show();
+    m_findingDetail->show();
     selectPage(Page::HtmlFile);
     m_findings->setFocus();
 }
 
 void MainWindow::goToFinding(qsizetype line, qsizetype column) {
-    m_documentArea->select(textOffset(m_documentArea->text(), line, column), 0);
-    m_documentArea->ensureCursorVisible();
-    m_documentArea->setFocus();
+    const QString text = m_documentArea->text();
+    m_documentArea->showRange(tagAt(text, textOffset(text, line, column)));
 }
 
 void MainWindow::importPage(const QString &path) {

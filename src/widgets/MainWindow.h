@@ -18,11 +18,16 @@
 #include <QPointer>
 #include <memory>
 
+class QLabel;
+class QScrollArea;
+class QSplitter;
 class QTabWidget;
 
 namespace velko {
 
 class DesktopServices;
+class DocumentArea;
+class FindBar;
 class FindingsList;
 class FormControls;
 class SiteCheckDialog;
@@ -38,8 +43,8 @@ class MainWindow : public QMainWindow, public Workspace {
     Q_OBJECT
 
 public:
-    // The Recent Forms list, the window's size and place and the social
-    // card's setting are kept in `store`; the window takes its size and place
+    // The Recent Forms list, the window's size and place, the social card's
+    // setting and the View menu's switches are kept in `store`; the window takes its size and place
     // from there as it is built, and keeps them there when it closes.
     MainWindow(DesktopServices &desktop, const Settings &settings, WindowStore &store,
                QWidget *parent = nullptr);
@@ -78,7 +83,13 @@ protected:
 private:
     void buildPages();
     QWidget *buildWebTagsPage(QWidget *page);
+    QWidget *buildPreviewPanel();
     void connectMenus();
+    void connectViewMenu();
+    // The previews are beside the form's pages while Show Previews is ticked.
+    void showPreviewPanel();
+    // Find, Find Next and Find Previous work on the HTML File tab.
+    void find(void (FindBar::*step)());
     void onTabSelected(int tabIndex);
 
     void applyFileMenuRules();
@@ -93,7 +104,10 @@ private:
 
     // Check Page: the document's findings in the list below it.
     void checkPage();
+    // Shows the tag at `line` and `column` selected, in the middle of the document.
     void goToFinding(qsizetype line, qsizetype column);
+    // Ctrl+C in a text area without a selection is Copy Tags'.
+    bool isCopyTagsKey(QObject *watched, const QKeySequence &keys) const;
     void openWebPage();
     void updateTagsInFiles();
     void checkSite();
@@ -115,8 +129,12 @@ private:
     MainMenu m_menu;
     QTabWidget *m_tabs = nullptr;
     TextArea *m_tagsArea = nullptr;
-    TextArea *m_documentArea = nullptr;
+    DocumentArea *m_documentArea = nullptr;
+    FindBar *m_findBar = nullptr;
     FindingsList *m_findings = nullptr;
+    QLabel *m_findingDetail = nullptr;
+    QSplitter *m_split = nullptr;
+    QScrollArea *m_previewPanel = nullptr;
     WebImportDialog *m_webDialog = nullptr;
     WebPreviews *m_previews = nullptr;
     QPointer<SiteUpdateDialog> m_siteDialog; // while Update Tags In Files is open

@@ -81,6 +81,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
                     m_owner);
     const QAbstractButton *overwrite = nullptr;
     const QAbstractButton *reload = nullptr;
+    const QAbstractButton *updateInstead = nullptr;
     switch (message.buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -104,6 +105,12 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         box.setStandardButtons(QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
         break;
+    case Buttons::OkUpdateInsteadCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        updateInstead =
+            box.addButton(QCoreApplication::translate("velko::QtDesktopServices", "Update Instead"),
+                          QMessageBox::ActionRole);
+        break;
     }
     box.setInformativeText(message.informativeText);
     if (!message.details.isEmpty())
@@ -113,6 +120,8 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         return Answer::Overwrite;
     if (reload && box.clickedButton() == reload)
         return Answer::Reload;
+    if (updateInstead && box.clickedButton() == updateInstead)
+        return Answer::UpdateInstead;
     switch (clicked) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -135,6 +144,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     case Buttons::OkCancel:
     case Buttons::SaveDiscardCancel:
     case Buttons::OverwriteReloadCancel:
+    case Buttons::OkUpdateInsteadCancel:
         return Answer::Cancel;
     case Buttons::YesNo:
         break;

@@ -176,6 +176,13 @@ SiteCheckDialog::SiteCheckDialog(DesktopServices &desktop, const QStringList &ch
     reportLayout->addLayout(summary);
     reportLayout->addWidget(m_skipped);
     reportLayout->addWidget(tables, 1);
+    // The current finding's whole message, which its column may cut.
+    auto *detail = new QLabel(m_report);
+    detail->setObjectName(QStringLiteral("lblPageFindingDetail"));
+    detail->setWordWrap(true);
+    detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    reportLayout->addWidget(detail);
+    connect(m_findings, &FindingsList::currentMessageChanged, detail, &QLabel::setText);
     m_report->hide();
 
     m_openPage = new QPushButton(tr("Open Page"), this);

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -94,6 +95,9 @@ void WebImportDialog::showModal() {
         load();
     setBusy(false);
     m_status->clear();
+    // Typing goes into the address each time, replacing the last one.
+    m_url->setFocus();
+    m_url->lineEdit()->selectAll();
     exec();
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/SocialCardView.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
@@ -23,8 +24,23 @@ QLabel *counterLabel(const char *objectName, QWidget *parent) {
 
 void showMeasure(QLabel *label, const Measure &measure) {
     label->setText(measure.counter);
-    // A warning colour past the room a search engine gives the text.
-    label->setStyleSheet(measure.tooLong ? QStringLiteral("color: #c5221f;") : QString());
+    // A warning colour past the room a search engine gives the text. A style
+    // sheet set costs a restyle, so only when it changes.
+    const QString style = measure.tooLong ? QStringLiteral("color: #c5221f;") : QString();
+    if (label->styleSheet() != style)
+        label->setStyleSheet(style);
+}
+
+// What a preview shows, for a screen reader: its parts that are not empty,
+// in the order they are drawn.
+QString described(const QString &what, const QStringList &parts) {
+    QStringList shown;
+    for (const QString &part : parts)
+        if (!part.isEmpty())
+            shown << part;
+    //: A preview for a screen reader: the preview's name, then what it shows
+    return QCoreApplication::translate("velko::WebPreviews", "%1: %2")
+        .arg(what, shown.join(QStringLiteral(" \u2014 ")));
 }
 
 } // namespace
@@ -91,7 +107,15 @@ void WebPreviews::refresh() {
     m_search->setResult(result);
     showMeasure(m_titleCounter, result.titleMeasure);
     showMeasure(m_descriptionCounter, result.descriptionMeasure);
-    m_card->setCard(socialCard(form));
+    m_search->setAccessibleDescription(
+        described(m_search->accessibleName(), {result.title, result.address, result.description}) +
+        QLatin1Char('\n') + result.titleMeasure.counter + QLatin1Char('\n') +
+        result.descriptionMeasure.counter);
+    const SocialCard card = socialCard(form);
+    m_card->setCard(card);
+    m_card->setAccessibleDescription(
+        described(m_card->accessibleName(), {card.host, card.titleLines.join(QLatin1Char(' ')),
+                                             card.descriptionLines.join(QLatin1Char(' '))}));
 }
 
 } // namespace velko

@@ -13,9 +13,9 @@ class SearchResultView;
 class SocialCardView;
 class WindowStore;
 
-// The previews under the Web Tags page's fields: the search result with its
-// two counters, and the social card. They follow the form: each change marks
-// them out of date, and they are worked out afresh once the event loop comes
+// The previews beside the form's pages: the search result with its two
+// counters, and the social card, each described for screen readers as drawn. They follow the form:
+// each change marks them out of date, and they are worked out afresh once the event loop comes
 // round, and only while they are shown.
 class WebPreviews : public QWidget {
     Q_OBJECT

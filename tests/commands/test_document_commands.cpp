@@ -169,8 +169,10 @@ private Q_SLOTS:
         QCOMPARE(d().window().tagsText() == "earlier", notHtml);
     }
 
-    // Update Tags In File asks first; Cancel leaves the page as it was.
+    // Update Tags In File asks first; Cancel leaves the page as it was. Insert's
+    // warning about tags already there offers it too.
     void updateTags_data() {
+        QTest::addColumn<bool>("viaInsert");
         QTest::addColumn<QString>("document");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("question");
@@ -181,12 +183,14 @@ private Q_SLOTS:
         const QString updated = "<html>\r\n<head lang=en>\r\n<meta name=\"description\" "
                                 "content=\"Shop\">\r\n<title>Home</title>\r\n</head>\r\n</html>";
         const QString question = "Replace 1 tags, add 1, remove 1 duplicates.";
-        QTest::newRow("OK") << page << true << question << updated;
-        QTest::newRow("Cancel") << page << false << question << page;
+        QTest::newRow("OK") << false << page << true << question << updated;
+        QTest::newRow("Cancel") << false << page << false << question << page;
         QTest::newRow("nothing to change")
-            << updated << false << "The page already has these tags." << updated;
+            << false << updated << false << "The page already has these tags." << updated;
+        QTest::newRow("Update Instead") << true << page << true << question << updated;
     }
     void updateTags() {
+        QFETCH(bool, viaInsert);
         QFETCH(QString, document);
         QFETCH(bool, ok);
         QFETCH(QString, question);
@@ -197,17 +201,21 @@ private Q_SLOTS:
         d().window().setTagsText("earlier");
         d().setText(Field::Title, "Home");
         d().setText(Field::Description, "Shop");
+        if (viaInsert)
+            d().desktop().answers << Answer::UpdateInstead;
         if (question.startsWith("Replace"))
             d().desktop().answers << (ok ? Answer::Ok : Answer::Cancel);
-        TRIGGER(d(), "mnuTagsUpdate");
-        QCOMPARE(d().desktop().messages.size(), 1);
-        QCOMPARE(d().desktop().messages[0].text, question);
+        TRIGGER(d(), viaInsert ? "mnuTagsInsert" : "mnuTagsUpdate");
+        QCOMPARE(d().desktop().messages.size(), viaInsert ? 2 : 1);
+        if (viaInsert)
+            QCOMPARE(d().desktop().messages[0].buttons, Buttons::OkUpdateInsteadCancel);
+        QCOMPARE(d().desktop().messages.last().text, question);
         QCOMPARE(d().window().documentText(), updated);
         QCOMPARE(d().documentArea()->document()->isModified(), ok);
         QCOMPARE(d().currentTab(), int(ok ? Page::HtmlFile : Page::GeneratedTags) - 1);
         if (!ok)
             return;
-        QCOMPARE(d().desktop().messages[0].details,
+        QCOMPARE(d().desktop().messages.last().details,
                  "+ <meta name=\"description\" content=\"Shop\">\r\n- <title>Old</title>\r\n"
                  "+ <title>Home</title>\r\n- <title>Dup</title>");
         QCOMPARE(
@@ -225,9 +233,6 @@ private Q_SLOTS:
         auto *title = d().find<QLineEdit>(objectNameOf(Field::Title));
         title->setText("Home");
         d().window().setTagsText("stale");
-        title->setFocus();
-        QTest::keyClick(title, Qt::Key_C, Qt::ControlModifier); // copies the field's text
-        QVERIFY(d().desktop().clipboard.isEmpty());
         TRIGGER(d(), "mnuTagsCopy");
         QCOMPARE(d().desktop().clipboard, QStringList{"<title>Home</title>\r\n"});
 

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -138,6 +139,20 @@ private Q_SLOTS:
         TRIGGER(d(), "mnuFileOpenWebPage"); // brought forward, never shown twice
         QCOMPARE(d().window().findChildren<QDialog *>("frmOpenWebPage").size(), 1);
         click("cmdCancel");
+    }
+
+    // Each time it opens, typing replaces the address shown.
+    void focusOnTheAddress() {
+        withDialog([this] {
+            urlBox()->setEditText("http://b.example/");
+            dialog()->findChild<QPushButton *>("cmdCancel")->setFocus();
+            dialog()->hide(); // as after a fetch, the address stays
+        });
+        withDialog([this] {
+            QCOMPARE(QApplication::focusWidget(), urlBox());
+            QCOMPARE(urlBox()->lineEdit()->selectedText(), "http://b.example/");
+            click("cmdCancel");
+        });
     }
 
     void history() {

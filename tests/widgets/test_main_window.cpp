@@ -3,11 +3,15 @@
 #include "support/WindowDriver.h"
 #include "widgets/TextArea.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 using namespace velko;
 
@@ -204,6 +208,108 @@ private Q_SLOTS:
         }
     }
 
+    // A list changes with the wheel only while it has the focus.
+    void wheelNeedsTheFocus_data() {
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("focused") << true;
+        QTest::newRow("pointer passing") << false;
+    }
+    void wheelNeedsTheFocus() {
+        QFETCH(bool, focused);
+        d().showAndActivate();
+        auto *card = d().find<QComboBox>("cboTwitterCard");
+        d().window().selectPage(Page::WebTags);
+        card->setCurrentIndex(1);
+        if (focused)
+            card->setFocus();
+        const QPointF middle = QRectF(card->rect()).center();
+        QWheelEvent wheel(middle, card->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(card, &wheel);
+        QCOMPARE(card->currentIndex(), focused ? 0 : 1);
+    }
+
+    // The page in the fixed font, lines numbered and unwrapped until Wrap Long
+    // Lines; Find goes from place to place, round either end, in any case
+    // unless Match case is ticked, and Escape gives the page the focus back.
+    void findInThePage() {
+        d().showAndActivate();
+        d().window().setDocumentText("<head>\r\n<title>Boats</title>\r\n<meta content=boats>");
+        QPlainTextEdit *page = d().documentArea();
+        QVERIFY(QFontInfo(page->font()).fixedPitch());
+        QVERIFY(d().find<QWidget>("lineNumbers")->width() >
+                page->fontMetrics().horizontalAdvance("3"));
+        QCOMPARE(page->lineWrapMode(), QPlainTextEdit::NoWrap);
+        TRIGGER(d(), "mnuViewWrap");
+        QCOMPARE(page->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(d().store().viewOption(ViewOption::WrapLongLines));
+
+        QTest::keyClick(&d().window(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(d().currentTab(), int(Page::HtmlFile) - 1);
+        auto *words = d().find<QLineEdit>("txtFind");
+        QCOMPARE(QApplication::focusWidget(), words);
+        auto *note = d().find<QLabel>("lblFindNote");
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int line; // -1: not found
+            const char *note;
+        } steps[] = {
+            {Qt::Key_S, Qt::NoModifier, 1, ""}, // "BOATS" typed
+            {Qt::Key_F3, Qt::NoModifier, 2, ""},
+            {Qt::Key_F3, Qt::NoModifier, 1, "Reached the end, went on from the top"},
+            {Qt::Key_F3, Qt::ShiftModifier, 2, "Reached the top, went on from the end"},
+            {Qt::Key_F3, Qt::ShiftModifier, 1, ""},
+        };
+        QTest::keyClicks(words, "BOAT");
+        for (const auto &step : steps) {
+            QTest::keyClick(words, step.key, step.modifiers);
+            QCOMPARE(page->textCursor().blockNumber(), step.line);
+            QCOMPARE(page->textCursor().selectedText().toUpper(), "BOATS");
+            QCOMPARE(note->text(), step.note);
+        }
+        d().find<QCheckBox>("chkMatchCase")->setChecked(true);
+        QCOMPARE(note->text(), "Not found");
+        QTest::keyClick(words, Qt::Key_Escape);
+        QVERIFY(!d().find<QWidget>("findBar")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), page);
+    }
+
+    // Ctrl+C copies the selection of the text area it is pressed in, and
+    // where nothing is selected there, the block as Copy Tags does.
+    void copyKey_data() {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<bool>("selected");
+        const QString title = objectNameOf(Field::Title);
+        QTest::newRow("field, nothing selected") << title << false;
+        QTest::newRow("field, a selection") << title << true;
+        QTest::newRow("Generated Tags, nothing selected") << "rtfTags" << false;
+        QTest::newRow("Generated Tags, a selection") << "rtfTags" << true;
+    }
+    void copyKey() {
+        QFETCH(QString, area);
+        QFETCH(bool, selected);
+        d().showAndActivate();
+        d().setText(Field::Title, "Home");
+        d().window().setTagsText("stale"); // Copy Tags is offered once there are tags
+        if (area == "rtfTags")
+            d().window().selectPage(Page::GeneratedTags);
+        auto *widget = d().find<QWidget>(area);
+        widget->setFocus();
+        if (auto *line = qobject_cast<QLineEdit *>(widget); line && selected)
+            line->selectAll();
+        if (auto *text = qobject_cast<QPlainTextEdit *>(widget); text && selected)
+            text->selectAll();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(d().desktop().clipboard,
+                 selected ? QStringList{} : QStringList{"<title>Home</title>\r\n"});
+        QCOMPARE(QApplication::clipboard()->text().trimmed(), !selected ? ""
+                                                              : area == "rtfTags"
+                                                                  ? "<title>Home</title>"
+                                                                  : "Home");
+    }
+
     // Every line break reads back as CR LF; a no-break space stays one.
     void textAreaRoundTrip() {
         TextArea area;
@@ -254,10 +360,11 @@ private Q_SLOTS:
         QCOMPARE(last->text(1), "6");
         QCOMPARE(last->text(3), "tag-after-head");
         list->setCurrentItem(last);
+        QCOMPARE(d().find<QLabel>("lblFindingDetail")->text(), last->text(2));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), d().documentArea());
         QCOMPARE(d().documentArea()->textCursor().blockNumber(), 5);
-        QCOMPARE(d().documentArea()->textCursor().positionInBlock(), 2);
+        QCOMPARE(d().documentArea()->textCursor().selectedText(), "<title>\u00e9</title>");
 
         d().window().setDocumentText(
             "<!DOCTYPE html><head><meta charset=utf-8><link rel=icon href=/b.png>"

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void cleanup() { QCOMPARE(d().desktop().unexpected, 0); }
 
     void previewsFollowTheForm();
+    void previewPanel_data();
+    void previewPanel();
     void cardPicture_data();
     void cardPicture();
     void publicAddresses_data();
@@ -58,6 +61,45 @@ void TestWebTagsPage::previewsFollowTheForm() {
     QVERIFY(!counter->styleSheet().isEmpty()); // the warning colour
     d().setText(Field::OgUrl, "https://www.harbordale.example/a");
     QTRY_COMPARE(card()->card().host, "WWW.HARBORDALE.EXAMPLE");
+    // A screen reader hears what is drawn, the counters too.
+    d().setText(Field::Title, "Home");
+    d().setText(Field::Description, "Boats");
+    auto *search = d().find<QWidget>("picSearchResult");
+    QTRY_COMPARE(search->accessibleDescription().section('\n', 0, 0),
+                 "Search result: Home \u2014 www.harbordale.example \u203a a \u2014 Boats");
+    QVERIFY(search->accessibleDescription().endsWith(
+        "\n" + counter->text() + "\n" + d().find<QLabel>("lblDescriptionCounter")->text()));
+    QCOMPARE(card()->accessibleDescription(),
+             "Social card: WWW.HARBORDALE.EXAMPLE \u2014 Home \u2014 Boats");
+}
+
+// The previews stand beside every tab of the form, and follow Title typed on
+// any of them; F9 hides them, and the next window remembers.
+void TestWebTagsPage::previewPanel_data() {
+    QTest::addColumn<Page>("page");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("General Tags") << Page::General << true;
+    QTest::newRow("D.C. Tags") << Page::DublinCore << true;
+    QTest::newRow("Other Tags") << Page::Other << true;
+    QTest::newRow("Generated Tags") << Page::GeneratedTags << false;
+    QTest::newRow("HTML File") << Page::HtmlFile << false;
+}
+
+void TestWebTagsPage::previewPanel() {
+    QFETCH(Page, page);
+    QFETCH(bool, shown);
+    d().showAndActivate();
+    d().window().selectPage(page);
+    auto *panel = d().find<QWidget>("previewPanel");
+    QCOMPARE(panel->isVisible(), shown);
+    if (!shown)
+        return;
+    QTest::keyClicks(d().find<QLineEdit>(objectNameOf(Field::Title)), "Home");
+    QTRY_VERIFY(d().find<QLabel>("lblTitleCounter")->text().startsWith("Title: 4 characters, "));
+    QTest::keyClick(&d().window(), Qt::Key_F9);
+    QVERIFY(!panel->isVisible());
+    MainWindow next(d().desktop(), {}, d().store());
+    QVERIFY(!next.findChild<QAction *>("mnuViewPreviews")->isChecked());
 }
 
 void TestWebTagsPage::cardPicture_data() {
