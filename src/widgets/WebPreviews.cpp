@@ -84,6 +84,7 @@ WebPreviews::WebPreviews(std::function<FormValue()> form, int fetchTimeoutSecond
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(search);
     layout->addWidget(social);
+    layout->addStretch(1); // beside the form, the previews stand at the top
 }
 
 void WebPreviews::formChanged() {
