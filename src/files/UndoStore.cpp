@@ -28,10 +28,14 @@ QByteArray hashOf(QByteArrayView bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
+// The data folder above it too, when the command line makes it.
 bool makePrivateFolder(const QString &path) {
+    const QString parent = QFileInfo(path).path();
+    const bool parentMade = !QFileInfo::exists(parent);
     if (!QDir().mkpath(path))
         return false;
-    return QFile::setPermissions(path, kPrivateFolder);
+    return (!parentMade || QFile::setPermissions(parent, kPrivateFolder)) &&
+           QFile::setPermissions(path, kPrivateFolder);
 }
 
 // The run folders under `root`, oldest first: their names start with the
@@ -71,10 +75,11 @@ struct ManifestPage {
 
 std::optional<ManifestPage> pageOf(const QJsonValue &value) {
     const QJsonObject entry = value.toObject();
-    ManifestPage page{entry.value(QLatin1String("path")).toString(),
-                      entry.value(QLatin1String("file")).toString(),
-                      QByteArray::fromHex(entry.value(QLatin1String("before")).toString().toLatin1()),
-                      QByteArray::fromHex(entry.value(QLatin1String("after")).toString().toLatin1())};
+    ManifestPage page{
+        entry.value(QLatin1String("path")).toString(),
+        entry.value(QLatin1String("file")).toString(),
+        QByteArray::fromHex(entry.value(QLatin1String("before")).toString().toLatin1()),
+        QByteArray::fromHex(entry.value(QLatin1String("after")).toString().toLatin1())};
     const qsizetype hashSize = QCryptographicHash::hashLength(QCryptographicHash::Sha256);
     if (page.path.isEmpty() || page.file.isEmpty() || page.file.contains(QLatin1Char('/')) ||
         page.file.startsWith(QLatin1Char('.')) || page.before.size() != hashSize ||
@@ -154,7 +159,8 @@ bool UndoRecorder::keep(const QString &path, QByteArrayView before, QByteArrayVi
             // millisecond.
             for (int n = 1; m_folder.isEmpty() && n < 100; ++n) {
                 const QString folder =
-                    m_root + QLatin1Char('/') + name + (n > 1 ? QStringLiteral("-%1").arg(n, 2, 10, QLatin1Char('0')) : QString());
+                    m_root + QLatin1Char('/') + name +
+                    (n > 1 ? QStringLiteral("-%1").arg(n, 2, 10, QLatin1Char('0')) : QString());
                 if (QDir().mkdir(folder, kPrivateFolder))
                     m_folder = folder;
             }
@@ -209,10 +215,11 @@ bool UndoRecorder::finish(QString *error) {
         return QDir(m_folder).removeRecursively();
     QJsonArray pages;
     for (const auto &[path, kept] : m_pages)
-        pages.append(QJsonObject{{QLatin1String("path"), path},
-                                 {QLatin1String("file"), kept.file},
-                                 {QLatin1String("before"), QString::fromLatin1(kept.before.toHex())},
-                                 {QLatin1String("after"), QString::fromLatin1(kept.after.toHex())}});
+        pages.append(
+            QJsonObject{{QLatin1String("path"), path},
+                        {QLatin1String("file"), kept.file},
+                        {QLatin1String("before"), QString::fromLatin1(kept.before.toHex())},
+                        {QLatin1String("after"), QString::fromLatin1(kept.after.toHex())}});
     const QJsonObject manifest{{QLatin1String("kind"), m_kind},
                                {QLatin1String("started"), m_started.toString(Qt::ISODateWithMs)},
                                {QLatin1String("undone"), false},
@@ -247,7 +254,8 @@ UndoResult undoRun(const UndoRun &run) {
     UndoResult result;
     std::optional<QJsonObject> manifest = readManifest(run.folder);
     if (!manifest) {
-        result.error = QStringLiteral("the record of the update in %1 cannot be read").arg(run.folder);
+        result.error =
+            QStringLiteral("the record of the update in %1 cannot be read").arg(run.folder);
         return result;
     }
     std::vector<ManifestPage> pages;

@@ -57,7 +57,7 @@ private:
     QString m_kind;
     QDateTime m_started;
     mutable QMutex m_mutex;
-    QString m_folder; // empty until the first page is kept
+    QString m_folder;                // empty until the first page is kept
     std::map<QString, Kept> m_pages; // by resolved path
     int m_files = 0;
     bool m_finished = false;

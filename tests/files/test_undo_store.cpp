@@ -57,12 +57,16 @@ void TestUndoStore::undoLeavesPagesChangedSince_data() {
     QTest::addColumn<QString>("failed");
     const QStringList all = {"a.html", "b.html", "c.html"};
     const QStringList ac = {"a.html", "c.html"};
-    QTest::newRow("nothing") << "" << QByteArray("b old") << all << "" << "";
+    QTest::newRow("nothing") << "" << QByteArray("b old") << all << ""
+                             << "";
     QTest::newRow("edited") << "edit" << QByteArray("b edited") << ac
-                            << "b.html: changed since the update" << "";
+                            << "b.html: changed since the update"
+                            << "";
     QTest::newRow("removed") << "remove" << QByteArray("<missing>") << ac
-                             << "b.html: removed since the update" << "";
-    QTest::newRow("put back by hand") << "put back" << QByteArray("b old") << all << "" << "";
+                             << "b.html: removed since the update"
+                             << "";
+    QTest::newRow("put back by hand") << "put back" << QByteArray("b old") << all << ""
+                                      << "";
     QTest::newRow("kept bytes damaged") << "damage" << QByteArray("b new") << ac << ""
                                         << "b.html: its old bytes were damaged";
 }
