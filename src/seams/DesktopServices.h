@@ -12,9 +12,9 @@
 namespace velko {
 
 // SaveDiscardCancel offers Save as the default, OverwriteReloadCancel
-// Cancel; Escape answers Cancel.
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, OverwriteReloadCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload };
+// Cancel; Escape answers Cancel. OkUndo adds "Undo Last Site Update" to OK.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, OverwriteReloadCancel, OkUndo };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload, Undo };
 
 // A message box without an icon. Details, when given, are offered under the
 // box's details button and never replace the text; an informative text is

@@ -96,6 +96,7 @@ private:
     void goToFinding(qsizetype line, qsizetype column);
     void openWebPage();
     void updateTagsInFiles();
+    void undoSiteUpdate();
     void checkSite();
     // A page of a site check, imported as Import File does, the caret at
     // `line` and `column`.

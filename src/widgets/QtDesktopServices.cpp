@@ -81,6 +81,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
                     m_owner);
     const QAbstractButton *overwrite = nullptr;
     const QAbstractButton *reload = nullptr;
+    const QAbstractButton *undo = nullptr;
     switch (message.buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -104,6 +105,13 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         box.setStandardButtons(QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
         break;
+    case Buttons::OkUndo:
+        undo = box.addButton(
+            QCoreApplication::translate("velko::QtDesktopServices", "Undo Last Site Update"),
+            QMessageBox::ResetRole);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
     }
     box.setInformativeText(message.informativeText);
     if (!message.details.isEmpty())
@@ -113,6 +121,8 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         return Answer::Overwrite;
     if (reload && box.clickedButton() == reload)
         return Answer::Reload;
+    if (undo && box.clickedButton() == undo)
+        return Answer::Undo;
     switch (clicked) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -131,6 +141,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     }
     switch (message.buttons) {
     case Buttons::Ok:
+    case Buttons::OkUndo:
         return Answer::Ok;
     case Buttons::OkCancel:
     case Buttons::SaveDiscardCancel:
