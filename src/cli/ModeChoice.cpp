@@ -16,8 +16,9 @@ ModeRun chosenMode(const ModeCall &call) {
         {options.insert, options.output.names(), runInsert},
         {options.update,
          options.output.names() + options.inPlace.names() + options.dryRun.names() +
-             options.keepPageFields.names() + listOptions,
+             options.keepPageFields.names() + options.backup.names() + listOptions,
          runUpdate},
+        {options.undo, {}, runUndo},
         {options.read, listOptions, runRead},
         {options.check,
          listOptions + options.format.names() + options.ignore.names() + options.siteUrl.names() +
@@ -35,7 +36,8 @@ ModeRun chosenMode(const ModeCall &call) {
     }
     if (modesGiven != 1) {
         call.session.usageError(QStringLiteral(
-            "give one of --generate, --insert, --update, --read, --check and --form-template"));
+            "give one of --generate, --insert, --update, --undo, --read, --check and "
+            "--form-template"));
         return nullptr;
     }
     const QString modeName = QStringLiteral("--") + mode->option.names().first();

@@ -24,6 +24,7 @@ int runGenerate(const ModeCall &call);
 int runFormTemplate(const ModeCall &call);
 int runInsert(const ModeCall &call);
 int runUpdate(const ModeCall &call);
+int runUndo(const ModeCall &call);
 int runRead(const ModeCall &call);
 int runCheck(const ModeCall &call);
 

@@ -37,6 +37,13 @@ CommandLineOptions::CommandLineOptions()
     , keepPageFields(QStringLiteral("keep-page-fields"),
                      QStringLiteral("with --update: leave each page's own ") + pageOwnTagNames() +
                          QStringLiteral(" (and their Dublin Core and comment copies) as they are"))
+    , backup(option("backup",
+                    "with --update --in-place: keep the old bytes of each page written, for "
+                    "--undo (in ~/.local/share/velko/undo/, the last 10 runs)"))
+    , undo(option("undo",
+                  "undo the last run of --update --in-place --backup or of the window's Update "
+                  "Tags In Files: put back each page that still holds what the run wrote, and "
+                  "name those changed since, which are left alone"))
     , read(option("read",
                   "print, for each page, one line of JSON: {\"file\", \"encoding\", \"form\"}, the "
                   "form as importing the page leaves it"))

@@ -6,6 +6,8 @@
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
 #include "files/FileWrite.h"
+#include "files/UndoStore.h"
+#include "seams/Settings.h"
 
 namespace velko {
 
@@ -16,6 +18,7 @@ struct UpdateTarget {
     bool inPlace = false;
     bool dryRun = false;
     bool keepPageFields = false;
+    bool backup = false;
 };
 
 // The reports and the output come in the order given.
@@ -33,8 +36,12 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     // "--output -" is standard output, where the page goes without --output.
     const bool toFile = output == UpdateOutput::Page && !target.output.isEmpty() &&
                         target.output != QLatin1String("-");
+    std::optional<UndoRecorder> undo;
+    if (target.backup && output == UpdateOutput::WriteBack)
+        undo.emplace(undoFolderIn(dataFolderPath()), QStringLiteral("velko --update --in-place"));
+    UndoRecorder *recorder = undo ? &*undo : nullptr;
     const auto updatePage = [&](const QString &path) {
-        PageUpdate done = updatePageFile(path, lines, output);
+        PageUpdate done = updatePageFile(path, lines, output, recorder);
         QString error = done.error;
         if (error.isEmpty() && toFile &&
             !writeFileSafely(target.output, done.output, &error, {.streams = true}))
@@ -46,9 +53,15 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
     };
     // Writing a page back mostly waits for the disk (each file is synced),
     // so more pages are in flight than there are cores.
-    return runOnPages(session, pages, updatePage,
-                      output == UpdateOutput::WriteBack ? std::max(8, QThread::idealThreadCount())
-                                                        : QThread::idealThreadCount());
+    const int code =
+        runOnPages(session, pages, updatePage,
+                   output == UpdateOutput::WriteBack ? std::max(8, QThread::idealThreadCount())
+                                                     : QThread::idealThreadCount());
+    // The pages are written: without the manifest --undo cannot take them back.
+    if (QString error; undo && !undo->finish(&error))
+        return session.fail(kFailed,
+                            QStringLiteral("the pages written cannot be undone: ") + error);
+    return code;
 }
 
 } // namespace
@@ -59,6 +72,8 @@ int runUpdate(const ModeCall &call) {
     const bool inPlace = parser.isSet(options.inPlace);
     if (inPlace && parser.isSet(options.output))
         return call.session.usageError(QStringLiteral("--output does not go with --in-place"));
+    if (!inPlace && parser.isSet(options.backup))
+        return call.session.usageError(QStringLiteral("--backup goes with --update --in-place"));
     if (!inPlace && parser.isSet(options.filesFrom))
         return call.session.usageError(
             QStringLiteral("--files-from goes with --update --in-place"));
@@ -74,7 +89,7 @@ int runUpdate(const ModeCall &call) {
         return kUsage;
     return update(call.session, parser.value(options.update), *pages,
                   {parser.value(options.output), inPlace, parser.isSet(options.dryRun),
-                   parser.isSet(options.keepPageFields)});
+                   parser.isSet(options.keepPageFields), parser.isSet(options.backup)});
 }
 
 } // namespace velko

@@ -28,7 +28,7 @@ QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByt
 // Updates the page read as `file`; with WriteBack the result is Changed when
 // another program changed the page since.
 PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const TagLine> lines,
-                      UpdateOutput output, WriteResult *written) {
+                      UpdateOutput output, UndoRecorder *undo, WriteResult *written) {
     if (!file.error().isEmpty())
         return {.error = file.error()};
     const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
@@ -56,8 +56,17 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
         result.output = diff(path, file.bytes(), update, result.kept);
         break;
     case UpdateOutput::WriteBack:
-        if (!update.changes.empty())
-            *written = writeFile(path, update.page, {.expected = file.bytes()}, &result.error);
+        if (update.changes.empty())
+            break;
+        if (undo && !undo->keep(path, file.bytes(), update.page, &result.error)) {
+            result.error =
+                QStringLiteral("its old bytes could not be kept for undo: ") + result.error;
+            *written = WriteResult::Failed;
+            break;
+        }
+        *written = writeFile(path, update.page, {.expected = file.bytes()}, &result.error);
+        if (undo && *written != WriteResult::Written)
+            undo->drop(path);
         break;
     }
     return result;
@@ -76,17 +85,17 @@ QString PageUpdate::summary() const {
 
 // Written back, the page stays locked from the read to the write, and is read
 // and updated again when a program that takes no lock changed it meanwhile.
-PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
-                          UpdateOutput output) {
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output,
+                          UndoRecorder *undo) {
     if (output != UpdateOutput::WriteBack) {
         WriteResult unused{};
-        return updateRead(PageFile(path), path, lines, output, &unused);
+        return updateRead(PageFile(path), path, lines, output, nullptr, &unused);
     }
     constexpr int kTries = 3;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         WriteResult written = WriteResult::Written;
         PageUpdate result =
-            updateRead(PageFile(path, PageLock::Locked), path, lines, output, &written);
+            updateRead(PageFile(path, PageLock::Locked), path, lines, output, undo, &written);
         if (written != WriteResult::Changed)
             return result;
     }

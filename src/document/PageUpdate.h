@@ -4,6 +4,7 @@
 // its bytes updated as they are, in their own encoding and line breaks, every
 // other byte as it was.
 
+#include "files/UndoStore.h"
 #include "tags/TagBlock.h"
 
 #include <QByteArray>
@@ -37,6 +38,9 @@ struct PageUpdate {
 };
 
 // Reads the page at `path` (a regular file) and updates it with the lines.
-PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output);
+// Written back with `undo`, the page's old bytes are kept there first; a page
+// whose bytes cannot be kept is not written.
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output,
+                          UndoRecorder *undo = nullptr);
 
 } // namespace velko

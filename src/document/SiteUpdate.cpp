@@ -51,8 +51,9 @@ SitePageOutcome previewPage(const QString &path, std::span<const TagLine> lines)
     return outcomeOf(updatePageFile(path, lines, UpdateOutput::None));
 }
 
-SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines) {
-    return outcomeOf(updatePageFile(path, lines, UpdateOutput::WriteBack));
+SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines,
+                           UndoRecorder *undo) {
+    return outcomeOf(updatePageFile(path, lines, UpdateOutput::WriteBack, undo));
 }
 
 } // namespace velko

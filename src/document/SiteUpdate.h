@@ -3,6 +3,7 @@
 // Update Tags In Files: the form's tags brought into many pages at once, each
 // page as Update Tags In File would leave it, written atomically.
 
+#include "files/UndoStore.h"
 #include "tags/TagBlock.h"
 
 #include <QString>
@@ -42,6 +43,9 @@ SitePageOutcome previewPage(const QString &path, std::span<const TagLine> lines)
 
 // Updates the page at `path`, read afresh, and writes it back atomically when
 // it changes (Kind::Changes). A page that cannot be written is left as it was.
-SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines);
+// With `undo`, its old bytes are kept there before it is written, so that the
+// run can be undone.
+SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines,
+                           UndoRecorder *undo = nullptr);
 
 } // namespace velko

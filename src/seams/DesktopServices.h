@@ -13,16 +13,17 @@ namespace velko {
 
 // SaveDiscardCancel offers Save as the default, OverwriteReloadCancel
 // Cancel; Escape answers Cancel. OkUpdateInsteadCancel is OK, "Update
-// Instead" and Cancel.
+// Instead" and Cancel; OkUndo adds "Undo Last Site Update" to OK.
 enum class Buttons {
     Ok,
     OkCancel,
     YesNo,
     SaveDiscardCancel,
     OverwriteReloadCancel,
-    OkUpdateInsteadCancel
+    OkUpdateInsteadCancel,
+    OkUndo
 };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload, UpdateInstead };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload, UpdateInstead, Undo };
 
 // A message box without an icon. Details, when given, are offered under the
 // box's details button and never replace the text; an informative text is

@@ -40,6 +40,11 @@ void makePrivateSettings(const QString &path) {
 
 } // namespace
 
+QString dataFolderPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/velko");
+}
+
 Settings readSettings() {
     const QSettings store = velko::store();
     makePrivateSettings(store.fileName());
@@ -54,8 +59,7 @@ Settings readSettings() {
     const QString helpFile = store.value(QStringLiteral("help/file")).toString();
     if (!helpFile.isEmpty())
         settings.helpFile = QUrl::fromLocalFile(helpFile);
-    settings.dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                          QStringLiteral("/velko");
+    settings.dataFolder = dataFolderPath();
     makePrivateFolder(settings.dataFolder);
     return settings;
 }

@@ -36,6 +36,10 @@ struct Settings {
 // 0700, the file 0600).
 Settings readSettings();
 
+// The per-user data folder, ~/.local/share/velko, as readSettings finds it
+// but neither made nor read: for the command line.
+QString dataFolderPath();
+
 // Where the form files last opened or saved are kept between runs, newest
 // first. The window is handed one and never reads the settings itself.
 class RecentFormStore {

@@ -61,6 +61,8 @@ constexpr MenuRow kRows[] = {
      &MainMenu::tagsUpdate, nullptr},
     {"mnuTagsUpdateFiles", QT_TRANSLATE_NOOP("velko::MainMenu", "Update Tags In &Files..."), "",
      &MainMenu::tagsUpdateFiles, nullptr},
+    {"mnuTagsUndoSiteUpdate", QT_TRANSLATE_NOOP("velko::MainMenu", "Undo Last Site Update"), "",
+     &MainMenu::tagsUndoSiteUpdate, nullptr},
     {"mnuTagsCopy", QT_TRANSLATE_NOOP("velko::MainMenu", "&Copy Tags"), "Ctrl+C",
      &MainMenu::tagsCopy, nullptr},
     {"mnuTagsSaveAs", QT_TRANSLATE_NOOP("velko::MainMenu", "&Save Tags As"), "",

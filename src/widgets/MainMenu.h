@@ -29,6 +29,7 @@ struct MainMenu {
     QAction *tagsInsert = nullptr;
     QAction *tagsUpdate = nullptr;
     QAction *tagsUpdateFiles = nullptr;
+    QAction *tagsUndoSiteUpdate = nullptr;
     QAction *tagsCopy = nullptr;
     QAction *tagsSaveAs = nullptr;
     QAction *tagsCheck = nullptr;

@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -255,6 +256,7 @@ void MainWindow::connectMenus() {
                   [this, page = page] { m_desktop.openUrl(makerUrl(m_settings.makerHost, page)); });
     onTrigger(m_menu.fileOpenWebPage, &MainWindow::openWebPage);
     onTrigger(m_menu.tagsUpdateFiles, &MainWindow::updateTagsInFiles);
+    onTrigger(m_menu.tagsUndoSiteUpdate, &MainWindow::undoSiteUpdate);
     onTrigger(m_menu.tagsCheckSite, &MainWindow::checkSite);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
@@ -495,9 +497,46 @@ void MainWindow::updateTagsInFiles() {
         m_desktop.beep();
         return;
     }
-    m_siteDialog = new SiteUpdateDialog(m_desktop, chosen, form, this);
+    m_siteDialog =
+        new SiteUpdateDialog(m_desktop, chosen, form, undoFolderIn(m_settings.dataFolder), this);
     m_siteDialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Once the dialog is gone.
+    connect(m_siteDialog, &SiteUpdateDialog::undoRequested, this, &MainWindow::undoSiteUpdate,
+            Qt::QueuedConnection);
     m_siteDialog->show();
+}
+
+// Not while Update Tags In Files writes: the run being written is not the
+// last one yet.
+void MainWindow::undoSiteUpdate() {
+    const QString title = tr("Undo Last Site Update");
+    if (m_siteDialog && m_siteDialog->isWriting()) {
+        m_desktop.beep();
+        return;
+    }
+    const std::optional<UndoRun> run = lastUndoRun(undoFolderIn(m_settings.dataFolder));
+    if (!run) {
+        m_desktop.showMessage({title, tr("There is no site update to undo.")});
+        return;
+    }
+    const QString question =
+        tr("Put back the %1 pages written by %2 at %3? Pages changed since are left alone.")
+            .arg(run->pages)
+            .arg(run->kind, QLocale().toString(run->started.toLocalTime(), QLocale::ShortFormat));
+    if (m_desktop.showMessage({title, question, Buttons::OkCancel}) != Answer::Ok)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const UndoResult result = undoRun(*run);
+    QApplication::restoreOverrideCursor();
+    if (!result.error.isEmpty()) {
+        m_desktop.showMessage({title, result.error});
+        return;
+    }
+    const QStringList text = {tr("Pages restored: %1").arg(result.restored.size()),
+                              tr("Left alone, changed since: %1").arg(result.leftAlone.size()),
+                              tr("Failed: %1").arg(result.failed.size())};
+    m_desktop.showMessage({title, text.join(QStringLiteral("\r\n")), Buttons::Ok,
+                           (result.leftAlone + result.failed).join(QStringLiteral("\r\n"))});
 }
 
 // One check at a time, as for Update Tags In Files.

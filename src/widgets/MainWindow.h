@@ -110,6 +110,7 @@ private:
     bool isCopyTagsKey(QObject *watched, const QKeySequence &keys) const;
     void openWebPage();
     void updateTagsInFiles();
+    void undoSiteUpdate();
     void checkSite();
     // A page of a site check, imported as Import File does, the caret at
     // `line` and `column`.

@@ -82,6 +82,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     const QAbstractButton *overwrite = nullptr;
     const QAbstractButton *reload = nullptr;
     const QAbstractButton *updateInstead = nullptr;
+    const QAbstractButton *undo = nullptr;
     switch (message.buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -110,6 +111,12 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         updateInstead =
             box.addButton(QCoreApplication::translate("velko::QtDesktopServices", "Update Instead"),
                           QMessageBox::ActionRole);
+    case Buttons::OkUndo:
+        undo = box.addButton(
+            QCoreApplication::translate("velko::QtDesktopServices", "Undo Last Site Update"),
+            QMessageBox::ResetRole);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
         break;
     }
     box.setInformativeText(message.informativeText);
@@ -122,6 +129,8 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         return Answer::Reload;
     if (updateInstead && box.clickedButton() == updateInstead)
         return Answer::UpdateInstead;
+    if (undo && box.clickedButton() == undo)
+        return Answer::Undo;
     switch (clicked) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -140,6 +149,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
     }
     switch (message.buttons) {
     case Buttons::Ok:
+    case Buttons::OkUndo:
         return Answer::Ok;
     case Buttons::OkCancel:
     case Buttons::SaveDiscardCancel:

@@ -53,10 +53,11 @@ bool failed(const SitePageOutcome &outcome) {
 } // namespace
 
 SiteUpdateDialog::SiteUpdateDialog(DesktopServices &desktop, const QStringList &chosen,
-                                   const FormValue &form, QWidget *parent)
+                                   const FormValue &form, const QString &undoRoot, QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
     , m_form(form)
+    , m_undoRoot(undoRoot)
     , m_chosen(chosen) {
     setObjectName(QStringLiteral("frmUpdateFiles"));
     setWindowTitle(tr("Update Tags In Files"));
@@ -198,9 +199,13 @@ void SiteUpdateDialog::startWriting() {
     m_update->setEnabled(false);
     m_progress->setRange(0, int(m_writes.size()));
     m_progress->setValue(0);
-    m_writing.setFuture(QtConcurrent::map(&m_writers, m_writes, [lines = lines()](SitePage &page) {
-        page.outcome = updatePage(page.path, lines);
-    }));
+    // The run's name in the undo folder, which the command line reads too.
+    if (!m_undoRoot.isEmpty())
+        m_undo = std::make_unique<UndoRecorder>(m_undoRoot, QStringLiteral("Update Tags In Files"));
+    m_writing.setFuture(QtConcurrent::map(&m_writers, m_writes,
+                                          [lines = lines(), undo = m_undo.get()](SitePage &page) {
+                                              page.outcome = updatePage(page.path, lines, undo);
+                                          }));
 }
 
 // Pages that were not reached stay untouched; the summary counts them apart.
@@ -227,9 +232,16 @@ void SiteUpdateDialog::onWritingFinished() {
                         tr("Failed: %1").arg(failures.size())};
     if (notDone > 0)
         text << tr("Left untouched when stopped: %1").arg(notDone);
+    QString undoError;
+    const bool undoable = m_undo && m_undo->pageCount() > 0 && m_undo->finish(&undoError);
+    if (!undoError.isEmpty())
+        text << tr("The pages written cannot be undone: %1").arg(undoError);
+    m_undo.reset();
     accept();
-    m_desktop.showMessage({tr("Update Tags In Files"), text.join(QStringLiteral("\r\n")),
-                           Buttons::Ok, failures.join(QStringLiteral("\r\n"))});
+    if (m_desktop.showMessage({tr("Update Tags In Files"), text.join(QStringLiteral("\r\n")),
+                               undoable ? Buttons::OkUndo : Buttons::Ok,
+                               failures.join(QStringLiteral("\r\n"))}) == Answer::Undo)
+        Q_EMIT undoRequested();
 }
 
 void SiteUpdateDialog::reject() {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFutureWatcher>
 #include <QThreadPool>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -27,8 +28,9 @@ class SiteUpdateDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // The pages written are kept for undo under `undoRoot` (none: not kept).
     SiteUpdateDialog(DesktopServices &desktop, const QStringList &chosen, const FormValue &form,
-                     QWidget *parent);
+                     const QString &undoRoot, QWidget *parent);
     ~SiteUpdateDialog() override;
 
     bool isWriting() const { return m_writing.isRunning(); }
@@ -39,6 +41,8 @@ public:
 
 Q_SIGNALS:
     void previewFinished();
+    // The summary's "Undo Last Site Update" was chosen.
+    void undoRequested();
 
 private:
     struct SitePage {
@@ -56,6 +60,8 @@ private:
 
     DesktopServices &m_desktop;
     FormValue m_form;
+    QString m_undoRoot;
+    std::unique_ptr<UndoRecorder> m_undo;     // while the pages are written
     QStringList m_chosen;                     // files and folders, as the pages dialog gave them
     QStringList m_pages;                      // empty until they are found
     std::vector<SitePageOutcome> m_previewed; // by page, as the preview found them

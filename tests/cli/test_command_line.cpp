@@ -21,10 +21,13 @@ struct Run {
 // The real program, with nothing in its environment but PATH: no display, no
 // QT_QPA_PLATFORM, so a QApplication would abort, and a window that opened
 // anyway would keep it from finishing.
-Run runVelko(const QStringList &arguments, const QByteArray &input = {}) {
+Run runVelko(const QStringList &arguments, const QByteArray &input = {},
+             const QString &dataHome = {}) {
     QProcess process;
     QProcessEnvironment environment;
     environment.insert("PATH", qEnvironmentVariable("PATH"));
+    if (!dataHome.isEmpty())
+        environment.insert("XDG_DATA_HOME", dataHome);
     process.setProcessEnvironment(environment);
     process.start(VELKO_BINARY, arguments);
     process.write(input);
@@ -55,6 +58,7 @@ private Q_SLOTS:
     void readThenGenerate();
     void formTemplateHasEveryKey();
     void formFiles();
+    void backupThenUndo();
 
 private:
     QTemporaryDir m_dir;
@@ -289,6 +293,7 @@ void TestCommandLine::update_data() {
         {"form and list both from standard input",
          {"--update", "-", "--in-place", "--files-from", "-"}},
         {"a dry run of --insert", {"--insert", f, lf, "--dry-run"}},
+        {"--backup, not in place", {"--update", f, lf, "--backup"}},
     };
     for (const auto &[name, arguments] : usage)
         row(name, arguments, 2, {}, "see velko --help");
@@ -416,6 +421,33 @@ void TestCommandLine::formFiles() {
              form);
 
     QCOMPARE(test::formOf(formFileText(test::fullForm())), test::fullForm());
+}
+
+// --undo takes back the last --backup run, but not a page changed since, and
+// a run without --backup keeps nothing.
+void TestCommandLine::backupThenUndo() {
+    const QString data = path("data");
+    const QString a = path("undo-a.html");
+    const QString b = path("undo-b.html");
+    const QByteArray old = "<head><title>Old</title>\n";
+    test::writeBytes(a, old);
+    test::writeBytes(b, old);
+    QCOMPARE(
+        runVelko({"--update", path("title.json"), "--in-place", "--backup", a, b}, {}, data).code,
+        0);
+    test::writeBytes(b, "edited");
+    QCOMPARE(runVelko({"--update", path("cafe.json"), "--in-place", a}, {}, data).code, 0);
+    QVERIFY(test::bytesOf(a).contains("Caf"));
+    test::writeBytes(a, "<head><title>Home</title>\n"); // as the --backup run left it
+    const Run undo = runVelko({"--undo"}, {}, data);
+    QCOMPARE(undo.code, 1);
+    QCOMPARE(QString::fromUtf8(undo.err), QString("velko: %1: restored\nvelko: %2: changed since "
+                                                  "the update, left alone\n")
+                                              .arg(a, b));
+    QCOMPARE(test::bytesOf(a), old);
+    QCOMPARE(test::bytesOf(b), QByteArray("edited"));
+    QCOMPARE(runVelko({"--undo"}, {}, data).err,
+             "velko: no update to undo in " + QFile::encodeName(data) + "/velko/undo\n");
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void stopInTheMiddle_data();
     void stopInTheMiddle();
     void closeWhileFindingPages();
+    void undoLastSiteUpdate();
 
 private:
     std::unique_ptr<test::WindowDriver> m_driver;
@@ -215,6 +216,35 @@ void TestSiteUpdate::closeWhileFindingPages() {
     QVERIFY(d().trigger("mnuTagsUpdateFiles"));
     QVERIFY(d().window().close());
     QTRY_VERIFY(!d().window().findChild<QDialog *>("frmUpdateFiles"));
+}
+
+// The window keeps every run for undo; the undo leaves a page changed since.
+void TestSiteUpdate::undoLastSiteUpdate() {
+    QTemporaryDir data;
+    Settings settings;
+    settings.dataFolder = data.path();
+    m_driver = std::make_unique<test::WindowDriver>(settings);
+    d().window().setForm(siteForm());
+    write("a.html", kPlain);
+    write("b.html", kPlain);
+    QDialog *dialog = preview(true);
+    QVERIFY(dialog);
+    d().desktop().answers << Answer::Ok;
+    dialog->findChild<QPushButton *>("cmdUpdate")->click();
+    QTRY_COMPARE(d().desktop().messages.size(), 1);
+    QCOMPARE(d().desktop().messages[0].buttons, Buttons::OkUndo);
+    QVERIFY(test::bytesOf(path("a.html")) != kPlain);
+    write("b.html", "edited");
+    d().desktop().answers << Answer::Ok;
+    TRIGGER(d(), "mnuTagsUndoSiteUpdate");
+    QCOMPARE(d().desktop().messages.size(), 3);
+    QVERIFY(d().desktop().messages[1].text.startsWith(
+        "Put back the 2 pages written by Update Tags In Files at "));
+    QCOMPARE(d().desktop().messages[2].text,
+             "Pages restored: 1\r\nLeft alone, changed since: 1\r\nFailed: 0");
+    QCOMPARE(d().desktop().messages[2].details, path("b.html") + ": changed since the update");
+    QCOMPARE(test::bytesOf(path("a.html")), kPlain);
+    QCOMPARE(test::bytesOf(path("b.html")), QByteArray("edited"));
 }
 
 QTEST_MAIN(TestSiteUpdate)
