@@ -111,6 +111,7 @@ Answer QtDesktopServices::showMessage(const Message &message) {
         updateInstead =
             box.addButton(QCoreApplication::translate("velko::QtDesktopServices", "Update Instead"),
                           QMessageBox::ActionRole);
+        break;
     case Buttons::OkUndo:
         undo = box.addButton(
             QCoreApplication::translate("velko::QtDesktopServices", "Undo Last Site Update"),
