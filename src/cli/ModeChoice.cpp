@@ -16,7 +16,7 @@ ModeRun chosenMode(const ModeCall &call) {
         {options.insert, options.output.names(), runInsert},
         {options.update,
          options.output.names() + options.inPlace.names() + options.dryRun.names() +
-             options.keepPageFields.names() + listOptions,
+             options.keepPageFields.names() + options.titles.names() + listOptions,
          runUpdate},
         {options.read, listOptions, runRead},
         {options.check,

@@ -37,6 +37,11 @@ CommandLineOptions::CommandLineOptions()
     , keepPageFields(QStringLiteral("keep-page-fields"),
                      QStringLiteral("with --update: leave each page's own ") + pageOwnTagNames() +
                          QStringLiteral(" (and their Dublin Core and comment copies) as they are"))
+    , titles(option("titles",
+                    "with --update --in-place FOLDER, in place of the form: set the title and "
+                    "description of each page the CSV file FILE lists (page,title,description, "
+                    "the page's path from FOLDER; an empty field leaves that tag as it is)",
+                    "FILE"))
     , read(option("read",
                   "print, for each page, one line of JSON: {\"file\", \"encoding\", \"form\"}, the "
                   "form as importing the page leaves it"))

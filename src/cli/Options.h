@@ -18,6 +18,7 @@ struct CommandLineOptions {
     QCommandLineOption inPlace;
     QCommandLineOption dryRun;
     QCommandLineOption keepPageFields;
+    QCommandLineOption titles;
     QCommandLineOption read;
     QCommandLineOption check;
     QCommandLineOption format;
@@ -33,9 +34,10 @@ struct CommandLineOptions {
 
     // Every option, in the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {generate,       lowerCaseDc, insert,       output,       update, inPlace, dryRun,
-                keepPageFields, read,        check,        format,       ignore, siteUrl, report,
-                quiet,          filesFrom,   nulSeparated, formTemplate, help,   version};
+        return {generate,     lowerCaseDc,    insert, output, update,    inPlace,
+                dryRun,       keepPageFields, titles, read,   check,     format,
+                ignore,       siteUrl,        report, quiet,  filesFrom, nulSeparated,
+                formTemplate, help,           version};
     }
 };
 

@@ -3,9 +3,16 @@
 
 #include "cli/PageBatch.h"
 #include "document/PageUpdate.h"
+#include "document/SiteEdits.h"
 #include "document/SiteUpdate.h"
 #include "document/TagInsertion.h"
 #include "files/FileWrite.h"
+#include "files/SitePages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 namespace velko {
 
@@ -51,12 +58,64 @@ int update(Session &session, const QString &formPath, const QStringList &pages,
                                                         : QThread::idealThreadCount());
 }
 
+// --titles: each page a title list names gets its title and description;
+// a row naming no page of the folder is reported and fails the command.
+int updateTitles(Session &session, const QString &listPath, const QString &folder, bool dryRun) {
+    const std::optional<QByteArray> bytes = session.readInput(listPath);
+    if (!bytes)
+        return kUsage;
+    QString error;
+    const std::optional<std::vector<TitleRow>> rows = readTitleList(*bytes, &error);
+    if (!rows)
+        return session.fail(kUsage, listPath + QStringLiteral(": ") + error);
+    QSet<QString> pages;
+    for (const QString &page : pagesInFolder(folder, [] { return false; }))
+        pages.insert(QDir::cleanPath(page));
+    QHash<QString, PageEdit> edits;
+    QStringList listed;
+    int status = kDone;
+    for (const TitleRow &row : *rows) {
+        const QString path = QDir::cleanPath(folder + u'/' + row.page);
+        if (!pages.contains(path)) {
+            status = session.fail(kFailed, listPath + QStringLiteral(": ") + row.page +
+                                               QStringLiteral(": no such page in ") + folder);
+            continue;
+        }
+        if (!edits.contains(path))
+            listed << path;
+        edits[path] = {path, row.title, row.description};
+    }
+    const auto edit = [&](const QString &path) {
+        const PageEdit &page = edits[path];
+        if (page.title.isEmpty() && page.description.isEmpty())
+            return PageOutcome{.note = QStringLiteral("unchanged")};
+        PageUpdate done = updatePageFile(path, editLines(page),
+                                         dryRun ? UpdateOutput::Diff : UpdateOutput::WriteBack);
+        if (!done.error.isEmpty())
+            return PageOutcome{.error = done.error};
+        return PageOutcome{.out = std::move(done.output), .note = done.summary()};
+    };
+    const int pagesStatus =
+        runOnPages(session, listed, edit,
+                   dryRun ? QThread::idealThreadCount() : std::max(8, QThread::idealThreadCount()));
+    return std::max(status, pagesStatus);
+}
+
 } // namespace
 
 int runUpdate(const ModeCall &call) {
     const QCommandLineParser &parser = call.parser;
     const CommandLineOptions &options = call.options;
     const bool inPlace = parser.isSet(options.inPlace);
+    if (parser.isSet(options.titles)) {
+        if (!parser.value(options.update).isEmpty() || !inPlace ||
+            parser.isSet(options.keepPageFields) || parser.isSet(options.filesFrom) ||
+            call.operands().size() != 1 || !QFileInfo(call.operands().front()).isDir())
+            return call.session.usageError(
+                QStringLiteral("--titles goes as --update --titles FILE --in-place FOLDER"));
+        return updateTitles(call.session, parser.value(options.titles), call.operands().front(),
+                            parser.isSet(options.dryRun));
+    }
     if (inPlace && parser.isSet(options.output))
         return call.session.usageError(QStringLiteral("--output does not go with --in-place"));
     if (!inPlace && parser.isSet(options.filesFrom))

@@ -28,9 +28,11 @@ QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByt
 // Updates the page read as `file`; with WriteBack the result is Changed when
 // another program changed the page since.
 PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const TagLine> lines,
-                      UpdateOutput output, WriteResult *written) {
+                      UpdateOutput output, QByteArrayView expectedHash, WriteResult *written) {
     if (!file.error().isEmpty())
         return {.error = file.error()};
+    if (!expectedHash.isEmpty() && contentHash(file.bytes()) != expectedHash)
+        return {.error = QString::fromUtf8(kChangedSinceRead)};
     const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
     if (!update.headFound)
         return {.error = QString::fromUtf8(insertion::kNotHtml), .noHead = true};
@@ -55,10 +57,17 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
     case UpdateOutput::Diff:
         result.output = diff(path, file.bytes(), update, result.kept);
         break;
-    case UpdateOutput::WriteBack:
-        if (!update.changes.empty())
-            *written = writeFile(path, update.page, {.expected = file.bytes()}, &result.error);
+    case UpdateOutput::WriteBack: {
+        if (update.changes.empty()) {
+            result.hash = contentHash(file.bytes());
+            break;
+        }
+        FileSnapshot snapshot;
+        *written = writeFile(path, update.page, {.expected = file.bytes(), .written = &snapshot},
+                             &result.error);
+        result.hash = *written == WriteResult::Written ? snapshot.hash : contentHash(file.bytes());
         break;
+    }
     }
     return result;
 }
@@ -76,17 +85,17 @@ QString PageUpdate::summary() const {
 
 // Written back, the page stays locked from the read to the write, and is read
 // and updated again when a program that takes no lock changed it meanwhile.
-PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines,
-                          UpdateOutput output) {
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output,
+                          QByteArrayView expectedHash) {
     if (output != UpdateOutput::WriteBack) {
         WriteResult unused{};
-        return updateRead(PageFile(path), path, lines, output, &unused);
+        return updateRead(PageFile(path), path, lines, output, expectedHash, &unused);
     }
     constexpr int kTries = 3;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         WriteResult written = WriteResult::Written;
-        PageUpdate result =
-            updateRead(PageFile(path, PageLock::Locked), path, lines, output, &written);
+        PageUpdate result = updateRead(PageFile(path, PageLock::Locked), path, lines, output,
+                                       expectedHash, &written);
         if (written != WriteResult::Changed)
             return result;
     }

@@ -29,6 +29,9 @@ struct PageUpdate {
     int removed = 0;
     QStringList kept = {};  // the lines left out: "kept: theme-color is set per media"
     QByteArray output = {}; // the page or the diff, when asked for
+    // With WriteBack: the content hash of the page as the update left it,
+    // written or not.
+    QByteArray hash = {};
 
     bool changed() const { return replaced + added + removed > 0; }
     // "replaced 3, added 5, removed 2", or "unchanged"; then what was kept:
@@ -37,6 +40,9 @@ struct PageUpdate {
 };
 
 // Reads the page at `path` (a regular file) and updates it with the lines.
-PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output);
+// With `expectedHash`, a page whose bytes no longer have that content hash is
+// left alone: kChangedSinceRead.
+PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output,
+                          QByteArrayView expectedHash = {});
 
 } // namespace velko

@@ -25,6 +25,7 @@ struct SitePageOutcome {
     int added = 0;
     int removed = 0;
     QString error = {};
+    QByteArray hash = {}; // after updatePage: the page's content hash as it was left
 };
 
 // The tags of a page's own fields (the rows marked pageOwn), as the texts
@@ -41,7 +42,9 @@ std::vector<TagLine> siteTagLines(const FormValue &form, bool keepPageOwn);
 SitePageOutcome previewPage(const QString &path, std::span<const TagLine> lines);
 
 // Updates the page at `path`, read afresh, and writes it back atomically when
-// it changes (Kind::Changes). A page that cannot be written is left as it was.
-SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines);
+// it changes (Kind::Changes). A page that cannot be written is left as it was,
+// and so is one whose content hash is no longer `expectedHash`, when given.
+SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines,
+                           QByteArrayView expectedHash = {});
 
 } // namespace velko
