@@ -21,10 +21,12 @@ QByteArray page(const QByteArray &head) {
     return "<!DOCTYPE html>\r\n<html><head>\r\n" + head + "</head>\r\n<body>x</body></html>";
 }
 
-const QByteArray kA = page("<title>Home</title>\r\n<meta name=\"description\" content=\"Welcome\">\r\n"
-                           "<meta name=\"robots\" content=\"noindex\">\r\n"
-                           "<link rel=\"canonical\" href=\"https://ex.example/\">\r\n");
-const QByteArray kB = page("<title>Home</title>\r\n<meta name=\"description\" content=\"Other\">\r\n");
+const QByteArray kA =
+    page("<title>Home</title>\r\n<meta name=\"description\" content=\"Welcome\">\r\n"
+         "<meta name=\"robots\" content=\"noindex\">\r\n"
+         "<link rel=\"canonical\" href=\"https://ex.example/\">\r\n");
+const QByteArray kB =
+    page("<title>Home</title>\r\n<meta name=\"description\" content=\"Other\">\r\n");
 const QByteArray kC = page("<title>A title far too long for a search result, which cuts it at "
                            "six hundred pixels or so</title>\r\n");
 
@@ -95,7 +97,8 @@ void TestSiteTable::rows() {
 void TestSiteTable::filters_data() {
     QTest::addColumn<RowFilter>("filter");
     QTest::addColumn<QStringList>("pages");
-    QTest::newRow("none") << RowFilter{} << QStringList{"a.html", "b.html", "sub/c.html", "sub/e.htm"};
+    QTest::newRow("none") << RowFilter{}
+                          << QStringList{"a.html", "b.html", "sub/c.html", "sub/e.htm"};
     QTest::newRow("text in a path")
         << RowFilter{.text = "SUB/"} << QStringList{"sub/c.html", "sub/e.htm"};
     QTest::newRow("text in a description, edited too")
@@ -172,8 +175,8 @@ void TestSiteTable::titleListRoundTrip_data() {
     QTest::newRow("plain") << QByteArray() << "Home";
     QTest::newRow("quotes and commas") << QByteArray() << "He said \"hi\", then left";
     QTest::newRow("line breaks") << QByteArray() << "one\r\ntwo\nthree";
-    QTest::newRow("a byte-order mark, letters past ASCII") << QByteArray("\xEF\xBB\xBF")
-                                                           << "Café – ☕";
+    QTest::newRow("a byte-order mark, letters past ASCII")
+        << QByteArray("\xEF\xBB\xBF") << "Café – ☕";
 }
 
 void TestSiteTable::titleListRoundTrip() {
@@ -197,11 +200,10 @@ void TestSiteTable::titleListRoundTrip() {
 void TestSiteTable::titleListRefused_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
-    QTest::newRow("another header") << QByteArray("file,title\r\n")
-                                    << "the first row is not page,title,description";
-    QTest::newRow("a quote not closed")
-        << QByteArray("page,title,description\r\na.html,\"Home\r\n")
-        << "line 2: a quoted field is not closed";
+    QTest::newRow("another header")
+        << QByteArray("file,title\r\n") << "the first row is not page,title,description";
+    QTest::newRow("a quote not closed") << QByteArray("page,title,description\r\na.html,\"Home\r\n")
+                                        << "line 2: a quoted field is not closed";
     QTest::newRow("text after a quote")
         << QByteArray("page,title,description\r\na.html,\"Home\" page,x\r\n")
         << "line 2: text after a quoted field";
