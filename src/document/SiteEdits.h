@@ -17,10 +17,10 @@
 namespace velko {
 
 struct PageEdit {
-    QString path;          // the page file
-    QString title;         // the new title; empty leaves the page's as it is
-    QString description;   // the same for the description
-    QByteArray hash = {};  // the page's content hash the edit was made on; empty: not compared
+    QString path;         // the page file
+    QString title;        // the new title; empty leaves the page's as it is
+    QString description;  // the same for the description
+    QByteArray hash = {}; // the page's content hash the edit was made on; empty: not compared
 };
 
 // The update's lines for the edit: the title's and the description's rows

@@ -51,10 +51,9 @@ void readRows(QPromise<SiteTable> &promise, const QString &folder) {
 void writeRows(QPromise<std::vector<SitePageOutcome>> &promise, std::vector<PageEdit> edits) {
     promise.setProgressRange(0, int(edits.size()));
     std::atomic<int> done = 0;
-    const SaveHooks hooks{[&] { return promise.isCanceled(); },
-                          [&](qsizetype, const SitePageOutcome &) {
-                              promise.setProgressValue(++done);
-                          }};
+    const SaveHooks hooks{
+        [&] { return promise.isCanceled(); },
+        [&](qsizetype, const SitePageOutcome &) { promise.setProgressValue(++done); }};
     promise.addResult(saveEdits(edits, hooks));
 }
 
@@ -96,7 +95,8 @@ public:
             diff->setPlainText(update.error.isEmpty() ? QString::fromUtf8(update.output)
                                                       : update.error);
         });
-        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+        auto *buttons =
+            new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         auto *split = new QSplitter(this);
@@ -104,8 +104,8 @@ public:
         split->addWidget(diff);
         split->setStretchFactor(1, 3);
         auto *layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(SiteEditor::tr("%n pages will change:", "", pages->count()),
-                                     this));
+        layout->addWidget(
+            new QLabel(SiteEditor::tr("%n pages will change:", "", pages->count()), this));
         layout->addWidget(split, 1);
         layout->addWidget(buttons);
         resize(860, 480);
@@ -156,12 +156,15 @@ SiteEditor::SiteEditor(DesktopServices &desktop, const QString &folder, QWidget 
     m_view->setModel(m_filter);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(-1, Qt::AscendingOrder); // by page, as read
-    const std::pair<int, int> widths[] = {
-        {SiteRowsModel::PageColumn, 180},        {SiteRowsModel::TitleColumn, 260},
-        {SiteRowsModel::TitlePixelsColumn, 70},  {SiteRowsModel::DescriptionColumn, 320},
-        {SiteRowsModel::DescriptionPixelsColumn, 100}, {SiteRowsModel::RobotsColumn, 90},
-        {SiteRowsModel::CanonicalColumn, 180},   {SiteRowsModel::FindingsColumn, 100},
-        {SiteRowsModel::ChangedColumn, 70}};
+    const std::pair<int, int> widths[] = {{SiteRowsModel::PageColumn, 180},
+                                          {SiteRowsModel::TitleColumn, 260},
+                                          {SiteRowsModel::TitlePixelsColumn, 70},
+                                          {SiteRowsModel::DescriptionColumn, 320},
+                                          {SiteRowsModel::DescriptionPixelsColumn, 100},
+                                          {SiteRowsModel::RobotsColumn, 90},
+                                          {SiteRowsModel::CanonicalColumn, 180},
+                                          {SiteRowsModel::FindingsColumn, 100},
+                                          {SiteRowsModel::ChangedColumn, 70}};
     for (const auto &[column, width] : widths)
         m_view->setColumnWidth(column, width);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -266,8 +269,9 @@ void SiteEditor::onTableRead() {
         return;
     SiteTable table = m_read.future().takeResult();
     if (table.rows.empty()) {
-        m_desktop.showMessage({tr("Open Site"), tr("There are no pages (*.htm, *.html, *.xhtml) in %1.")
-                                                    .arg(QDir::toNativeSeparators(m_folder))});
+        m_desktop.showMessage(
+            {tr("Open Site"), tr("There are no pages (*.htm, *.html, *.xhtml) in %1.")
+                                  .arg(QDir::toNativeSeparators(m_folder))});
         close();
         return;
     }
@@ -336,8 +340,7 @@ void SiteEditor::onEditsWritten() {
     markShared(m_table.rows);
     m_model->tableChanged();
     const qsizetype left = pendingEdits(m_table).edits.size();
-    setBusy(false, left == 0 ? tr("All changes saved.")
-                             : tr("%n pages not saved.", "", int(left)));
+    setBusy(false, left == 0 ? tr("All changes saved.") : tr("%n pages not saved.", "", int(left)));
     if (!notSaved.isEmpty()) {
         m_closeWhenSaved = false;
         m_desktop.showMessage({.title = tr("Save Changes"),

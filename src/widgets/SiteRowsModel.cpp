@@ -35,8 +35,9 @@ QString findingsText(const SiteRow &row) {
     const std::optional<Severity> worst = row.worstSeverity();
     if (!worst)
         return QStringLiteral("0");
-    return QStringLiteral("%1 (%2)").arg(row.findings.size()).arg(
-        QCoreApplication::translate("velko::FindingsList", severityCaption(*worst)));
+    return QStringLiteral("%1 (%2)")
+        .arg(row.findings.size())
+        .arg(QCoreApplication::translate("velko::FindingsList", severityCaption(*worst)));
 }
 
 // Errors first, then warnings, then notes, the most of them first; pages
@@ -154,7 +155,7 @@ QVariant SiteRowsModel::data(const QModelIndex &index, int role) const {
 
 QVariant SiteRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     static const char *const names[ColumnCount] = {
-        QT_TR_NOOP("Page"),   QT_TR_NOOP("Title"),     QT_TR_NOOP("Title px"),
+        QT_TR_NOOP("Page"),        QT_TR_NOOP("Title"),          QT_TR_NOOP("Title px"),
         QT_TR_NOOP("Description"), QT_TR_NOOP("Description px"), QT_TR_NOOP("Robots"),
         QT_TR_NOOP("Canonical"),   QT_TR_NOOP("Findings"),       QT_TR_NOOP("Changed")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
