@@ -55,8 +55,7 @@ void TestSiteEditor::closeWithEdits() {
     QCOMPARE(d.desktop().messages[0].buttons, Buttons::SaveDiscardCancel);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(editor.isNull(), closed);
-    QCOMPARE(test::bytesOf(dir.filePath("a.html")),
-             "<html><head><title>Old</title></head></html>");
+    QCOMPARE(test::bytesOf(dir.filePath("a.html")), "<html><head><title>Old</title></head></html>");
     if (editor) {
         d.desktop().answers << Answer::Discard;
         editor->close();
