@@ -21,21 +21,34 @@
 //                                   prints the median and the longest ms
 //                                   from a key to the previews worked out
 //                                   and drawn
+//   bench_window editor FOLDER      opens FOLDER in the site editor: prints ms
+//                                   to the table read and the longest gap
+//                                   meanwhile; then imports a title list that
+//                                   edits every page's title and prints ms for
+//                                   Save Changes to write them (which changes
+//                                   the pages) and the longest gap then
 //   bench_window card IMAGE         shows the Web Tags page with og:image
 //                                   IMAGE (a FIFO, /dev/tty, a huge file):
 //                                   prints the longest the event loop went
 //                                   unserved in the two seconds after
 
+#include "document/SiteEdits.h"
+#include "files/FileWrite.h"
+#include "files/SitePages.h"
 #include "seams/DesktopServices.h"
 #include "widgets/MainWindow.h"
+#include "widgets/SiteEditor.h"
 #include "widgets/SiteUpdateDialog.h"
 #include "widgets/TextArea.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -48,10 +61,13 @@ namespace {
 class ConfirmingDesktop final : public velko::DesktopServices {
 public:
     QStringList pages; // what the pages dialog chooses
+    QString folder;    // what the folder dialog chooses
+    QString file;      // what the file dialogs choose
 
     velko::Answer showMessage(const velko::Message &) override { return velko::Answer::Ok; }
-    QString chooseFile(const velko::FileDialog &) override { return {}; }
+    QString chooseFile(const velko::FileDialog &) override { return file; }
     QStringList choosePages(const QString &) override { return pages; }
+    QString chooseFolder(const QString &) override { return folder; }
     void beep() override {}
     void setClipboardText(const QString &) override {}
     bool openUrl(const QUrl &) override { return true; }
@@ -131,6 +147,42 @@ int updateSite(velko::MainWindow &window, ConfirmingDesktop &desktop, const QStr
     return 0;
 }
 
+int editSite(velko::MainWindow &window, ConfirmingDesktop &desktop, const QString &folder) {
+    desktop.folder = folder;
+    GapMeter gaps;
+    QElapsedTimer timer;
+    timer.start();
+    window.findChild<QAction *>(QStringLiteral("mnuFileOpenSite"))->trigger();
+    auto *editor = window.findChild<velko::SiteEditor *>();
+    if (!editor)
+        return 1;
+    QEventLoop wait;
+    QObject::connect(editor, &velko::SiteEditor::tableRead, &wait, &QEventLoop::quit);
+    wait.exec();
+    std::printf("%.1f %.1f ", double(timer.nsecsElapsed()) / 1e6, gaps.longestMs());
+
+    std::vector<velko::TitleRow> rows;
+    for (const QString &page : velko::pagesInFolder(folder, [] { return false; }))
+        rows.push_back({QDir(folder).relativeFilePath(page), QStringLiteral("Edited ") + page, {}});
+    QTemporaryDir scratch;
+    desktop.file = scratch.filePath(QStringLiteral("titles.csv"));
+    QString error;
+    if (!velko::writeFileSafely(desktop.file, velko::titleListBytes(rows), &error))
+        return 1;
+    editor->importCsv();
+    gaps.reset();
+    timer.restart();
+    editor->saveChanges();
+    auto *confirm = editor->findChild<QDialog *>(QStringLiteral("dlgSaveChanges"));
+    if (!confirm)
+        return 1;
+    confirm->accept();
+    QObject::connect(editor, &velko::SiteEditor::changesSaved, &wait, &QEventLoop::quit);
+    wait.exec();
+    std::printf("%.1f %.1f\n", double(timer.nsecsElapsed()) / 1e6, gaps.longestMs());
+    return 0;
+}
+
 // The social card's picture is read off the window's thread: whatever the
 // address names, the window keeps serving events.
 int showCard(velko::MainWindow &window, const QString &image) {
@@ -191,6 +243,8 @@ int main(int argc, char *argv[]) {
 
     if (args[1] == QLatin1String("site"))
         return updateSite(window, desktop, args[2]);
+    if (args[1] == QLatin1String("editor"))
+        return editSite(window, desktop, args[2]);
     if (args[1] == QLatin1String("card"))
         return showCard(window, args[2]);
     if (args[1] == QLatin1String("preview"))

@@ -30,6 +30,8 @@ SiteRun checkSite(const QStringList &paths, const SiteMap &map, bool keepTexts, 
                 hooks.pageDone();
             return;
         }
+        if (hooks.pageRead)
+            hooks.pageRead(index, page.bytes());
         SitePage site{map, index, keepTexts};
         file.findings = checkSitePage(page.bytes(), site);
         file.title = std::move(site.title);

@@ -27,9 +27,12 @@ struct SiteRun {
 // What a run in the background is told and asked: `pageDone` is called, on
 // any thread, as each page is read; once `stopped` says so, the pages not yet
 // read are skipped and the run is incomplete.
+// `pageRead` is handed the bytes of each page read, on its worker, before
+// `pageDone`, for whatever else is to be learnt from them in the same read.
 struct SiteRunHooks {
     std::function<void()> pageDone = {};
     std::function<bool()> stopped = {};
+    std::function<void(qsizetype page, QByteArrayView bytes)> pageRead = {};
 };
 
 // Checks the pages at `paths`, the pages of `map`; `paths` also name them in

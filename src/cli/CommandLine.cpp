@@ -8,7 +8,27 @@
 
 namespace velko {
 
-int runCommandLine(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err) {
+namespace {
+
+// "--update --titles FILE": the title list takes the form's place, so that
+// --update is given an empty form rather than "--titles" as its form file.
+QStringList withTitlesForm(QStringList arguments) {
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--"))
+            break;
+        if (arguments[i] == QLatin1String("--update") &&
+            (arguments[i + 1] == QLatin1String("--titles") ||
+             arguments[i + 1].startsWith(QLatin1String("--titles="))))
+            arguments[i] = QStringLiteral("--update=");
+    }
+    return arguments;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &givenArguments, QIODevice &in, QIODevice &out,
+                   QIODevice &err) {
+    const QStringList arguments = withTitlesForm(givenArguments);
     Session session(in, out, err);
     const SortedArguments sorted = sortArguments(arguments);
     if (sorted.start == Start::UnknownOption) {

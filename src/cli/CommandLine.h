@@ -7,6 +7,7 @@
 //   velko --update FORM PAGE [--output FILE] [--dry-run] [--keep-page-fields]
 //   velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
 //         [--keep-page-fields]
+//   velko --update --titles FILE.csv --in-place FOLDER [--dry-run]
 //   velko --read [PAGE...] [--files-from LIST [-0]]
 //   velko --check [PAGE...] [--files-from LIST [-0]] [--format=json] [--ignore RULE,...]
 //   velko --form-template

@@ -16,7 +16,8 @@ ModeRun chosenMode(const ModeCall &call) {
         {options.insert, options.output.names(), runInsert},
         {options.update,
          options.output.names() + options.inPlace.names() + options.dryRun.names() +
-             options.keepPageFields.names() + options.backup.names() + listOptions,
+             options.keepPageFields.names() + options.backup.names() + options.titles.names() +
+             listOptions,
          runUpdate},
         {options.undo, {}, runUndo},
         {options.read, listOptions, runRead},

@@ -44,6 +44,11 @@ CommandLineOptions::CommandLineOptions()
                   "undo the last run of --update --in-place --backup or of the window's Update "
                   "Tags In Files: put back each page that still holds what the run wrote, and "
                   "name those changed since, which are left alone"))
+    , titles(option("titles",
+                    "with --update --in-place FOLDER, in place of the form: set the title and "
+                    "description of each page the CSV file FILE lists (page,title,description, "
+                    "the page's path from FOLDER; an empty field leaves that tag as it is)",
+                    "FILE"))
     , read(option("read",
                   "print, for each page, one line of JSON: {\"file\", \"encoding\", \"form\"}, the "
                   "form as importing the page leaves it"))

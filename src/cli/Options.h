@@ -20,6 +20,7 @@ struct CommandLineOptions {
     QCommandLineOption keepPageFields;
     QCommandLineOption backup;
     QCommandLineOption undo;
+    QCommandLineOption titles;
     QCommandLineOption read;
     QCommandLineOption check;
     QCommandLineOption format;
@@ -35,10 +36,10 @@ struct CommandLineOptions {
 
     // Every option, in the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {generate,     lowerCaseDc,    insert,  output, update, inPlace,
-                dryRun,       keepPageFields, backup,  undo,   read,   check,
-                format,       ignore,         siteUrl, report, quiet,  filesFrom,
-                nulSeparated, formTemplate,   help,    version};
+        return {generate,  lowerCaseDc,    insert,       output,  update, inPlace,
+                dryRun,    keepPageFields, backup,       undo,    titles, read,
+                check,     format,         ignore,       siteUrl, report, quiet,
+                filesFrom, nulSeparated,   formTemplate, help,    version};
     }
 };
 

@@ -15,6 +15,7 @@ constexpr auto kSynopsis = R"(Usage: velko [PAGE]
        velko --update FORM PAGE [--output FILE] [--dry-run] [--keep-page-fields]
        velko --update FORM --in-place PAGE... [--files-from LIST [-0]] [--dry-run]
              [--keep-page-fields] [--backup]
+       velko --update --titles FILE.csv --in-place FOLDER [--dry-run]
        velko --undo
        velko --read [PAGE...] [--files-from LIST [-0]]
        velko --check [PAGE|FOLDER...] [--files-from LIST [-0]] [--format=json]

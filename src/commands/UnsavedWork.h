@@ -21,4 +21,7 @@ struct UnsavedPart {
 [[nodiscard]] bool askToSave(DesktopServices &desktop, const UnsavedPart &document,
                              const UnsavedPart &form);
 
+// The same question about the site editor's edits of its pages.
+[[nodiscard]] bool askToSaveEdits(DesktopServices &desktop, const UnsavedPart &edits);
+
 } // namespace velko

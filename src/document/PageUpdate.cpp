@@ -28,9 +28,12 @@ QByteArray diff(const QString &name, QByteArrayView before, const TagUpdate<QByt
 // Updates the page read as `file`; with WriteBack the result is Changed when
 // another program changed the page since.
 PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const TagLine> lines,
-                      UpdateOutput output, UndoRecorder *undo, WriteResult *written) {
+                      UpdateOutput output, UndoRecorder *undo, QByteArrayView expectedHash,
+                      WriteResult *written) {
     if (!file.error().isEmpty())
         return {.error = file.error()};
+    if (!expectedHash.isEmpty() && contentHash(file.bytes()) != expectedHash)
+        return {.error = QString::fromUtf8(kChangedSinceRead)};
     const TagUpdate<QByteArray> update = updateTags(file.bytes(), lines);
     if (!update.headFound)
         return {.error = QString::fromUtf8(insertion::kNotHtml), .noHead = true};
@@ -55,19 +58,25 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
     case UpdateOutput::Diff:
         result.output = diff(path, file.bytes(), update, result.kept);
         break;
-    case UpdateOutput::WriteBack:
-        if (update.changes.empty())
+    case UpdateOutput::WriteBack: {
+        if (update.changes.empty()) {
+            result.hash = contentHash(file.bytes());
             break;
+        }
         if (undo && !undo->keep(path, file.bytes(), update.page, &result.error)) {
             result.error =
                 QStringLiteral("its old bytes could not be kept for undo: ") + result.error;
             *written = WriteResult::Failed;
             break;
         }
-        *written = writeFile(path, update.page, {.expected = file.bytes()}, &result.error);
+        FileSnapshot snapshot;
+        *written = writeFile(path, update.page, {.expected = file.bytes(), .written = &snapshot},
+                             &result.error);
         if (undo && *written != WriteResult::Written)
             undo->drop(path);
+        result.hash = *written == WriteResult::Written ? snapshot.hash : contentHash(file.bytes());
         break;
+    }
     }
     return result;
 }
@@ -86,16 +95,16 @@ QString PageUpdate::summary() const {
 // Written back, the page stays locked from the read to the write, and is read
 // and updated again when a program that takes no lock changed it meanwhile.
 PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output,
-                          UndoRecorder *undo) {
+                          UndoRecorder *undo, QByteArrayView expectedHash) {
     if (output != UpdateOutput::WriteBack) {
         WriteResult unused{};
-        return updateRead(PageFile(path), path, lines, output, nullptr, &unused);
+        return updateRead(PageFile(path), path, lines, output, nullptr, expectedHash, &unused);
     }
     constexpr int kTries = 3;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         WriteResult written = WriteResult::Written;
-        PageUpdate result =
-            updateRead(PageFile(path, PageLock::Locked), path, lines, output, undo, &written);
+        PageUpdate result = updateRead(PageFile(path, PageLock::Locked), path, lines, output, undo,
+                                       expectedHash, &written);
         if (written != WriteResult::Changed)
             return result;
     }

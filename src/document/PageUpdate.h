@@ -30,6 +30,9 @@ struct PageUpdate {
     int removed = 0;
     QStringList kept = {};  // the lines left out: "kept: theme-color is set per media"
     QByteArray output = {}; // the page or the diff, when asked for
+    // With WriteBack: the content hash of the page as the update left it,
+    // written or not.
+    QByteArray hash = {};
 
     bool changed() const { return replaced + added + removed > 0; }
     // "replaced 3, added 5, removed 2", or "unchanged"; then what was kept:
@@ -39,8 +42,10 @@ struct PageUpdate {
 
 // Reads the page at `path` (a regular file) and updates it with the lines.
 // Written back with `undo`, the page's old bytes are kept there first; a page
-// whose bytes cannot be kept is not written.
+// whose bytes cannot be kept is not written. With `expectedHash`, a page
+// whose bytes no longer have that content hash is left alone:
+// kChangedSinceRead.
 PageUpdate updatePageFile(const QString &path, std::span<const TagLine> lines, UpdateOutput output,
-                          UndoRecorder *undo = nullptr);
+                          UndoRecorder *undo = nullptr, QByteArrayView expectedHash = {});
 
 } // namespace velko

@@ -14,8 +14,8 @@ SitePageOutcome outcomeOf(const PageUpdate &page) {
     if (!page.error.isEmpty())
         return {.kind = SitePageOutcome::Kind::Failed, .error = page.error};
     if (!page.changed())
-        return {.kind = SitePageOutcome::Kind::Unchanged};
-    return {SitePageOutcome::Kind::Changes, page.replaced, page.added, page.removed, {}};
+        return {.kind = SitePageOutcome::Kind::Unchanged, .hash = page.hash};
+    return {SitePageOutcome::Kind::Changes, page.replaced, page.added, page.removed, {}, page.hash};
 }
 
 } // namespace
@@ -51,9 +51,9 @@ SitePageOutcome previewPage(const QString &path, std::span<const TagLine> lines)
     return outcomeOf(updatePageFile(path, lines, UpdateOutput::None));
 }
 
-SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines,
-                           UndoRecorder *undo) {
-    return outcomeOf(updatePageFile(path, lines, UpdateOutput::WriteBack, undo));
+SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines, UndoRecorder *undo,
+                           QByteArrayView expectedHash) {
+    return outcomeOf(updatePageFile(path, lines, UpdateOutput::WriteBack, undo, expectedHash));
 }
 
 } // namespace velko

@@ -26,6 +26,7 @@ struct SitePageOutcome {
     int added = 0;
     int removed = 0;
     QString error = {};
+    QByteArray hash = {}; // after updatePage: the page's content hash as it was left
 };
 
 // The tags of a page's own fields (the rows marked pageOwn), as the texts
@@ -42,10 +43,11 @@ std::vector<TagLine> siteTagLines(const FormValue &form, bool keepPageOwn);
 SitePageOutcome previewPage(const QString &path, std::span<const TagLine> lines);
 
 // Updates the page at `path`, read afresh, and writes it back atomically when
-// it changes (Kind::Changes). A page that cannot be written is left as it was.
+// it changes (Kind::Changes). A page that cannot be written is left as it was,
+// and so is one whose content hash is no longer `expectedHash`, when given.
 // With `undo`, its old bytes are kept there before it is written, so that the
 // run can be undone.
 SitePageOutcome updatePage(const QString &path, std::span<const TagLine> lines,
-                           UndoRecorder *undo = nullptr);
+                           UndoRecorder *undo = nullptr, QByteArrayView expectedHash = {});
 
 } // namespace velko

@@ -10,10 +10,6 @@ namespace velko {
 
 namespace {
 
-QByteArray hashOf(QByteArrayView bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
 FileSnapshot stampOf(const struct stat &info) {
     FileSnapshot stamp;
     stamp.size = info.st_size;
@@ -25,12 +21,16 @@ FileSnapshot stampOf(const struct stat &info) {
 
 } // namespace
 
+QByteArray contentHash(QByteArrayView bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
 FileSnapshot snapshotOf(int fd, QByteArrayView bytes) {
     struct stat info {};
     if (fstat(fd, &info) != 0)
         return {};
     FileSnapshot snapshot = stampOf(info);
-    snapshot.hash = hashOf(bytes);
+    snapshot.hash = contentHash(bytes);
     return snapshot;
 }
 
@@ -47,7 +47,7 @@ bool changedSince(const QString &path, const FileSnapshot &snapshot) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return true; // cannot be compared: better asked than overwritten
-    return hashOf(file.readAll()) != snapshot.hash;
+    return contentHash(file.readAll()) != snapshot.hash;
 }
 
 } // namespace velko

@@ -20,6 +20,9 @@ struct FileSnapshot {
     bool isValid() const { return size >= 0; }
 };
 
+// The hash snapshots keep of a file's bytes.
+QByteArray contentHash(QByteArrayView bytes);
+
 // The snapshot of the file open as `fd`, which holds `bytes`.
 FileSnapshot snapshotOf(int fd, QByteArrayView bytes);
 

@@ -17,6 +17,8 @@ enum class PageLock { None, Locked };
 
 // Why a page could not be updated: other programs kept changing it.
 constexpr const char *kChangedWhileUpdated = "changed by another program while being updated";
+// Why an edit of a page was not written: its bytes are not those it was made on.
+constexpr const char *kChangedSinceRead = "changed on disk since it was read";
 
 class PageFile {
 public:

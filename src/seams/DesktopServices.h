@@ -43,9 +43,10 @@ struct Message {
 // to a name typed without one.
 //   Html: HTML files (".html") first, all files second.
 //   FormFile: form files (".json") first, all files second.
+//   Csv: CSV files (".csv") first, all files second.
 struct FileDialog {
     enum class Kind { Open, Save };
-    enum class Filter { Html, FormFile };
+    enum class Filter { Html, FormFile, Csv };
     Kind kind;
     QString title;
     QString fileName; // shown when the dialog opens
@@ -64,6 +65,8 @@ public:
     // Existing pages (*.htm *.html) and folders, in one dialog titled
     // `title`; empty when the user cancelled.
     virtual QStringList choosePages(const QString &title) = 0;
+    // An existing folder; empty when the user cancelled.
+    virtual QString chooseFolder(const QString &title) = 0;
     virtual void beep() = 0;
     virtual void setClipboardText(const QString &text) = 0;
     // Opens an address (a web page, a mailto: link) in the user's default

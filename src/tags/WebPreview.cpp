@@ -85,6 +85,16 @@ SearchResult searchResult(const FormValue &form) {
     return result;
 }
 
+int searchTitlePixels(QStringView title) {
+    return textExtent(displayText(title, ReferencePlace::Text), titlePixelSize).pixels;
+}
+
+int searchDescriptionPixels(QStringView description) {
+    return textExtent(displayText(description, ReferencePlace::AttributeValue),
+                      descriptionPixelSize)
+        .pixels;
+}
+
 CardImage cardImage(const QString &ogImage) {
     const QString text = ogImage.trimmed();
     if (text.isEmpty())

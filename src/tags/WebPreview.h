@@ -28,6 +28,11 @@ struct SearchResult {
 
 SearchResult searchResult(const FormValue &form);
 
+// The widths the counters show, in whole pixels: a Title and a Description
+// as a browser shows them, in the search result's fonts.
+int searchTitlePixels(QStringView title);
+int searchDescriptionPixels(QStringView description);
+
 // A large-image card as social sites draw it, cardWidth pixels wide: the
 // picture, then the host, the title and the description under it.
 inline constexpr int cardWidth = 500;

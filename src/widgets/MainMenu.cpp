@@ -28,6 +28,8 @@ constexpr MenuRow kRows[] = {
      &MainMenu::fileOpen, nullptr},
     {"mnuFileOpenWebPage", QT_TRANSLATE_NOOP("velko::MainMenu", "Import From &Web"), "Ctrl+W",
      &MainMenu::fileOpenWebPage, nullptr},
+    {"mnuFileOpenSite", QT_TRANSLATE_NOOP("velko::MainMenu", "Open Sit&e..."), "Ctrl+Shift+E",
+     &MainMenu::fileOpenSite, nullptr},
     {"mnuFileClose", QT_TRANSLATE_NOOP("velko::MainMenu", "&Close"), "", &MainMenu::fileClose,
      nullptr},
     {"mnuFileSpace1", "", "", nullptr, nullptr},

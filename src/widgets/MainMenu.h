@@ -12,6 +12,7 @@ struct MainMenu {
     QAction *fileNew = nullptr;
     QAction *fileOpen = nullptr;
     QAction *fileOpenWebPage = nullptr;
+    QAction *fileOpenSite = nullptr;
     QAction *fileClose = nullptr;
     QAction *fileSave = nullptr;
     QAction *fileSaveAs = nullptr;

@@ -12,6 +12,7 @@
 #include "widgets/FindingsList.h"
 #include "widgets/FormControls.h"
 #include "widgets/SiteCheckDialog.h"
+#include "widgets/SiteEditor.h"
 #include "widgets/SiteUpdateDialog.h"
 #include "widgets/TextArea.h"
 #include "widgets/WebImportDialog.h"
@@ -258,6 +259,7 @@ void MainWindow::connectMenus() {
     onTrigger(m_menu.tagsUpdateFiles, &MainWindow::updateTagsInFiles);
     onTrigger(m_menu.tagsUndoSiteUpdate, &MainWindow::undoSiteUpdate);
     onTrigger(m_menu.tagsCheckSite, &MainWindow::checkSite);
+    onTrigger(m_menu.fileOpenSite, &MainWindow::openSite);
     onTrigger(m_menu.tagsCopy, [this] { m_export.copyTags(); });
     onTrigger(m_menu.tagsSaveAs, [this] { m_export.saveTagsAs(); });
 }
@@ -557,6 +559,23 @@ void MainWindow::checkSite() {
     m_checkDialog->show();
 }
 
+// One site at a time, as for Check Site.
+void MainWindow::openSite() {
+    if (m_siteEditor) {
+        m_siteEditor->raise();
+        m_siteEditor->activateWindow();
+        return;
+    }
+    const QString folder = m_desktop.chooseFolder(tr("Open Site"));
+    if (folder.isEmpty()) {
+        m_desktop.beep();
+        return;
+    }
+    m_siteEditor = new SiteEditor(m_desktop, folder, undoFolderIn(m_settings.dataFolder), this);
+    connect(m_siteEditor, &SiteEditor::pageOpened, this, &MainWindow::openCheckedPage);
+    m_siteEditor->show();
+}
+
 void MainWindow::openCheckedPage(const QString &path, qsizetype line, qsizetype column) {
     run([&] {
         if (!m_fileImport.importPage(path))
@@ -577,6 +596,11 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         m_desktop.showMessage({tr("Update Tags In Files"),
                                tr("Pages are being updated. Stop updating them?"),
                                Buttons::YesNo}) != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    // The site editor asks about its own edits; while it writes, it stays.
+    if (m_siteEditor && !m_siteEditor->close()) {
         event->ignore();
         return;
     }

@@ -31,6 +31,7 @@ class FindBar;
 class FindingsList;
 class FormControls;
 class SiteCheckDialog;
+class SiteEditor;
 class SiteUpdateDialog;
 class TextArea;
 class WebImportDialog;
@@ -112,6 +113,7 @@ private:
     void updateTagsInFiles();
     void undoSiteUpdate();
     void checkSite();
+    void openSite();
     // A page of a site check, imported as Import File does, the caret at
     // `line` and `column`.
     void openCheckedPage(const QString &path, qsizetype line, qsizetype column);
@@ -140,6 +142,7 @@ private:
     WebPreviews *m_previews = nullptr;
     QPointer<SiteUpdateDialog> m_siteDialog; // while Update Tags In Files is open
     QPointer<SiteCheckDialog> m_checkDialog; // while Check Site is open
+    QPointer<SiteEditor> m_siteEditor;       // while the site editor is open
     std::unique_ptr<FormControls> m_form;
     Page m_currentPage = Page::None;
     bool m_formModified = false;

@@ -28,6 +28,8 @@ constexpr FilterTexts kFilters[] = {
     {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "HTML (*.htm *.html);;All (*)"), "html"},
     //: The file dialogs' filters: keep the patterns in brackets and the ";;".
     {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "Form files (*.json);;All (*)"), "json"},
+    //: The file dialogs' filters: keep the patterns in brackets and the ";;".
+    {QT_TRANSLATE_NOOP("velko::QtDesktopServices", "CSV files (*.csv);;All (*)"), "csv"},
 };
 
 // Takes pages and folders. Choose takes what is selected, a folder as it is
@@ -178,6 +180,10 @@ QString QtDesktopServices::chooseFile(const FileDialog &dialog) {
 QStringList QtDesktopServices::choosePages(const QString &title) {
     PagesDialog box(m_owner, title);
     return box.exec() == QDialog::Accepted ? box.chosen() : QStringList();
+}
+
+QString QtDesktopServices::chooseFolder(const QString &title) {
+    return QFileDialog::getExistingDirectory(m_owner, title);
 }
 
 void QtDesktopServices::beep() {

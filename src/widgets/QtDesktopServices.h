@@ -19,6 +19,7 @@ public:
     Answer showMessage(const Message &message) override;
     QString chooseFile(const FileDialog &dialog) override;
     QStringList choosePages(const QString &title) override;
+    QString chooseFolder(const QString &title) override;
     void beep() override;
     void setClipboardText(const QString &text) override;
     bool openUrl(const QUrl &url) override;

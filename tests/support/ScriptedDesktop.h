@@ -30,6 +30,10 @@ public:
     Answer showMessage(const Message &message) override;
     QString chooseFile(const FileDialog &dialog) override;
     QStringList choosePages(const QString &title) override;
+    // Answered from fileChoices, recorded as an Open dialog.
+    QString chooseFolder(const QString &title) override {
+        return chooseFile({FileDialog::Kind::Open, title, {}});
+    }
     void beep() override { ++beeps; }
     void setClipboardText(const QString &text) override { clipboard << text; }
     bool openUrl(const QUrl &url) override {
