@@ -177,6 +177,49 @@
     </message>
 </context>
 <context>
+    <name>velko::FindBar</name>
+    <message>
+        <source>Match case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reached the top, went on from the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reached the end, went on from the top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::FindingsList</name>
     <message>
         <source>Error</source>
@@ -854,6 +897,38 @@
         <source>Check Site...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open Sit&amp;e...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Site Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Previews</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wrap Long Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -872,6 +947,34 @@
     </message>
     <message>
         <source>Check Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Site Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no site update to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the %1 pages written by %2 at %3? Pages changed since are left alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages restored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left alone, changed since: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Site</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1021,6 +1124,54 @@
         <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 cannot stand in a head: browsers end the head here and put the head tags after it in the body (%2: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The charset declaration ends past the first 1,024 bytes; browsers find it by a slower route.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The viewport&apos;s %1 keeps people from zooming the page; leave it out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page does not start with &lt;!DOCTYPE html&gt;; browsers render it in quirks mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The head links no icon; browsers look for /favicon.ico instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON-LD does not parse as JSON: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hreflang alternate &quot;%1&quot; is not an absolute http(s) address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; is the site&apos;s root; give this page its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; keeps the page out of that search engine&apos;s results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second canonical link to the same address; one is enough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has its value in value=, which only some readers take; use content=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text &quot;%1&quot; cannot stand in a head: browsers end the head here and put the head tags after it in the body (%2: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::PublicFetch</name>
@@ -1055,6 +1206,19 @@
     </message>
     <message>
         <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Site Update</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1174,6 +1338,198 @@
     </message>
 </context>
 <context>
+    <name>velko::SiteEditor</name>
+    <message>
+        <source>Save Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages that will change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes of the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will change:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - Site Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only pages with findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only shared titles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only shared descriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings of the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the edited titles and descriptions into their pages (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n pages...</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html, *.xhtml) in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pages...</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pages saved cannot be undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All changes saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages not saved.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages were not saved.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows name pages that are not in the folder; they were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velko::SiteRowsModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canonical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velko::SiteUpdateDialog</name>
     <message>
         <source>replace %1, add %2, remove %3</source>
@@ -1251,6 +1607,10 @@
         <source>There are no pages (*.htm, *.html) in %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The pages written cannot be undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velko::SocialCardView</name>
@@ -1295,6 +1655,14 @@
     </message>
     <message>
         <source>Do you want to save the document, and the form as a form file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s titles and descriptions have edits that have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save them in the pages?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1452,6 +1820,11 @@ Check connection or URL.</source>
     </message>
     <message>
         <source>Fetch the card&apos;s picture as soon as og:image names one on the web, without Load Image; never from a local or private address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A preview for a screen reader: the preview&apos;s name, then what it shows</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -177,6 +177,49 @@
     </message>
 </context>
 <context>
+    <name>velko::FindBar</name>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find in the page</source>
+        <translation>In der Seite suchen</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Vorheriges suchen (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Nächstes suchen (F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Reached the top, went on from the end</source>
+        <translation>Anfang erreicht, weiter vom Ende</translation>
+    </message>
+    <message>
+        <source>Reached the end, went on from the top</source>
+        <translation>Ende erreicht, weiter vom Anfang</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>velko::FindingsList</name>
     <message>
         <source>Error</source>
@@ -854,6 +897,38 @@
         <source>Check Site...</source>
         <translation>Website prüfen...</translation>
     </message>
+    <message>
+        <source>Open Sit&amp;e...</source>
+        <translation>Website ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Undo Last Site Update</source>
+        <translation>Letzte Website-Aktualisierung rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Show &amp;Previews</source>
+        <translation>&amp;Vorschauen zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap Long Lines</source>
+        <translation>Lange Zeilen &amp;umbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Nächstes suchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>&amp;Vorheriges suchen</translation>
+    </message>
 </context>
 <context>
     <name>velko::MainWindow</name>
@@ -873,6 +948,34 @@
     <message>
         <source>Check Site</source>
         <translation>Website prüfen</translation>
+    </message>
+    <message>
+        <source>Undo Last Site Update</source>
+        <translation>Letzte Website-Aktualisierung rückgängig</translation>
+    </message>
+    <message>
+        <source>There is no site update to undo.</source>
+        <translation>Es gibt keine Website-Aktualisierung zum Rückgängigmachen.</translation>
+    </message>
+    <message>
+        <source>Put back the %1 pages written by %2 at %3? Pages changed since are left alone.</source>
+        <translation>Die %1 Seiten, die %2 um %3 geschrieben hat, wiederherstellen? Seither geänderte Seiten bleiben unberührt.</translation>
+    </message>
+    <message>
+        <source>Pages restored: %1</source>
+        <translation>Wiederhergestellte Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Left alone, changed since: %1</source>
+        <translation>Unberührt, seither geändert: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Open Site</source>
+        <translation>Website öffnen</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1124,54 @@
         <source>Robots token &quot;%1&quot;: retired token, ignored by search engines.</source>
         <translation>Robots-Angabe &quot;%1&quot;: veraltet, von Suchmaschinen übergangen.</translation>
     </message>
+    <message>
+        <source>%1 cannot stand in a head: browsers end the head here and put the head tags after it in the body (%2: %3).</source>
+        <translation>%1 darf nicht im Head stehen: Browser beenden den Head hier und setzen die Head-Tags danach in den Body (%2: %3).</translation>
+    </message>
+    <message>
+        <source>The charset declaration ends past the first 1,024 bytes; browsers find it by a slower route.</source>
+        <translation>Die Zeichensatzangabe endet nach den ersten 1.024 Bytes; Browser finden sie auf einem langsameren Weg.</translation>
+    </message>
+    <message>
+        <source>The viewport&apos;s %1 keeps people from zooming the page; leave it out.</source>
+        <translation>%1 im Viewport hindert Menschen daran, die Seite zu vergrößern; lassen Sie es weg.</translation>
+    </message>
+    <message>
+        <source>The page does not start with &lt;!DOCTYPE html&gt;; browsers render it in quirks mode.</source>
+        <translation>Die Seite beginnt nicht mit &lt;!DOCTYPE html&gt;; Browser stellen sie im Quirks-Modus dar.</translation>
+    </message>
+    <message>
+        <source>The head links no icon; browsers look for /favicon.ico instead.</source>
+        <translation>Der Head verweist auf kein Icon; Browser suchen stattdessen /favicon.ico.</translation>
+    </message>
+    <message>
+        <source>The JSON-LD does not parse as JSON: %1.</source>
+        <translation>Das JSON-LD ist kein gültiges JSON: %1.</translation>
+    </message>
+    <message>
+        <source>The hreflang alternate &quot;%1&quot; is not an absolute http(s) address.</source>
+        <translation>Die hreflang-Alternative „%1“ ist keine absolute http(s)-Adresse.</translation>
+    </message>
+    <message>
+        <source>The canonical address &quot;%1&quot; is the site&apos;s root; give this page its own.</source>
+        <translation>Die kanonische Adresse „%1“ ist die Wurzel der Website; geben Sie dieser Seite eine eigene.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; keeps the page out of that search engine&apos;s results.</source>
+        <translation>%1 „%2“ hält die Seite aus den Ergebnissen dieser Suchmaschine heraus.</translation>
+    </message>
+    <message>
+        <source>A second canonical link to the same address; one is enough.</source>
+        <translation>Ein zweiter kanonischer Link auf dieselbe Adresse; einer genügt.</translation>
+    </message>
+    <message>
+        <source>%1 has its value in value=, which only some readers take; use content=</source>
+        <translation>%1 hat seinen Wert in value=, das nur manche Leser nehmen; verwenden Sie content=</translation>
+    </message>
+    <message>
+        <source>Text &quot;%1&quot; cannot stand in a head: browsers end the head here and put the head tags after it in the body (%2: %3).</source>
+        <translation>Text „%1“ darf nicht im Head stehen: Browser beenden den Head hier und setzen die Head-Tags danach in den Body (%2: %3).</translation>
+    </message>
 </context>
 <context>
     <name>velko::PublicFetch</name>
@@ -1056,6 +1207,19 @@
     <message>
         <source>Reload</source>
         <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All (*)</source>
+        <extracomment>The file dialogs&apos; filters: keep the patterns in brackets and the &quot;;;&quot;.</extracomment>
+        <translation>CSV-Dateien (*.csv);;Alle (*)</translation>
+    </message>
+    <message>
+        <source>Update Instead</source>
+        <translation>Stattdessen aktualisieren</translation>
+    </message>
+    <message>
+        <source>Undo Last Site Update</source>
+        <translation>Letzte Website-Aktualisierung rückgängig</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1338,205 @@
     </message>
 </context>
 <context>
+    <name>velko::SiteEditor</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Pages that will change</source>
+        <translation>Seiten, die sich ändern</translation>
+    </message>
+    <message>
+        <source>Changes of the page</source>
+        <translation>Änderungen der Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will change:</source>
+        <translation>
+            <numerusform>%n Seite wird sich ändern:</numerusform>
+            <numerusform>%n Seiten werden sich ändern:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - Site Editor</source>
+        <translation>%1 - Website-Editor</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Only pages with findings</source>
+        <translation>Nur Seiten mit Befunden</translation>
+    </message>
+    <message>
+        <source>Only shared titles</source>
+        <translation>Nur gemeinsame Titel</translation>
+    </message>
+    <message>
+        <source>Only shared descriptions</source>
+        <translation>Nur gemeinsame Beschreibungen</translation>
+    </message>
+    <message>
+        <source>Only changed</source>
+        <translation>Nur geänderte</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Suchergebnis</translation>
+    </message>
+    <message>
+        <source>Findings of the page</source>
+        <translation>Befunde der Seite</translation>
+    </message>
+    <message>
+        <source>Finding pages...</source>
+        <translation>Seiten werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the edited titles and descriptions into their pages (%1)</source>
+        <translation>Die bearbeiteten Titel und Beschreibungen in ihre Seiten schreiben (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n pages...</source>
+        <translation>
+            <numerusform>%n Seite wird gelesen...</numerusform>
+            <numerusform>%n Seiten werden gelesen...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Site</source>
+        <translation>Website öffnen</translation>
+    </message>
+    <message>
+        <source>There are no pages (*.htm, *.html, *.xhtml) in %1.</source>
+        <translation>In %1 gibt es keine Seiten (*.htm, *.html, *.xhtml).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pages...</source>
+        <translation>
+            <numerusform>%n Seite wird gespeichert...</numerusform>
+            <numerusform>%n Seiten werden gespeichert...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pages saved cannot be undone: %1</source>
+        <translation>Das Speichern der Seiten kann nicht rückgängig gemacht werden: %1</translation>
+    </message>
+    <message>
+        <source>All changes saved.</source>
+        <translation>Alle Änderungen gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages not saved.</source>
+        <translation>
+            <numerusform>%n Seite nicht gespeichert.</numerusform>
+            <numerusform>%n Seiten nicht gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages were not saved.</source>
+        <translation>
+            <numerusform>%n Seite wurde nicht gespeichert.</numerusform>
+            <numerusform>%n Seiten wurden nicht gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows name pages that are not in the folder; they were left out.</source>
+        <translation>
+            <numerusform>%n Zeile nennt eine Seite, die nicht im Ordner ist; sie wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen nennen Seiten, die nicht im Ordner sind; sie wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>velko::SiteRowsModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>%1 of %2 px</source>
+        <translation>%1 von %2 px</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Title px</source>
+        <translation>Titel px</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Description px</source>
+        <translation>Beschreibung px</translation>
+    </message>
+    <message>
+        <source>Robots</source>
+        <translation>Robots</translation>
+    </message>
+    <message>
+        <source>Canonical</source>
+        <translation>Canonical</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+</context>
+<context>
     <name>velko::SiteUpdateDialog</name>
     <message>
         <source>replace %1, add %2, remove %3</source>
@@ -1251,6 +1614,10 @@
         <source>There are no pages (*.htm, *.html) in %1.</source>
         <translation>In %1 gibt es keine Seiten (*.htm, *.html).</translation>
     </message>
+    <message>
+        <source>The pages written cannot be undone: %1</source>
+        <translation>Das Schreiben der Seiten kann nicht rückgängig gemacht werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>velko::SocialCardView</name>
@@ -1296,6 +1663,14 @@
     <message>
         <source>Do you want to save the document, and the form as a form file?</source>
         <translation>Möchten Sie das Dokument speichern, und das Formular als Formulardatei?</translation>
+    </message>
+    <message>
+        <source>The site&apos;s titles and descriptions have edits that have not been saved.</source>
+        <translation>Die Titel und Beschreibungen der Website haben ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>Do you want to save them in the pages?</source>
+        <translation>Möchten Sie sie in den Seiten speichern?</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1834,11 @@ Prüfen Sie die Verbindung oder die URL.</translation>
     <message>
         <source>Fetch the card&apos;s picture as soon as og:image names one on the web, without Load Image; never from a local or private address</source>
         <translation>Das Bild der Karte laden, sobald og:image eines im Web nennt, ohne „Bild laden“; nie von einer lokalen oder privaten Adresse</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A preview for a screen reader: the preview&apos;s name, then what it shows</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>
