@@ -1,10 +1,11 @@
 // The site editor's table against a folder of pages: its rows, shared marks
-// and filters; edits written through the update, a page changed on disk in
-// between; title lists in and out, and --update --titles.
+// and filters; edits written through the update and undone, a page changed on
+// disk in between; title lists in and out, and --update --titles.
 
 #include "commands/SiteTable.h"
 #include "files/FileSnapshot.h"
 #include "files/PageFile.h"
+#include "files/UndoStore.h"
 #include "support/InProcessCommandLine.h"
 #include "support/TestFiles.h"
 #include "tags/SearchWidths.h"
@@ -148,9 +149,16 @@ void TestSiteTable::editsWrittenThroughUpdate() {
     QVERIFY(!row("a.html").changed());
     QCOMPARE(row("a.html").title, "New \"home\"");
     QCOMPARE(row("a.html").hash, contentHash(a));
-    // Saved again, the pages are what the table read.
+    // Saved again, the pages are what the table read; that save undone as a
+    // run puts back what the first one wrote.
     QVERIFY(editTitle(row("a.html"), "Again"));
-    QCOMPARE(saveEdits(pendingEdits(m_table).edits, {})[0].kind, SitePageOutcome::Kind::Changes);
+    const QTemporaryDir undoRoot;
+    UndoRecorder undo(undoRoot.path(), "Save Changes");
+    QCOMPARE(saveEdits(pendingEdits(m_table).edits, {.undo = &undo})[0].kind,
+             SitePageOutcome::Kind::Changes);
+    QVERIFY(undo.finish());
+    QCOMPARE(undoRun(*lastUndoRun(undoRoot.path())).restored.size(), 1);
+    QCOMPARE(test::bytesOf(path("a.html")), a);
 }
 
 void TestSiteTable::pageChangedOnDisk() {
