@@ -1,5 +1,6 @@
 #include "widgets/FindingsList.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 
@@ -29,6 +30,10 @@ SeverityLook look(Severity severity) {
 }
 
 } // namespace
+
+QString severityCaption(Severity severity) {
+    return QCoreApplication::translate("velko::FindingsList", look(severity).name);
+}
 
 FindingsList::FindingsList(QWidget *parent)
     : QTreeWidget(parent) {

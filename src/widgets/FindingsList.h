@@ -7,6 +7,9 @@
 
 namespace velko {
 
+// "Error", "Warning" or "Note", translated.
+QString severityCaption(Severity severity);
+
 // lstFindings: what Check Page found, a row each: an icon for the severity,
 // the line, the message and the rule. Activating a row (double-click, Enter)
 // asks for its place in the document. Without findings it says so.

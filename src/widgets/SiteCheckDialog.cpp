@@ -32,18 +32,6 @@ namespace velko {
 
 namespace {
 
-const char *severityCaption(Severity severity) {
-    switch (severity) {
-    case Severity::Error:
-        return QT_TRANSLATE_NOOP("velko::FindingsList", "Error");
-    case Severity::Warning:
-        return QT_TRANSLATE_NOOP("velko::FindingsList", "Warning");
-    case Severity::Note:
-        break;
-    }
-    return QT_TRANSLATE_NOOP("velko::FindingsList", "Note");
-}
-
 // The check, run on a worker: the pages found, then checked as one site. The
 // site's address is not known here, so the rules that need it are skipped.
 void checkChosen(QPromise<SiteCheckResult> &promise, const QStringList &chosen) {
@@ -314,11 +302,9 @@ void SiteCheckDialog::showTotals() {
         return key(a) < key(b);
     });
     for (const Rule rule : found) {
-        auto *item = new QTreeWidgetItem(
-            {QString(ruleEntry(rule).id),
-             QCoreApplication::translate("velko::FindingsList",
-                                         severityCaption(ruleEntry(rule).severity)),
-             QString::number(totals.perRule[size_t(rule)])});
+        auto *item = new QTreeWidgetItem({QString(ruleEntry(rule).id),
+                                          severityCaption(ruleEntry(rule).severity),
+                                          QString::number(totals.perRule[size_t(rule)])});
         item->setTextAlignment(2, Qt::AlignRight);
         m_rules->addTopLevelItem(item);
     }

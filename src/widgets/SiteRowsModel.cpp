@@ -2,6 +2,7 @@
 
 #include "tags/SearchWidths.h"
 #include "tags/WebPreview.h"
+#include "widgets/FindingsList.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -17,27 +18,13 @@ namespace {
 const QColor kWarning(0xc5, 0x22, 0x1f); // the Web Tags counters' warning colour
 const QColor kShared(0xff, 0xf3, 0xc4);
 
-const char *severityCaption(Severity severity) {
-    switch (severity) {
-    case Severity::Error:
-        return QT_TRANSLATE_NOOP("velko::FindingsList", "Error");
-    case Severity::Warning:
-        return QT_TRANSLATE_NOOP("velko::FindingsList", "Warning");
-    case Severity::Note:
-        break;
-    }
-    return QT_TRANSLATE_NOOP("velko::FindingsList", "Note");
-}
-
 QString findingsText(const SiteRow &row) {
     if (!row.error.isEmpty())
         return SiteRowsModel::tr("unreadable");
     const std::optional<Severity> worst = row.worstSeverity();
     if (!worst)
         return QStringLiteral("0");
-    return QStringLiteral("%1 (%2)")
-        .arg(row.findings.size())
-        .arg(QCoreApplication::translate("velko::FindingsList", severityCaption(*worst)));
+    return QStringLiteral("%1 (%2)").arg(row.findings.size()).arg(severityCaption(*worst));
 }
 
 // Errors first, then warnings, then notes, the most of them first; pages
