@@ -41,7 +41,11 @@ void checkOwnForm(QByteArrayView page) {
     const FormValue own = readPage(page);
     const TagUpdate<QByteArray> same =
         updateTags(page, BuildTagLines(own, DcNameCase::Capitalised));
-    if (!same.headFound)
+    // A page the update refuses is left as it is, as --update leaves it. One
+    // whose removed duplicate declaration was the one that set its charset
+    // has its values written in the charset it declares now.
+    if (!same.headFound || same.pushesCharset || !misdeclaredCharset(page, same).isEmpty() ||
+        detectEncoding(same.page) != detectEncoding(page))
         return;
     require(same.count(TagChangeKind::Replaced) + same.count(TagChangeKind::Added) == 0,
             "the page's own form changes no value and adds no tag");
