@@ -406,6 +406,9 @@ void TestPageChecker::severities_data() {
     QTest::newRow("head ended by text")
         << page("Warning: x<title>Boats</title>") << "head-ended-early"
         << "error";
+    QTest::newRow("head ended by bytes that start no character")
+        << page("\xa0\xa0<title>Boats</title>") << "head-ended-early"
+        << "error";
 }
 
 void TestPageChecker::severities() {

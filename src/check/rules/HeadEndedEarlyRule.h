@@ -32,7 +32,7 @@ public:
             qsizetype to = std::min(end.at + kQuoted, bytes.size());
             if (const qsizetype tag = indexOfUnit(bytes.first(to), '<', end.at); tag > end.at)
                 to = tag;
-            while (to < bytes.size() && (quint8(bytes[to]) & 0xC0) == 0x80)
+            while (to > end.at && to < bytes.size() && (quint8(bytes[to]) & 0xC0) == 0x80)
                 --to; // not into a character's bytes
             m_page.report(
                 end.at, RuleCase::HeadEndedByText,
