@@ -59,8 +59,12 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
         result.output = diff(path, file.bytes(), update, result.kept);
         break;
     case UpdateOutput::WriteBack: {
+        // The bytes read were checked against the expected hash, if any.
+        const auto readHash = [&] {
+            return expectedHash.isEmpty() ? contentHash(file.bytes()) : expectedHash.toByteArray();
+        };
         if (update.changes.empty()) {
-            result.hash = contentHash(file.bytes());
+            result.hash = readHash();
             break;
         }
         if (undo && !undo->keep(path, file.bytes(), update.page, &result.error)) {
@@ -74,7 +78,7 @@ PageUpdate updateRead(const PageFile &file, const QString &path, std::span<const
                              &result.error);
         if (undo && *written != WriteResult::Written)
             undo->drop(path);
-        result.hash = *written == WriteResult::Written ? snapshot.hash : contentHash(file.bytes());
+        result.hash = *written == WriteResult::Written ? snapshot.hash : readHash();
         break;
     }
     }

@@ -1,10 +1,10 @@
 #include "files/UndoStore.h"
 
+#include "files/FileSnapshot.h"
 #include "files/FileWrite.h"
 #include "files/PageFile.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -23,10 +23,6 @@ constexpr QFile::Permissions kPrivateFolder =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 // Restoring waits for the disk (each page is synced), as writing them did.
 constexpr int kRestoreThreads = 16;
-
-QByteArray hashOf(QByteArrayView bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 // The data folder above it too, when the command line makes it.
 bool makePrivateFolder(const QString &path) {
@@ -80,7 +76,7 @@ std::optional<ManifestPage> pageOf(const QJsonValue &value) {
         entry.value(QLatin1String("file")).toString(),
         QByteArray::fromHex(entry.value(QLatin1String("before")).toString().toLatin1()),
         QByteArray::fromHex(entry.value(QLatin1String("after")).toString().toLatin1())};
-    const qsizetype hashSize = QCryptographicHash::hashLength(QCryptographicHash::Sha256);
+    const qsizetype hashSize = contentHash({}).size();
     if (page.path.isEmpty() || page.file.isEmpty() || page.file.contains(QLatin1Char('/')) ||
         page.file.startsWith(QLatin1Char('.')) || page.before.size() != hashSize ||
         page.after.size() != hashSize)
@@ -105,14 +101,14 @@ Restored restore(const QString &folder, const ManifestPage &page) {
     if (!keptFile.open(QIODevice::ReadOnly))
         return outcome(Restore::Failed, QStringLiteral("its old bytes are missing"));
     const QByteArray kept = keptFile.readAll();
-    if (hashOf(kept) != page.before)
+    if (contentHash(kept) != page.before)
         return outcome(Restore::Failed, QStringLiteral("its old bytes were damaged"));
     if (!QFileInfo::exists(page.path))
         return outcome(Restore::LeftAlone, QStringLiteral("removed since the update"));
     const PageFile current(page.path, PageLock::Locked);
     if (!current.error().isEmpty())
         return outcome(Restore::Failed, current.error());
-    const QByteArray hash = hashOf(current.bytes());
+    const QByteArray hash = contentHash(current.bytes());
     if (hash == page.before)
         return outcome(Restore::Restored);
     if (hash != page.after)
@@ -172,11 +168,11 @@ bool UndoRecorder::keep(const QString &path, QByteArrayView before, QByteArrayVi
         if (const auto known = m_pages.find(*resolved); known != m_pages.end()) {
             // Written before in this run: what it was before the run stays kept.
             known->second.previousAfter = known->second.after;
-            known->second.after = hashOf(after);
+            known->second.after = contentHash(after);
             return true;
         }
         file = QString::number(++m_files);
-        m_pages[*resolved] = {file, hashOf(before), hashOf(after), {}};
+        m_pages[*resolved] = {file, contentHash(before), contentHash(after), {}};
     }
     if (writeFileSafely(m_folder + QLatin1Char('/') + file, before, error, {.ownerOnly = true}))
         return true;
